@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+
+struct BhavaResult;
+class App;
+class ClickableLabel;
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+// The reading window: the chart's figures on one tab, the house
+// interpretations on the other, stepped through by a click on lblName.
+class FrmDisplay : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FrmDisplay(App& app, QWidget* parent = nullptr);
+
+    // Writes the reading's texts into the labels: the 12 Bhava Madhya, the 12
+    // Bhava Sandhi, then Julian day, ayanamsa, ascendant and midheaven.
+    void showChart(const BhavaResult& result);
+    // Shows the interpretation of house index 0..11 with the prompt that names
+    // the next house.
+    void showHouse(int houseIndex);
+    // Advances the program's current house index in a cycle and shows it.
+    void ShowNextHouse();
+
+    ClickableLabel* Label61 = nullptr;
+    QTabWidget* SSTab1 = nullptr;
+
+    // "Bhava Chart".
+    QLabel* lblJulianDay = nullptr;
+    QLabel* lblAyanamsa = nullptr;
+    QLabel* lblAscendant = nullptr;
+    QLabel* lblMidheaven = nullptr;
+    ClickableLabel* Label1 = nullptr;  // the "House" column heading
+    ClickableLabel* Label19 = nullptr; // the house-number label "12"
+    std::array<QLabel*, 12> lblBhavaMadhya{};
+    std::array<QLabel*, 12> lblBhavaSandhi{};
+
+    // "Interpretation of Houses".
+    ClickableLabel* lblName = nullptr;
+    QLabel* lblHouseName = nullptr;
+    QLabel* lblSanskritName = nullptr;
+    QLabel* lblPlanetRuler = nullptr;
+    QLabel* lblSignRuler = nullptr;
+    QLabel* lblKeywords = nullptr;
+    QLabel* lblMantra = nullptr;
+    QLabel* lblType = nullptr;
+    QLabel* lblQuality = nullptr;
+    QLabel* lblElement = nullptr;
+    QPlainTextEdit* txtHouseDesc = nullptr;
+
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdOK = nullptr; // "&Back"
+    QPushButton* cmdExit = nullptr;
+    ClickableLabel* lblFullBrand = nullptr;
+    ClickableLabel* lblCobrand = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileBack = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mkmoney = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    App& app;
+};

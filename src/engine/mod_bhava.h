@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/bhava_result.h"
+#include "engine/birth_record.h"
+
+#include <cstdint>
+#include <string>
+
+// The engine's constants are the values the module has always used, not the
+// exact mathematical ones; the seconds of every reading depend on them.
+inline constexpr double PI = 3.14159265358979;
+inline constexpr double DegToRad = 0.0174532925199433;
+inline constexpr double RadToDeg = 57.2957795130823;
+inline constexpr const char* SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+
+// Julian day number of a civil date (Julian calendar up to 1582-10-15,
+// Gregorian after).
+double JulianDay(std::int16_t month, std::int16_t day, std::int16_t year);
+
+// Arc tangent of y/x in radians with the engine's own quadrant rules.
+double ArcTan2(double y, double x);
+
+// One-step reduction into the circle, degrees; replaces the argument.
+double Normalize360(double& a);
+
+// "3° 27' 24\" Leo": degrees within the sign, floored minutes and seconds.
+// Replaces the argument by its magnitude.
+std::string ZodiacText(double& a);
+
+// "-23° 51' 14\"": a signed angle without a sign name. Replaces the argument
+// by its magnitude.
+std::string AngleText(double& a);
+
+// Ayanamsa in degrees for T Julian centuries since Julian day 2415020.
+double Ayanamsa(double T);
+
+// The whole house computation of one birth: values and texts.
+BhavaResult ComputeBhava(const BirthRecord& birth);

@@ -1,0 +1,7 @@
+#include "entry/open_reading.h"
+
+#include "shell/app.h"
+
+void OpenReading(App&) {
+    // Lands with the reading files.
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "shell/app.h"
+
+#include <QPointer>
+
+class FrmReferral;
+
+// The application object: owns the program-wide state and the single instance
+// of each window, and hands the windows the services.
+class Application : public App {
+public:
+    explicit Application(const Services& services);
+    ~Application() override;
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The start-up sequence. False when the program ended during it (another
+    // copy was running); the caller then returns without an event loop.
+    bool start();
+    // Chooses which of frmMain's two banners is in front.
+    void CoBrand_Randomize();
+    // True once CloseAllAndEnd has run.
+    bool ended() const { return hasEnded; }
+
+    Services& services() override { return svc; }
+    ProgramState& state() override { return programState; }
+    FrmMain& frmMain() override;
+    FrmDisplay& frmDisplay() override;
+    void showFrmMain() override;
+    void showReferralWindow() override;
+    void hideReferralWindow() override;
+    void showAboutWindow() override;
+    void closeAllAndEnd() override;
+
+    // The loaded windows, or null; for the shell and its tests.
+    FrmMain* loadedFrmMain() const;
+    FrmDisplay* loadedFrmDisplay() const;
+    FrmReferral* loadedReferralWindow() const;
+
+private:
+    Services svc;
+    ProgramState programState;
+    QPointer<FrmMain> mainWindow;
+    QPointer<FrmDisplay> displayWindow;
+    QPointer<FrmReferral> referralWindow;
+    bool hasEnded = false;
+};

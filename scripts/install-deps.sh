@@ -4,12 +4,12 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ ninja-build ccache
+  cmake g++ ninja-build ccache dpkg-dev
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth xdotool imagemagick xdg-utils
-  desktop-file-utils appstream
+  desktop-file-utils appstream librsvg2-bin
   fonts-dejavu-core
 )
 

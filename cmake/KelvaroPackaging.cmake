@@ -1,0 +1,31 @@
+# Where `cmake --install` puts the programs, and the Debian package built from
+# that install tree by `cpack -G DEB` (or `cpack --preset deb`).
+
+install(TARGETS kelvaro kelvaro-chart RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(CPACK_PACKAGE_NAME kelvaro)
+set(CPACK_PACKAGE_VENDOR "Orvenna Softwares")
+set(CPACK_PACKAGE_CONTACT "Orvenna Softwares" CACHE STRING "The package's maintainer")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Bhava chart readings for Vedic astrology")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kelvaro computes the twelve houses (Bhavas) of a natal chart from a person's date, time \
+and place of birth: the Julian day, the ayanamsa, the sidereal ascendant and midheaven, and \
+the mid-point and junction of every house, with an interpretation of each house. Readings \
+are saved to files and opened again later. The package also holds kelvaro-chart, which \
+computes readings on the command line as text or JSON.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.orvennasoftwares.com/kelvaro/")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The package's dependencies are those of the binaries, found by dpkg-shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Web links and the update reminder hand their pages to the desktop's browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+
+set(CPACK_GENERATOR DEB)
+include(CPack)

@@ -8,12 +8,16 @@ set(CPACK_PACKAGE_VENDOR "Orvenna Softwares")
 set(CPACK_PACKAGE_CONTACT "Orvenna Softwares" CACHE STRING "The package's maintainer")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Bhava chart readings for Vedic astrology")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Kelvaro computes the twelve houses (Bhavas) of a natal chart from a person's date, time \
-and place of birth: the Julian day, the ayanamsa, the sidereal ascendant and midheaven, and \
-the mid-point and junction of every house, with an interpretation of each house. Readings \
-are saved to files and opened again later. The package also holds kelvaro-chart, which \
-computes readings on the command line as text or JSON.")
+# The long description, wrapped as dpkg shows it.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Kelvaro computes the twelve houses (Bhavas) of a natal chart from a person's\n"
+  "date, time and place of birth: the Julian day, the ayanamsa, the sidereal\n"
+  "ascendant and midheaven, and the mid-point and junction of every house, with\n"
+  "an interpretation of each house. Readings are saved to files and opened\n"
+  "again later.\n"
+  "\n"
+  "The package also holds kelvaro-chart, which computes readings on the command\n"
+  "line as text or JSON.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.orvennasoftwares.com/kelvaro/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

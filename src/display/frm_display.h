@@ -8,6 +8,7 @@ struct BhavaResult;
 class App;
 class ClickableLabel;
 class QAction;
+class QEvent;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -25,7 +26,7 @@ public:
     // Bhava Sandhi, then Julian day, ayanamsa, ascendant and midheaven.
     void showChart(const BhavaResult& result);
     // Shows the interpretation of house index 0..11 with the prompt that names
-    // the next house.
+    // the next house, and makes it the program's current house.
     void showHouse(int houseIndex);
     // Advances the program's current house index in a cycle and shows it.
     void ShowNextHouse();
@@ -75,7 +76,22 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* createBanner();
+    QWidget* createChartTab();
+    QWidget* createInterpretationTab();
+    QWidget* createButtons();
+    QWidget* createBrandFrame();
+    void createMenu();
+    void connectEvents();
+
+    void on_lblName_clicked();
+    void on_cmdSave_clicked();
+    void on_cmdOK_clicked();
+    void on_cmdExit_clicked();
+    void on_txtHouseDesc_changed();
+
     App& app;
 };

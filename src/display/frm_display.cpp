@@ -58,14 +58,16 @@ QFrame* ruledLine(QWidget* parent) {
     return line;
 }
 
-// Wide enough for the longest text the label will ever show, so that stepping
-// through the houses or a new reading never makes the window jump.
-void reserveWidth(QLabel* label, const QStringList& texts) {
+// Room for the longest text the label will ever show, empty or not, so that
+// the window is laid out right before the first reading fills it and never
+// has to grow while the user steps through the houses.
+void reserveSpace(QLabel* label, const QStringList& texts) {
+    const QFontMetrics metrics = label->fontMetrics();
     int widest = 0;
     for (const QString& text : texts) {
-        widest = std::max(widest, label->fontMetrics().horizontalAdvance(text));
+        widest = std::max(widest, metrics.horizontalAdvance(text));
     }
-    label->setMinimumWidth(widest + label->fontMetrics().averageCharWidth());
+    label->setMinimumSize(widest + metrics.averageCharWidth(), metrics.height());
 }
 
 QStringList catalogueColumn(QString HouseProfile::*field) {
@@ -76,9 +78,9 @@ QStringList catalogueColumn(QString HouseProfile::*field) {
     return texts;
 }
 
-QAction* menuAction(const QString& objectName, const QString& text, QObject* parent) {
+QAction* menuAction(const char* objectName, const QString& text, QObject* parent) {
     auto* action = new QAction(text, parent);
-    action->setObjectName(objectName);
+    action->setObjectName(QString::fromLatin1(objectName));
     return action;
 }
 
@@ -155,7 +157,7 @@ QWidget* FrmDisplay::createChartTab() {
     grid->addWidget(captionLabel(QStringLiteral("Midheaven"), figures), 2, 1);
     grid->addWidget(lblMidheaven, 3, 1);
     for (QLabel* label : {lblJulianDay, lblAyanamsa, lblAscendant, lblMidheaven}) {
-        reserveWidth(label, {kWidestAngle});
+        reserveSpace(label, {kWidestAngle});
     }
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
@@ -188,8 +190,8 @@ QWidget* FrmDisplay::createChartTab() {
         const auto slot = static_cast<std::size_t>(i);
         lblBhavaMadhya.at(slot) = valueLabel(QStringLiteral("lblBhavaMadhya_%1").arg(i), table);
         lblBhavaSandhi.at(slot) = valueLabel(QStringLiteral("lblBhavaSandhi_%1").arg(i), table);
-        reserveWidth(lblBhavaMadhya.at(slot), {kWidestAngle});
-        reserveWidth(lblBhavaSandhi.at(slot), {kWidestAngle});
+        reserveSpace(lblBhavaMadhya.at(slot), {kWidestAngle});
+        reserveSpace(lblBhavaSandhi.at(slot), {kWidestAngle});
         rows->addWidget(lblBhavaMadhya.at(slot), row, 1);
         rows->addWidget(lblBhavaSandhi.at(slot), row, 2);
     }
@@ -217,7 +219,7 @@ QWidget* FrmDisplay::createInterpretationTab() {
     lblName->setFont(bold);
     lblName->setCursor(Qt::PointingHandCursor);
     const auto& prompts = LoadHouseCatalogue().ShowHousePrompts;
-    reserveWidth(lblName, QStringList(prompts.begin(), prompts.end()));
+    reserveSpace(lblName, QStringList(prompts.begin(), prompts.end()));
     layout->addWidget(lblName);
 
     struct Row {
@@ -243,7 +245,7 @@ QWidget* FrmDisplay::createInterpretationTab() {
     int row = 0;
     for (const Row& attribute : attributes) {
         QLabel* value = valueLabel(QString::fromLatin1(attribute.objectName), frame);
-        reserveWidth(value, catalogueColumn(attribute.field));
+        reserveSpace(value, catalogueColumn(attribute.field));
         this->*attribute.label = value;
         grid->addWidget(captionLabel(QString::fromLatin1(attribute.caption), frame), row, 0);
         grid->addWidget(value, row, 1);
@@ -320,18 +322,17 @@ QWidget* FrmDisplay::createBrandFrame() {
 void FrmDisplay::createMenu() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileBack = menuAction(QStringLiteral("mnuFileBack"), QStringLiteral("&Back"), this);
-    mnuExit = menuAction(QStringLiteral("mnuExit"), QStringLiteral("E&xit"), this);
+    mnuFileBack = menuAction("mnuFileBack", QStringLiteral("&Back"), this);
+    mnuExit = menuAction("mnuExit", QStringLiteral("E&xit"), this);
     mnuFile->addAction(mnuFileBack);
     mnuFile->addAction(mnuExit);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = menuAction(QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), this);
-    mnuVisit = menuAction(QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), this);
-    mnuUpdate =
-        menuAction(QStringLiteral("mnuUpdate"), QStringLiteral("&Check for Software Update"), this);
-    mnuAbout = menuAction(QStringLiteral("mnuAbout"), QStringLiteral("&About Software"), this);
+    mnuOnline = menuAction("mnuOnline", QStringLiteral("&Online Help"), this);
+    mnuVisit = menuAction("mnuVisit", QStringLiteral("&Visit Us Online"), this);
+    mnuUpdate = menuAction("mnuUpdate", QStringLiteral("&Check for Software Update"), this);
+    mnuAbout = menuAction("mnuAbout", QStringLiteral("&About Software"), this);
     mnuHelp->addAction(mnuOnline);
     mnuHelp->addAction(mnuVisit);
     mnuHelp->addSeparator();
@@ -339,10 +340,10 @@ void FrmDisplay::createMenu() {
     mnuHelp->addSeparator();
     mnuHelp->addAction(mnuAbout);
 
-    mnuDonate = menuAction(QStringLiteral("mnuDonate"), QStringLiteral("&Donate"), this);
+    mnuDonate = menuAction("mnuDonate", QStringLiteral("&Donate"), this);
     menuBar()->addAction(mnuDonate);
     // The home-business entry is kept but not offered.
-    mkmoney = menuAction(QStringLiteral("mkmoney"), QStringLiteral("Make Money &Online"), this);
+    mkmoney = menuAction("mkmoney", QStringLiteral("Make Money &Online"), this);
     mkmoney->setVisible(false);
     menuBar()->addAction(mkmoney);
 }
@@ -354,7 +355,8 @@ void FrmDisplay::connectEvents() {
     connect(mnuFileBack, &QAction::triggered, this, &FrmDisplay::on_cmdOK_clicked);
     connect(cmdExit, &QPushButton::clicked, this, &FrmDisplay::on_cmdExit_clicked);
     connect(mnuExit, &QAction::triggered, this, &FrmDisplay::on_cmdExit_clicked);
-    connect(txtHouseDesc, &QPlainTextEdit::textChanged, this, &FrmDisplay::on_txtHouseDesc_changed);
+    // A new description in the box wipes the clipboard as well.
+    connect(txtHouseDesc, &QPlainTextEdit::textChanged, this, &clearClipboard);
 
     // The link entries open the maker's pages and do nothing else.
     const auto link = [this](void (*open)(Browser&)) {
@@ -433,10 +435,6 @@ void FrmDisplay::on_cmdExit_clicked() {
     close();
 }
 
-void FrmDisplay::on_txtHouseDesc_changed() {
-    clearClipboard();
-}
-
 bool FrmDisplay::eventFilter(QObject* watched, QEvent* event) {
     // Text copied from the description is wiped as soon as the mouse comes
     // back over it.
@@ -453,6 +451,29 @@ bool FrmDisplay::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmDisplay::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    reserveBannerHeights();
+}
+
+void FrmDisplay::reserveBannerHeights() {
+    // A window's minimum size allows wrapped text one line only, so at the
+    // smallest size the banners would squeeze the tables. Each banner keeps
+    // room for its text at the narrowest the window allows.
+    QWidget* central = centralWidget();
+    central->layout()->activate();
+    const int narrowest = central->minimumSizeHint().width();
+    for (QLabel* banner : {static_cast<QLabel*>(Label61), static_cast<QLabel*>(lblFullBrand),
+                           static_cast<QLabel*>(lblCobrand)}) {
+        const int aside = central->width() - banner->width();
+        banner->setMinimumHeight(banner->heightForWidth(std::max(narrowest - aside, 1)));
+        banner->parentWidget()->updateGeometry();
+    }
+    // Apply the new minimum now, before the window is first painted.
+    layout()->invalidate();
+    layout()->activate();
 }
 
 void FrmDisplay::closeEvent(QCloseEvent* event) {

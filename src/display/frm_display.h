@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QShowEvent;
 class QTabWidget;
 
 // The reading window: the chart's figures on one tab, the house
@@ -76,6 +77,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -85,13 +87,13 @@ private:
     QWidget* createButtons();
     QWidget* createBrandFrame();
     void createMenu();
+    void reserveBannerHeights();
     void connectEvents();
 
     void on_lblName_clicked();
     void on_cmdSave_clicked();
     void on_cmdOK_clicked();
     void on_cmdExit_clicked();
-    void on_txtHouseDesc_changed();
 
     App& app;
 };

@@ -130,16 +130,6 @@ TEST(HouseCatalogue, ProfilesMatchThePublishedTable) {
     }
 }
 
-TEST(HouseCatalogue, TypeAndQualityRepeatEveryThreeHousesAndElementEveryFour) {
-    const HouseCatalogue& catalogue = LoadHouseCatalogue();
-    for (int i = 0; i < 12; ++i) {
-        SCOPED_TRACE(testing::Message() << "house " << i + 1);
-        EXPECT_EQ(catalogue.house(i).HouseType, catalogue.house(i % 3).HouseType);
-        EXPECT_EQ(catalogue.house(i).Quality, catalogue.house(i % 3).Quality);
-        EXPECT_EQ(catalogue.house(i).Element, catalogue.house(i % 4).Element);
-    }
-}
-
 TEST(HouseCatalogue, PromptsNameEachHouseAndWrapRoundToTheFirst) {
     const std::array<const char*, 13> ordinals{"1st", "2nd", "3rd",  "4th",  "5th",  "6th", "7th",
                                                "8th", "9th", "10th", "11th", "12th", "1st"};

@@ -62,7 +62,7 @@ QComboBox* list(QWidget* parent, const char* name, const QStringList& items) {
     return box;
 }
 
-QStringList numbers(int from, int to) {
+QStringList numbers(int from, int to) { // NOLINT(bugprone-easily-swappable-parameters)
     QStringList items;
     for (int i = from; i <= to; ++i) {
         items << QString::number(i);

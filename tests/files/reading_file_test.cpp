@@ -200,7 +200,7 @@ TEST(ReadingFile, ReadsFilesBuiltByteByByte) {
         {"17 lines, CR LF CR LF at the end", fileOf(seventeen) + "\r\n", "RAM KUMAR", "", ""},
         {"one line", shifted("RAM"), "", "", "holds only 1 of the 18 lines of a reading"},
         {"empty", QByteArray(), "", "", "is empty"},
-        {"only line ends", QByteArray(17 * 2, '\n').replace("\n\n", "\r\n"), "", "",
+        {"only line ends", QByteArray("\r\n").repeated(17), "", "",
          "holds only 17 of the 18 lines of a reading"},
     };
     for (const ReadCase& c : cases) {

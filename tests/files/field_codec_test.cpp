@@ -1,5 +1,5 @@
 #include "files/field_codec.h"
-#include "qstring_printer.h"
+#include "reading_test_support.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

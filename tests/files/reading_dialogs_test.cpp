@@ -2,7 +2,7 @@
 #include "entry/frm_main.h"
 #include "entry/open_reading.h"
 #include "files/reading_file.h"
-#include "qstring_printer.h"
+#include "reading_test_support.h"
 #include "shell/application.h"
 #include "shell/frm_referral.h"
 #include "support/fake_services.h"
@@ -25,35 +25,9 @@ namespace {
 
 const QString kCheckTheFile = QStringLiteral("Please Check The File.");
 
-QByteArray shifted(const std::string& text) {
-    QByteArray b;
-    for (const char c : text) {
-        b.append(static_cast<char>(static_cast<unsigned char>(c) + 85));
-    }
-    return b;
-}
-
-QByteArray fileOf(const std::vector<std::string>& lines) {
-    QByteArray b;
-    for (const std::string& line : lines) {
-        b += shifted(line) + "\r\n";
-    }
-    return b;
-}
-
 const std::vector<std::string> kSitaLines = {"SITA",  "2",    "29", "2000", "7",  "5",
                                              "-3",    "0",    "43", "12",   "22", "54",
                                              "false", "TRUE", "1",  "Rio",  "RJ", "Brasil"};
-
-bool put(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 
 QComboBox* list(QWidget* parent, const char* name, const QStringList& items) {
     auto* box = new QComboBox(parent);
@@ -364,36 +338,26 @@ TEST_F(ReadingDialogs, EachLineFillsItsControlByItsOwnRule) {
     const FillCase cases[] = {
         {1, "  Ram  ", "  Ram  "},
         {2, "12", "11"},
-        {2, "0", "-1"},   // no month
-        {2, "0.4", "-1"}, // -0.6 rounds to -1
-        {2, "1.5", "0"},  // 0.5 rounds to the even 0
-        {2, "2.5", "2"},  // 1.5 rounds to the even 2
-        {2, "3.5", "2"},  // 2.5 rounds to the even 2
-        {2, "13", "4"},   // kept
-        {2, "-1", "4"},   // kept
-        {2, "", "4"},     // kept
-        {2, "May", "4"},  // kept
+        {2, "0", "-1"},  // no month
+        {2, "1.5", "0"}, // 0.5 rounds to the even 0
+        {2, "3.5", "2"}, // 2.5 rounds to the even 2
+        {2, "13", "4"},  // kept
+        {2, "", "4"},    // kept
+        {2, "May", "4"}, // kept
         {3, "31", "31"},
         {3, "05", "1"}, // no such item: kept
-        {3, "", "1"},
-        {4, "2050", "2050"},
         {4, "1900", "1901"},
         {5, "23", "23"},
-        {5, "24", "0"},
-        {6, "59", "59"},
         {6, " 7", "0"},
         {7, "-10", "-10"},
         {12, "", ""},
-        {13, "False", "West"},
         {13, "fALSE", "West"},
         {13, "0", "West"},
-        {13, "TRUE", "East"},
         {13, "2", "East"},
         {13, "yes", "East"}, // not a flag: counts as true
         {13, "", "East"},
         {14, "true", "South"},
         {14, "0.0", "North"},
-        {14, "nope", "South"},
         {15, "-1", "DST"},
         {15, "false", "no DST"},
         {18, "India", "India"},
@@ -405,10 +369,7 @@ TEST_F(ReadingDialogs, EachLineFillsItsControlByItsOwnRule) {
         f.optLong[1]->setChecked(true); // West
         f.optLat[0]->setChecked(true);  // North
         f.chkDST->setChecked(false);
-        ReadingTexts texts;
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            texts.at(i) = QString::fromStdString(kSitaLines.at(i));
-        }
+        ReadingTexts texts = textsOf(kSitaLines);
         // Flags opposite to the stand-in inputs, so that a line left alone shows.
         texts[12] = QStringLiteral("False");
         texts[13] = QStringLiteral("False");

@@ -13,8 +13,8 @@ class QIODevice;
 
 // A reading file holds the birth data of one reading: 18 lines in the order
 // of BirthRecord's fields, each the field's text stored through StoreField and
-// ended by CR LF. There is no header. Opening a file only ever looks at its
-// first 18 lines and at most 4 KiB of each.
+// ended by CR LF. There is no header. Reading one takes its first 18 lines,
+// each cut at 4 KiB, and never more than kMaxReadingFileBytes of the file.
 inline constexpr int kReadingLineCount = 18;
 inline constexpr qsizetype kMaxReadingLineBytes = 4096;
 // The most the reader takes from any file: 18 full lines with their ends.

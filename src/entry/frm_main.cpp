@@ -153,6 +153,10 @@ QRadioButton* makeOption(const char* name, const QString& caption) {
     return option;
 }
 
+bool isAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
 // The text with the spaces around it dropped; other blanks stay.
 QString trimSpaces(const QString& text) {
     qsizetype first = 0;
@@ -180,8 +184,7 @@ std::optional<long long> wholeNumber(const QString& text) {
         return std::nullopt;
     }
     for (qsizetype i = digitsFrom; i < trimmed.size(); ++i) {
-        const QChar c = trimmed.at(i);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+        if (!isAsciiDigit(trimmed.at(i))) {
             return std::nullopt;
         }
     }
@@ -225,10 +228,6 @@ QString typedText(const QKeyEvent& event) {
         return {};
     }
     return event.text();
-}
-
-bool isAsciiDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 } // namespace
@@ -332,7 +331,6 @@ QWidget* FrmMain::buildMainFrame() {
     cboMonth = makeList("cboMonth", QStringLiteral("Month"));
     cboDate = makeList("cboDate", QStringLiteral("Day"));
     cboYear = makeList("cboYear", QStringLiteral("Year"));
-    Label5->setBuddy(cboMonth);
     auto* date = new QHBoxLayout;
     date->addWidget(cboMonth);
     date->addWidget(cboDate);
@@ -347,7 +345,6 @@ QWidget* FrmMain::buildMainFrame() {
     cboMM = makeList("cboMM", QStringLiteral("Minute"));
     cboSS = makeList("cboSS", QStringLiteral("Second"));
     QLabel* Label12 = makeLabel("Label12", QStringLiteral("HH:MM:SS"));
-    Label1->setBuddy(cboHH);
     auto* time = new QHBoxLayout;
     time->addWidget(cboHH);
     time->addWidget(cboMM);
@@ -356,6 +353,16 @@ QWidget* FrmMain::buildMainFrame() {
     time->addStretch(1);
     grid->addWidget(Label1, 2, 0);
     grid->addLayout(time, 2, 1, 1, 2);
+
+    // A screen reader on Linux names a drop-down list after the label it is
+    // the buddy of (its own name is the chosen entry). The captions on show
+    // speak for the group ("Date of Birth"), so each list gets an unseen label
+    // of its own.
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+        auto* spoken = new QLabel(list->accessibleName(), list->parentWidget());
+        spoken->setBuddy(list);
+        spoken->hide();
+    }
 
     // Time zone.
     QLabel* Label10 = makeLabel("Label10", QStringLiteral("Time Zone"));
@@ -366,9 +373,6 @@ QWidget* FrmMain::buildMainFrame() {
     txtZoneMinute = makeDigitBox("txtZoneMinute", QStringLiteral("Zone minutes"), 3);
     QLabel* Label3 = makeLabel("Label3", QStringLiteral("Hour"));
     QLabel* Label2 = makeLabel("Label2", QStringLiteral("Min"));
-    Label3->setBuddy(txtZoneHour);
-    Label2->setBuddy(txtZoneMinute);
-    Label10->setBuddy(txtZoneHour);
     lblTZHelp = makeLink("lblTZHelp", QStringLiteral("TZ Help"));
     lblTZHelp->setWordWrap(false);
     chkDST = new QCheckBox(QStringLiteral("DST"));
@@ -394,8 +398,6 @@ QWidget* FrmMain::buildMainFrame() {
     txtLatM->setMaxLength(2);
     QLabel* Label7 = makeLabel("Label7", QStringLiteral("Deg"));
     QLabel* Label9 = makeLabel("Label9", QStringLiteral("Min"));
-    Label7->setBuddy(txtLatD);
-    Label9->setBuddy(txtLatM);
     optLat[0] = makeOption("optLat_0", QStringLiteral("North"));
     optLat[1] = makeOption("optLat_1", QStringLiteral("South"));
     auto* lat = new QGridLayout(latitude);
@@ -414,8 +416,6 @@ QWidget* FrmMain::buildMainFrame() {
     txtLonM->setMaxLength(2);
     QLabel* Label6 = makeLabel("Label6", QStringLiteral("Deg"));
     QLabel* Label8 = makeLabel("Label8", QStringLiteral("Min"));
-    Label6->setBuddy(txtLonD);
-    Label8->setBuddy(txtLonM);
     optLong[0] = makeOption("optLong_0", QStringLiteral("East"));
     optLong[1] = makeOption("optLong_1", QStringLiteral("West"));
     auto* lon = new QGridLayout(longitude);
@@ -732,9 +732,12 @@ void FrmMain::on_lblTZHelp_clicked() {
         screen = this->screen();
     }
     if (screen != nullptr) {
+        // The picker's frame is not known before it is shown; this window's
+        // frame is a close guess.
+        const QSize outer = picker->size() + frameGeometry().size() - geometry().size();
         const QRect room = screen->availableGeometry();
-        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - picker->width())));
-        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - picker->height())));
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - outer.width())));
+        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - outer.height())));
     }
     picker->move(at);
     picker->exec();

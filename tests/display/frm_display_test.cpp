@@ -347,3 +347,11 @@ TEST_F(FrmDisplayTest, TextsShowWholeAtTheSmallestWindowSize) {
         expectNothingClipped();
     }
 }
+
+TEST_F(FrmDisplayTest, SaveAsksForTheReadingFile) {
+    QTest::mouseClick(display->cmdSave, Qt::LeftButton); // the fake dialog answers "cancelled"
+    ASSERT_EQ(fakes.dialogs.fileDialogs.size(), 1U);
+    EXPECT_EQ(fakes.dialogs.fileDialogs[0].defaultSuffix, QStringLiteral("kvr"));
+    EXPECT_TRUE(fakes.dialogs.messages.empty());
+    EXPECT_TRUE(display->isVisible());
+}

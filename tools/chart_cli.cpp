@@ -41,12 +41,12 @@ struct ChartOptions {
         QStringLiteral("longitude"),
         QStringLiteral("Longitude: degrees 0 to 179, E or W, minutes 0 to 59. A longitude of 0 "
                        "counts as West.\nExample: --longitude 77E12"),
-        QStringLiteral("DDDxMM")};
+        QStringLiteral("DDD{E|W}MM")};
     QCommandLineOption latitude{
         QStringLiteral("latitude"),
         QStringLiteral("Latitude: degrees 0 to 89, N or S, minutes 0 to 59.\n"
                        "Example: --latitude 28N36"),
-        QStringLiteral("DDxMM")};
+        QStringLiteral("DD{N|S}MM")};
     QCommandLineOption dst{QStringLiteral("dst"),
                            QStringLiteral("Daylight-saving time was in force at the birth.\n"
                                           "Example: --dst")};
@@ -95,23 +95,23 @@ double digits(const QString& text) {
 }
 
 const QRegularExpression& datePattern() {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d+)-(\\d+)-(\\d+)$"));
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)-([0-9]+)-([0-9]+)$"));
     return pattern;
 }
 const QRegularExpression& timePattern() {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d+):(\\d+)$"));
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+):([0-9]+)$"));
     return pattern;
 }
 const QRegularExpression& zonePattern() {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d+)(?::(\\d+))?$"));
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)(?::([0-9]+))?$"));
     return pattern;
 }
 const QRegularExpression& longitudePattern() {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d+)([EeWw])(\\d*)$"));
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)([EeWw])([0-9]*)$"));
     return pattern;
 }
 const QRegularExpression& latitudePattern() {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d+)([NnSs])(\\d*)$"));
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)([NnSs])([0-9]*)$"));
     return pattern;
 }
 

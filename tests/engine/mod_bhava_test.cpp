@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -287,13 +288,11 @@ TEST(ComputeBhava, ThirdWorkedExampleEastAndSouth) {
     EXPECT_EQ(r.BhavaSandhiText[11], "22° 55' 53\" Vir");
 }
 
+// A position within a sign: degrees 0 to 29, minutes, seconds and a sign.
 bool hasSignName(const std::string& text) {
-    if (text.size() < 3) {
-        return false;
-    }
-    const std::string name = text.substr(text.size() - 3);
-    return std::string(SignAbbreviations).find(name) % 3 == 0 &&
-           std::string(SignAbbreviations).find(name) != std::string::npos;
+    static const std::regex position("([0-9]|[12][0-9])\xC2\xB0 [0-9]+' [0-9]+\" "
+                                     "(Ari|Tau|Gem|Can|Leo|Vir|Lib|Sco|Sag|Cap|Aqu|Pis)");
+    return std::regex_match(text, position);
 }
 
 TEST(ComputeBhava, HighSouthernLatitudeShowsASignOnEveryHouse) {

@@ -137,6 +137,8 @@ TEST(ParseChartArguments, RangesOfTheBirthDataWindow) {
         {"--time", "24:00", "--time 24:00: Hour 24 is outside 0 to 23"},
         {"--time", "12:60", "Minute 60 is outside 0 to 59"},
         {"--time", "12", "--time 12 is not a time like 12:00"},
+        // Digits of other scripts are not read as a silent 0.
+        {"--time", "12:\xD9\xA3\xD9\xA0", "is not a time like 12:00"},
         {"--zone", "14:59", nullptr},
         {"--zone", "15:00", "--zone 15:00: ZoneHour 15 is outside 0 to 14"},
         {"--zone", "5:60", "ZoneMinute 60 is outside 0 to 59"},

@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
     app.start();
 
     FrmMain& form = app.frmMain();
-    QTest::qWaitForWindowExposed(&form);
+    (void)QTest::qWaitForWindowExposed(&form);
     QTest::keyClicks(form.txtName, QStringLiteral("Ram"));
     pick(form.cboMonth, QStringLiteral("January"));
     pick(form.cboDate, QStringLiteral("1"));
@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
                      qPrintable(fakes.messageTexts().join(QStringLiteral(" | "))));
         return 1;
     }
-    QTest::qWaitForWindowExposed(display);
+    (void)QTest::qWaitForWindowExposed(display);
     display->SSTab1->setCurrentIndex(0);
     ok = save(display, folder + QStringLiteral("/screenshot-chart.png")) && ok;
     display->SSTab1->setCurrentIndex(1);
@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
 
     display->close();
     if (FrmReferral* referral = app.loadedReferralWindow()) {
-        QTest::qWaitForWindowExposed(referral);
+        (void)QTest::qWaitForWindowExposed(referral);
         ok = save(referral, folder + QStringLiteral("/screenshot-referral.png")) && ok;
     }
     return ok ? 0 : 1;

@@ -117,41 +117,29 @@ TEST(ParseChartArguments, WrongArguments) {
     }
 }
 
-TEST(ParseChartArguments, RangesOfTheBirthDataWindow) {
+TEST(ParseChartArguments, ValuesAreCheckedAsTheBatchChecksThem) {
+    // The ranges themselves are those of checkBirth; here each option's
+    // message names the option and what was typed.
     struct Case {
         const char* option;
         const char* value;
         const char* error; // nullptr when accepted
     };
     const std::vector<Case> cases = {
-        {"--date", "1901-01-01", nullptr},
         {"--date", "2050-12-31", nullptr},
-        {"--date", "1900-12-31", "--date 1900-12-31: Year 1900 is outside 1901 to 2050"},
-        {"--date", "2051-01-01", "Year 2051 is outside 1901 to 2050"},
-        {"--date", "2000-13-01", "Month 13 is outside 1 to 12"},
-        {"--date", "2000-65537-01", "Month 65537 is outside 1 to 12"},
-        {"--date", "2000-02-29", nullptr},
         {"--date", "1901-02-29", "--date 1901-02-29: Day 29 does not exist in February 1901"},
-        {"--date", "2001-04-31", "Day 31 does not exist in April 2001"},
-        {"--time", "23:59", nullptr},
+        {"--date", "2000-65537-01", "--date 2000-65537-01: Month 65537 is outside 1 to 12"},
         {"--time", "24:00", "--time 24:00: Hour 24 is outside 0 to 23"},
-        {"--time", "12:60", "Minute 60 is outside 0 to 59"},
         {"--time", "12", "--time 12 is not a time like 12:00"},
         // Digits of other scripts are not read as a silent 0.
         {"--time", "12:\xD9\xA3\xD9\xA0", "is not a time like 12:00"},
         {"--zone", "14:59", nullptr},
         {"--zone", "15:00", "--zone 15:00: ZoneHour 15 is outside 0 to 14"},
-        {"--zone", "5:60", "ZoneMinute 60 is outside 0 to 59"},
         {"--zone", "-5:30", "--zone -5:30 is not a zone like 5:30"},
-        {"--zone", "+5:30", "is not a zone like 5:30"},
         {"--longitude", "179W59", nullptr},
-        {"--longitude", "180E0", "--longitude 180E0: LonD 180 is outside 0 to 179"},
-        {"--longitude", "77E60", "LonM 60 is outside 0 to 59"},
-        {"--longitude", "77.2E", "is not a longitude like 77E12"},
+        {"--longitude", "77E60", "--longitude 77E60: LonM 60 is outside 0 to 59"},
         {"--longitude", "77N12", "is not a longitude like 77E12"},
-        {"--latitude", "89S59", nullptr},
         {"--latitude", "90N0", "--latitude 90N0: LatD 90 is outside 0 to 89"},
-        {"--latitude", "28E36", "is not a latitude like 28N36"},
         {"--latitude", "99999999999999999999N0", "LatD 1e+20 is outside 0 to 89"},
     };
     for (const auto& c : cases) {

@@ -1,6 +1,7 @@
 #include "entry/reading_driver.h"
 
 #include "display/frm_display.h"
+#include "display/mod_bhava_chart.h"
 #include "engine/mod_bhava.h"
 #include "entry/frm_main.h"
 #include "shell/app.h"
@@ -114,10 +115,11 @@ void RunReadingDriver(App& app) {
     ProgramState& state = app.state();
     state.currentHouse = 0;
     fillBirthRecord(form, state.birthRecord);
-    state.bhavaResult = ComputeBhava(state.birthRecord);
+    ComputeBhava(state.birthRecord, state.bhavaResult);
 
     FrmDisplay& display = app.frmDisplay();
     display.showChart(state.bhavaResult);
+    LoadHouseCatalogue();
     display.showHouse(0);
 
     form.hide();

@@ -14,10 +14,9 @@
 
 namespace {
 
-template <typename Label>
-Label* makeLabel(const QString& name, const QString& text, QWidget* parent) {
+template <typename Label> Label* makeLabel(const char* name, const QString& text, QWidget* parent) {
     auto* label = new Label(text, parent);
-    label->setObjectName(name);
+    label->setObjectName(QString::fromLatin1(name));
     label->setFont(QFont(QStringLiteral("Verdana"), 9));
     label->setWordWrap(true);
     return label;
@@ -43,32 +42,31 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     picIcon->setPixmap(ProgramPixmap(48));
     picIcon->setFixedSize(48, 48);
 
-    Label2 = makeLabel<QLabel>(QStringLiteral("Label2"), QStringLiteral("Kelvaro v1.15"), this);
+    Label2 = makeLabel<QLabel>("Label2", QStringLiteral("Kelvaro v1.15"), this);
     QFont titleFont = Label2->font();
     titleFont.setPointSize(14);
     titleFont.setBold(true);
     Label2->setFont(titleFont);
 
     Label1 = makeLabel<QLabel>(
-        QStringLiteral("Label1"),
+        "Label1",
         QStringLiteral("Kelvaro generates the Houses or Bhavas of your natal chart. Each house is "
                        "related to to an area in life. This influences the interpretation of your "
                        "birth chart depending on the position of the different planets in these "
                        "houses."),
         this);
 
-    lblHomePage =
-        makeLabel<ClickableLabel>(QStringLiteral("lblHomePage"),
-                                  QStringLiteral("Click here to visit ") + HomePageAddress(), this);
+    lblHomePage = makeLabel<ClickableLabel>(
+        "lblHomePage", QStringLiteral("Click here to visit ") + HomePageAddress(), this);
     lookLikeLink(lblHomePage);
 
     Label3 = makeLabel<QLabel>(
-        QStringLiteral("Label3"),
+        "Label3",
         QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
                        "online. Get this software fully branded for your website."),
         this);
 
-    lblCoBrand = makeLabel<ClickableLabel>(QStringLiteral("lblCoBrand"),
+    lblCoBrand = makeLabel<ClickableLabel>("lblCoBrand",
                                            QStringLiteral("Click here for more details"), this);
     lblCoBrand->setWordWrap(false);
     lookLikeLink(lblCoBrand);

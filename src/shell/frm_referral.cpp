@@ -47,6 +47,29 @@ QLineEdit* makeBox(const QString& name, QLatin1String placeholder, QWidget* pare
     return box;
 }
 
+// The text of a one-line or multi-line box; a multi-line box keeps its line
+// breaks as CR LF.
+QString boxText(const QObject* box) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
+        return line->text();
+    }
+    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(box)) {
+        QString text = lines->toPlainText();
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        return text;
+    }
+    return {};
+}
+
+void setBoxText(QObject* box, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(box)) {
+        line->setText(text);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) {
+        lines->setPlainText(text);
+    }
+}
+
 } // namespace
 
 FrmReferral::FrmReferral(App& app, QWidget* parent) : QWidget(parent), app(app) {
@@ -174,11 +197,7 @@ void FrmReferral::Form_Load() {
 }
 
 QString FrmReferral::messageText() const {
-    // A multi-line box keeps its line breaks as CR LF.
-    QString text = txtMessage->toPlainText();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return text;
+    return boxText(txtMessage);
 }
 
 QString FrmReferral::placeholderOf(const QObject* box) const {
@@ -198,24 +217,6 @@ QString FrmReferral::placeholderOf(const QObject* box) const {
         return kPlaceholderFriendEmail;
     }
     return {};
-}
-
-QString FrmReferral::boxText(const QObject* box) const {
-    if (box == txtMessage) {
-        return messageText();
-    }
-    if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
-        return line->text();
-    }
-    return {};
-}
-
-void FrmReferral::setBoxText(QObject* box, const QString& text) {
-    if (box == txtMessage) {
-        txtMessage->setPlainText(text);
-    } else if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        line->setText(text);
-    }
 }
 
 bool FrmReferral::eventFilter(QObject* watched, QEvent* event) {

@@ -59,8 +59,6 @@ private:
 
     // The placeholder of a box of the form, or an empty text for other widgets.
     QString placeholderOf(const QObject* box) const;
-    QString boxText(const QObject* box) const;
-    void setBoxText(QObject* box, const QString& text);
 
     App& app;
 };

@@ -142,5 +142,5 @@ bool LockFileInstanceGuard::anotherCopyRunning() {
     return lock->error() == QLockFile::LockFailedError;
 }
 
-ProductionServices::ProductionServices(const QString& settingsFile, const QString& lockPath)
-    : settings(settingsFile), instance(lockPath) {}
+ProductionServices::ProductionServices(const ServiceFiles& files)
+    : settings(files.settingsFile), instance(files.lockPath) {}

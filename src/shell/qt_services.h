@@ -84,11 +84,16 @@ private:
     std::unique_ptr<QLockFile> lock;
 };
 
-// Every production service, bundled for the application object. The settings
-// file and lock path default to the user's own; the start-up benchmark points
-// them elsewhere.
+// Where the production services keep their files; empty: the user's own.
+struct ServiceFiles {
+    QString settingsFile; // an INI file instead of the user's settings store
+    QString lockPath;     // a lock file instead of the one in the runtime folder
+};
+
+// Every production service, bundled for the application object. The start-up
+// benchmark points the files elsewhere.
 struct ProductionServices {
-    explicit ProductionServices(const QString& settingsFile = {}, const QString& lockPath = {});
+    explicit ProductionServices(const ServiceFiles& files = {});
 
     QtDialogs dialogs;
     DesktopBrowser browser;

@@ -66,6 +66,7 @@ std::optional<Run> launch(const std::string& program, std::vector<std::string> a
     const std::string path = (programFolder() / program).string();
     arguments.insert(arguments.begin(), path);
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }

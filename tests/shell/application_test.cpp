@@ -318,22 +318,6 @@ TEST(Closing, CloseAllAndEndEndsWhateverTheClosingHandlersDo) {
     EXPECT_EQ(app.loadedReferralWindow(), nullptr);
 }
 
-TEST(Closing, ExitFromTheReferralWindowEndsOnce) {
-    FakeServices fakes;
-    TestApplication app(fakes.services());
-    app.showReferralWindow();
-    FrmReferral* referral = app.loadedReferralWindow();
-    ASSERT_NE(referral, nullptr);
-
-    QTest::mouseClick(referral->cmdClose, Qt::LeftButton);
-    flushDeletes();
-
-    EXPECT_TRUE(app.ended());
-    EXPECT_EQ(app.programEnds, 1);
-    EXPECT_EQ(app.loadedReferralWindow(), nullptr);
-    EXPECT_TRUE(visibleWindows().isEmpty());
-}
-
 // ---- the about window ------------------------------------------------------
 
 TEST(AboutWindow, ShowsItsControlsAndLinksAndIsGoneOnceClosed) {

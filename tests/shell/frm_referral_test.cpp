@@ -88,16 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Draws, SupportText,
                                          std::pair{0.7499999F, 2}, std::pair{0.75F, 3},
                                          std::pair{0.9999999F, 3}));
 
-TEST(SupportTexts, AreFourDifferentTexts) {
-    const auto& texts = SupportTexts();
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        EXPECT_FALSE(texts[i].isEmpty());
-        for (std::size_t j = i + 1; j < texts.size(); ++j) {
-            EXPECT_NE(texts[i], texts[j]);
-        }
-    }
-}
-
 // ---- the checks of a submission ----------------------------------------------
 
 struct SubmitCase {
@@ -301,13 +291,6 @@ TEST_P(EmailSpaces, ATypedSpaceIsRefusedWithAMessageAndAPastedOneIsKept) {
 
 INSTANTIATE_TEST_SUITE_P(Boxes, EmailSpaces, testing::Values("txtEmail", "txtFriendEmail"));
 
-TEST_F(ReferralWindow, NameBoxesTakeSpaces) {
-    window->txtName->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(window->txtName, QStringLiteral("RAM DAS"));
-    EXPECT_EQ(window->txtName->text(), QStringLiteral("RAM DAS"));
-    EXPECT_TRUE(fakes.dialogs.messages.empty());
-}
-
 // ---- links and the end ---------------------------------------------------------
 
 TEST_F(ReferralWindow, Check1OpensTheCommunityAndNeverStaysTicked) {
@@ -328,13 +311,24 @@ TEST_F(ReferralWindow, TheLinkLabelOpensTheMakersOtherPrograms) {
     EXPECT_EQ(fakes.browser.urls[0], QUrl(PageAddress(WebPage::Software)));
 }
 
-TEST_F(ReferralWindow, TheCloseBoxEndsTheProgramAsExitDoes) {
-    window->close();
+class ReferralEnd : public ReferralWindow, public testing::WithParamInterface<bool> {};
+
+TEST_P(ReferralEnd, ExitAndTheCloseBoxBothEndTheProgramOnce) {
+    if (GetParam()) {
+        QTest::mouseClick(window->cmdClose, Qt::LeftButton);
+    } else {
+        window->close(); // the close box
+    }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(app->ended());
     EXPECT_EQ(app->programEnds, 1);
     EXPECT_EQ(app->loadedReferralWindow(), nullptr);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(w->isVisible());
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(ExitOrCloseBox, ReferralEnd, testing::Bool());
 
 // ---- the referral address by itself ---------------------------------------------
 

@@ -1,8 +1,14 @@
-#include "engine/mod_bhava.h"
+// kelvaro-chart: the reading of a birth, or of many, on the command line.
+
+#include "tools/chart_cli.h"
 
 #include <QCoreApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setApplicationName(QStringLiteral("kelvaro-chart"));
+    std::ios::sync_with_stdio(false);
+    return runChart(QCoreApplication::arguments(), std::cin, std::cout, std::cerr);
 }

@@ -8,10 +8,12 @@ struct BhavaResult;
 class App;
 class ClickableLabel;
 class QAction;
+class QEvent;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QShowEvent;
 class QTabWidget;
 
 // The reading window: the chart's figures on one tab, the house
@@ -25,7 +27,7 @@ public:
     // Bhava Sandhi, then Julian day, ayanamsa, ascendant and midheaven.
     void showChart(const BhavaResult& result);
     // Shows the interpretation of house index 0..11 with the prompt that names
-    // the next house.
+    // the next house, and makes it the program's current house.
     void showHouse(int houseIndex);
     // Advances the program's current house index in a cycle and shows it.
     void ShowNextHouse();
@@ -75,7 +77,23 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* createBanner();
+    QWidget* createChartTab();
+    QWidget* createInterpretationTab();
+    QWidget* createButtons();
+    QWidget* createBrandFrame();
+    void createMenu();
+    void reserveBannerHeights();
+    void connectEvents();
+
+    void on_lblName_clicked();
+    void on_cmdSave_clicked();
+    void on_cmdOK_clicked();
+    void on_cmdExit_clicked();
+
     App& app;
 };

@@ -1,7 +1,34 @@
 #include "display/save_reading.h"
 
+#include "files/reading_file.h"
 #include "shell/app.h"
 
-void SaveReading(App&, QWidget*) {
-    // Lands with the reading files.
+void SaveReading(App& app, QWidget* parent) {
+    Dialogs& dialogs = app.services().dialogs;
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Kelvaro");
+    spec.filter = QStringLiteral("Kelvaro (*.kvr)");
+    spec.defaultSuffix = QStringLiteral("kvr");
+    spec.confirmOverwrite = true;
+    const std::optional<QString> path = dialogs.saveFileName(parent, spec);
+    if (!path || path->isEmpty()) {
+        return;
+    }
+
+    // The birth data the reading on screen was computed from, not what
+    // frmMain holds now.
+    const ReadingSaveResult result = WriteReadingFile(*path, app.state().birthRecord);
+    if (!result.saved) {
+        dialogs.message(parent, QStringLiteral("The reading could not be saved.\n") + result.error,
+                        MessageIcon::Critical);
+        return;
+    }
+    if (!result.leftOut.empty()) {
+        QString text =
+            QStringLiteral("Some characters cannot be stored in a reading file and were left out:");
+        for (const LeftOutCharacters& left : result.leftOut) {
+            text += QStringLiteral("\n%1: %2").arg(left.field, left.characters);
+        }
+        dialogs.message(parent, text, MessageIcon::Information);
+    }
 }

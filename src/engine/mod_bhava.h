@@ -36,3 +36,11 @@ double Ayanamsa(double T);
 
 // The whole house computation of one birth: values and texts.
 BhavaResult ComputeBhava(const BirthRecord& birth);
+
+// The same into an existing result, reusing the room its texts already have:
+// the way to compute many readings without allocating for each.
+void ComputeBhava(const BirthRecord& birth, BhavaResult& result);
+
+// The values alone (Julian day, ayanamsa, ascendant, midheaven and the cusp
+// points); the texts of result are left as they were.
+void computeBhavaValues(const BirthRecord& birth, BhavaResult& result);

@@ -1,17 +1,766 @@
 #include "entry/frm_main.h"
 
+#include "entry/frm_time_zone.h"
+#include "entry/open_reading.h"
+#include "entry/reading_driver.h"
 #include "shell/app.h"
 #include "shell/clickable_label.h"
+#include "shell/mod_help.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QVBoxLayout>
 
-// Placeholder window; the full birth-data window lands with its own step.
-FrmMain::FrmMain(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Kelvaro v1.15"));
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Kelvaro v1.15");
+
+// Twips at 96 DPI: 15 to a pixel.
+constexpr int kDesignWidth = 436;     // 6540 twips
+constexpr int kDesignHeight = 485;    // 7275 twips
+constexpr int kTopBandHeight = 41;    // 615 twips
+constexpr int kBottomBandHeight = 57; // 855 twips
+constexpr int kPickerDrop = 40;       // 600 twips between "TZ Help" and the picker
+
+const char* const kMonthNames[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
+
+// A push button whose caption wraps onto more lines when the button is
+// narrower than its text, so the long place-lookup caption fits beside the
+// place boxes at any font size.
+class WrappingButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+    QSize sizeHint() const override {
+        const QFontMetrics metrics = fontMetrics();
+        const int lineWidth =
+            std::min(metrics.horizontalAdvance(shownText()), metrics.averageCharWidth() * 20);
+        const int width = std::max(lineWidth, widestWord()) + 2 * margin();
+        return {width, heightForWidth(width)};
+    }
+
+    QSize minimumSizeHint() const override {
+        return {widestWord() + 2 * margin(), fontMetrics().height() + 2 * margin()};
+    }
+
+    bool hasHeightForWidth() const override { return true; }
+
+    int heightForWidth(int width) const override {
+        const QRect bounds(0, 0, std::max(1, width - 2 * margin()), 10000);
+        const int textHeight =
+            fontMetrics().boundingRect(bounds, Qt::TextWordWrap, shownText()).height();
+        return textHeight + 2 * margin();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect textArea = rect().adjusted(margin(), margin(), -margin(), -margin());
+        style()->drawItemText(&painter, textArea,
+                              Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                              isEnabled(), text(), QPalette::ButtonText);
+    }
+
+private:
+    int margin() const {
+        return style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this) +
+               2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    }
+
+    // The caption as seen: "&&" shows a single ampersand.
+    QString shownText() const {
+        return QString(text()).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    }
+
+    int widestWord() const {
+        int widest = 0;
+        const QFontMetrics metrics = fontMetrics();
+        for (const QString& word : shownText().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        }
+        return widest;
+    }
+};
+
+QLabel* makeLabel(const char* name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    return label;
 }
 
-bool FrmMain::ValidateBirthData() { return false; }
+ClickableLabel* makeLink(const char* name, const QString& text) {
+    auto* label = new ClickableLabel(text);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+    label->setPalette(palette);
+    return label;
+}
+
+QLineEdit* makeBox(const char* name, const QString& accessibleName) {
+    auto* box = new QLineEdit;
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+// A box for a few digits: wide enough for them at the current font.
+QLineEdit* makeDigitBox(const char* name, const QString& accessibleName, int digits) {
+    QLineEdit* box = makeBox(name, accessibleName);
+    const int textWidth =
+        box->fontMetrics().horizontalAdvance(QString(digits + 1, QLatin1Char('0')));
+    box->setFixedWidth(textWidth + 12); // and the frame and text margins
+    return box;
+}
+
+QComboBox* makeList(const char* name, const QString& accessibleName) {
+    auto* list = new QComboBox;
+    list->setObjectName(QLatin1String(name));
+    list->setAccessibleName(accessibleName);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
+QRadioButton* makeOption(const char* name, const QString& caption) {
+    auto* option = new QRadioButton(caption);
+    option->setObjectName(QLatin1String(name));
+    return option;
+}
+
+bool isAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The text with the spaces around it dropped; other blanks stay.
+QString trimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
+        --last;
+    }
+    return text.mid(first, last - first);
+}
+
+// The value of a text that reads as a whole number once the spaces around it
+// are dropped: an optional sign, then decimal digits and nothing else. Texts
+// such as "-", "1-2", "12abc" or "1.5" are not whole numbers, and neither is a
+// number too long to hold.
+std::optional<long long> wholeNumber(const QString& text) {
+    const QString trimmed = trimSpaces(text);
+    qsizetype digitsFrom = 0;
+    if (trimmed.startsWith(QLatin1Char('-')) || trimmed.startsWith(QLatin1Char('+'))) {
+        digitsFrom = 1;
+    }
+    if (digitsFrom == trimmed.size()) {
+        return std::nullopt;
+    }
+    for (qsizetype i = digitsFrom; i < trimmed.size(); ++i) {
+        if (!isAsciiDigit(trimmed.at(i))) {
+            return std::nullopt;
+        }
+    }
+    bool ok = false;
+    const long long value = trimmed.toLongLong(&ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// What a key press types, as the key filters see it: the character, or the
+// control code for Backspace (8), Enter (13), Escape (27) and Ctrl+letter
+// (Ctrl+C 3, Ctrl+V 22, Ctrl+X 24...). Empty for keys that type nothing:
+// arrows, Tab, Home, Delete, function keys, a modifier alone, and the Alt
+// combinations that belong to the menu's access keys.
+QString typedText(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return QString(QChar(8));
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QString(QChar(13));
+    case Qt::Key_Escape:
+        return QString(QChar(27));
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return {};
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if ((modifiers & (Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return {};
+    }
+    if ((modifiers & Qt::ControlModifier) != 0) {
+        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) {
+            return QString(QChar(event.key() - Qt::Key_A + 1));
+        }
+        return {};
+    }
+    return event.text();
+}
+
+} // namespace
+
+FrmMain::FrmMain(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kTitle);
+    buildMenu();
+
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(buildTopBand());
+    Label11 = makeLabel(
+        "Label11", QStringLiteral("Know what the Bhavas or the Houses of your natal chart have to "
+                                  "tell you. Understand your life better witht his software."));
+    Label11->setWordWrap(true);
+    Label11->setContentsMargins(8, 0, 8, 0);
+    layout->addWidget(Label11);
+    layout->addWidget(buildMainFrame(), 1);
+    layout->addWidget(buildBottomBand());
+    setCentralWidget(page);
+
+    fillLists();
+    setTabOrderAsFilled();
+    connectHandlers();
+
+    installKeyFilter(txtName, KeyRule::Letters);
+    installKeyFilter(txtZoneHour, KeyRule::SignedDigits);
+    installKeyFilter(txtZoneMinute, KeyRule::Digits);
+    installKeyFilter(txtLatD, KeyRule::Digits);
+    installKeyFilter(txtLatM, KeyRule::Digits);
+    installKeyFilter(txtLonD, KeyRule::Digits);
+    installKeyFilter(txtLonM, KeyRule::Digits);
+
+    const int menuHeight = menuBar()->sizeHint().height();
+    resize(QSize(kDesignWidth, kDesignHeight + menuHeight).expandedTo(sizeHint()));
+}
+
+void FrmMain::buildMenu() {
+    QMenuBar* bar = menuBar();
+    const auto entry = [](QAction* action, const char* name) {
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+
+    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuNext = entry(mnuFile->addAction(QStringLiteral("Get My Bhava Chart Reading")), "mnuNext");
+    mnuExit = entry(mnuFile->addAction(QStringLiteral("E&xit")), "mnuExit");
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline = entry(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline");
+    mnuVisit = entry(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
+    entry(mnuHelp->addSeparator(), "mnuHelp1");
+    mnuUpdate =
+        entry(mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate");
+    entry(mnuHelp->addSeparator(), "mnuHelp2");
+    mnuAbout = entry(mnuHelp->addAction(QStringLiteral("&About Software")), "mnuAbout");
+
+    mnuDonate = entry(bar->addAction(QStringLiteral("&Donate")), "mnuDonate");
+    // "Make Money &Online" stays out of the menu bar: a menu bar claims the
+    // access key of every entry it holds, even a hidden one, and Alt+O belongs
+    // to "&Open Previously Saved Reading". The banner below offers the same page.
+    mkmoney = entry(new QAction(QStringLiteral("Make Money &Online"), this), "mkmoney");
+    mkmoney->setVisible(false);
+}
+
+QWidget* FrmMain::buildTopBand() {
+    auto* band = new QFrame;
+    band->setObjectName(QStringLiteral("topBand"));
+    band->setFrameShape(QFrame::StyledPanel);
+    band->setMinimumHeight(kTopBandHeight);
+    Label61 = makeLink("Label61",
+                       QStringLiteral("Join our free astrology community on the web. Click here!"));
+    Label61->setAlignment(Qt::AlignCenter);
+    auto* layout = new QHBoxLayout(band);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->addWidget(Label61);
+    return band;
+}
+
+QWidget* FrmMain::buildMainFrame() {
+    auto* frame = new QFrame;
+    frame->setObjectName(QStringLiteral("mainFrame"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(frame);
+    grid->setColumnStretch(1, 1);
+
+    // Name.
+    QLabel* Label13 = makeLabel("Label13", QStringLiteral("Name"));
+    txtName = makeBox("txtName", QStringLiteral("Name"));
+    Label13->setBuddy(txtName);
+    grid->addWidget(Label13, 0, 0);
+    grid->addWidget(txtName, 0, 1, 1, 2);
+
+    // Date of birth.
+    QLabel* Label5 = makeLabel("Label5", QStringLiteral("Date of Birth"));
+    cboMonth = makeList("cboMonth", QStringLiteral("Month"));
+    cboDate = makeList("cboDate", QStringLiteral("Day"));
+    cboYear = makeList("cboYear", QStringLiteral("Year"));
+    auto* date = new QHBoxLayout;
+    date->addWidget(cboMonth);
+    date->addWidget(cboDate);
+    date->addWidget(cboYear);
+    date->addStretch(1);
+    grid->addWidget(Label5, 1, 0);
+    grid->addLayout(date, 1, 1, 1, 2);
+
+    // Time of birth.
+    QLabel* Label1 = makeLabel("Label1", QStringLiteral("Time of Birth"));
+    cboHH = makeList("cboHH", QStringLiteral("Hour"));
+    cboMM = makeList("cboMM", QStringLiteral("Minute"));
+    cboSS = makeList("cboSS", QStringLiteral("Second"));
+    QLabel* Label12 = makeLabel("Label12", QStringLiteral("HH:MM:SS"));
+    auto* time = new QHBoxLayout;
+    time->addWidget(cboHH);
+    time->addWidget(cboMM);
+    time->addWidget(cboSS);
+    time->addWidget(Label12);
+    time->addStretch(1);
+    grid->addWidget(Label1, 2, 0);
+    grid->addLayout(time, 2, 1, 1, 2);
+
+    // A screen reader on Linux names a drop-down list after the label it is
+    // the buddy of (its own name is the chosen entry). The captions on show
+    // speak for the group ("Date of Birth"), so each list gets an unseen label
+    // of its own.
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+        auto* spoken = new QLabel(list->accessibleName(), list->parentWidget());
+        spoken->setBuddy(list);
+        spoken->hide();
+    }
+
+    // Time zone.
+    QLabel* Label10 = makeLabel("Label10", QStringLiteral("Time Zone"));
+    fraZone = new QFrame;
+    fraZone->setObjectName(QStringLiteral("fraZone"));
+    fraZone->setFrameShape(QFrame::StyledPanel);
+    txtZoneHour = makeDigitBox("txtZoneHour", QStringLiteral("Zone hour"), 3);
+    txtZoneMinute = makeDigitBox("txtZoneMinute", QStringLiteral("Zone minutes"), 3);
+    QLabel* Label3 = makeLabel("Label3", QStringLiteral("Hour"));
+    QLabel* Label2 = makeLabel("Label2", QStringLiteral("Min"));
+    lblTZHelp = makeLink("lblTZHelp", QStringLiteral("TZ Help"));
+    lblTZHelp->setWordWrap(false);
+    chkDST = new QCheckBox(QStringLiteral("DST"));
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+    auto* zone = new QGridLayout(fraZone);
+    zone->setContentsMargins(6, 4, 6, 2);
+    zone->setVerticalSpacing(0);
+    zone->addWidget(txtZoneHour, 0, 0);
+    zone->addWidget(txtZoneMinute, 0, 1);
+    zone->addWidget(lblTZHelp, 0, 2);
+    zone->addWidget(chkDST, 0, 3);
+    zone->addWidget(Label3, 1, 0, Qt::AlignHCenter);
+    zone->addWidget(Label2, 1, 1, Qt::AlignHCenter);
+    zone->setColumnStretch(4, 1);
+    grid->addWidget(Label10, 3, 0);
+    grid->addWidget(fraZone, 3, 1, 1, 2);
+
+    // Latitude and longitude, side by side.
+    auto* latitude = new QGroupBox(QStringLiteral("Latitude"));
+    txtLatD = makeDigitBox("txtLatD", QStringLiteral("Latitude degrees"), 2);
+    txtLatM = makeDigitBox("txtLatM", QStringLiteral("Latitude minutes"), 2);
+    txtLatD->setMaxLength(2);
+    txtLatM->setMaxLength(2);
+    QLabel* Label7 = makeLabel("Label7", QStringLiteral("Deg"));
+    QLabel* Label9 = makeLabel("Label9", QStringLiteral("Min"));
+    optLat[0] = makeOption("optLat_0", QStringLiteral("North"));
+    optLat[1] = makeOption("optLat_1", QStringLiteral("South"));
+    auto* lat = new QGridLayout(latitude);
+    lat->addWidget(txtLatD, 0, 0);
+    lat->addWidget(Label7, 0, 1);
+    lat->addWidget(txtLatM, 0, 2);
+    lat->addWidget(Label9, 0, 3);
+    lat->addWidget(optLat[0], 1, 0, 1, 2);
+    lat->addWidget(optLat[1], 1, 2, 1, 2);
+    lat->setColumnStretch(4, 1);
+
+    auto* longitude = new QGroupBox(QStringLiteral("Longitude"));
+    txtLonD = makeDigitBox("txtLonD", QStringLiteral("Longitude degrees"), 3);
+    txtLonM = makeDigitBox("txtLonM", QStringLiteral("Longitude minutes"), 2);
+    txtLonD->setMaxLength(3);
+    txtLonM->setMaxLength(2);
+    QLabel* Label6 = makeLabel("Label6", QStringLiteral("Deg"));
+    QLabel* Label8 = makeLabel("Label8", QStringLiteral("Min"));
+    optLong[0] = makeOption("optLong_0", QStringLiteral("East"));
+    optLong[1] = makeOption("optLong_1", QStringLiteral("West"));
+    auto* lon = new QGridLayout(longitude);
+    lon->addWidget(txtLonD, 0, 0);
+    lon->addWidget(Label6, 0, 1);
+    lon->addWidget(txtLonM, 0, 2);
+    lon->addWidget(Label8, 0, 3);
+    lon->addWidget(optLong[0], 1, 0, 1, 2);
+    lon->addWidget(optLong[1], 1, 2, 1, 2);
+    lon->setColumnStretch(4, 1);
+
+    auto* position = new QHBoxLayout;
+    position->addWidget(latitude);
+    position->addWidget(longitude);
+    grid->addLayout(position, 4, 0, 1, 3);
+
+    // The place, with the lookup button beside its three boxes.
+    QLabel* Label54 = makeLabel("Label54", QStringLiteral("City"));
+    QLabel* Label55 = makeLabel("Label55", QStringLiteral("State"));
+    QLabel* Label4 = makeLabel("Label4", QStringLiteral("Country"));
+    txtMCity = makeBox("txtMCity", QStringLiteral("City"));
+    txtMState = makeBox("txtMState", QStringLiteral("State"));
+    txtMCountry = makeBox("txtMCountry", QStringLiteral("Country"));
+    Label54->setBuddy(txtMCity);
+    Label55->setBuddy(txtMState);
+    Label4->setBuddy(txtMCountry);
+    cmdBrowser = new WrappingButton(QStringLiteral("Click Here To Find Latitude && Longitude"));
+    cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
+    cmdBrowser->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    grid->addWidget(Label54, 5, 0);
+    grid->addWidget(txtMCity, 5, 1);
+    grid->addWidget(Label55, 6, 0);
+    grid->addWidget(txtMState, 6, 1);
+    grid->addWidget(Label4, 7, 0);
+    grid->addWidget(txtMCountry, 7, 1);
+    grid->addWidget(cmdBrowser, 5, 2, 3, 1);
+
+    // The two actions.
+    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"));
+    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
+    cmdRashi = new QPushButton(QStringLiteral("Get My Bhava Chart Reading"));
+    cmdRashi->setObjectName(QStringLiteral("cmdRashi"));
+    cmdRashi->setDefault(true);
+    // Enter on a focused button presses that button; anywhere else it presses
+    // cmdRashi (see keyPressEvent).
+    cmdBrowser->setAutoDefault(true);
+    cmdOpen->setAutoDefault(true);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(cmdOpen, 1);
+    actions->addWidget(cmdRashi, 1);
+    grid->addLayout(actions, 8, 0, 1, 3);
+
+    return frame;
+}
+
+QWidget* FrmMain::buildBottomBand() {
+    auto* band = new QFrame;
+    band->setObjectName(QStringLiteral("bottomBand"));
+    band->setFrameShape(QFrame::StyledPanel);
+    band->setMinimumHeight(kBottomBandHeight);
+    lblCobrand = makeLink("lblCobrand",
+                          QStringLiteral("Co-brand this software for your site. Give it to your "
+                                         "visitors with your own name, logo and web address on it. "
+                                         "Click here for more details."));
+    lblFullBrand = makeLink(
+        "lblFullBrand",
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website. Click here for "
+                       "more details."));
+    // The two banners share one rectangle. Each paints its whole background,
+    // so only the front one is seen (and clicked); the later one starts in
+    // front, and raise() on either brings it forward.
+    auto* layout = new QGridLayout(band);
+    layout->setContentsMargins(4, 2, 4, 2);
+    for (ClickableLabel* banner : {lblCobrand, lblFullBrand}) {
+        banner->setAlignment(Qt::AlignCenter);
+        banner->setAutoFillBackground(true);
+        layout->addWidget(banner, 0, 0);
+    }
+    return band;
+}
+
+void FrmMain::fillLists() {
+    for (const char* month : kMonthNames) {
+        cboMonth->addItem(QLatin1String(month));
+    }
+    const auto fill = [](QComboBox* list, int first, int last) {
+        for (int n = first; n <= last; ++n) {
+            list->addItem(QString::number(n));
+        }
+    };
+    fill(cboDate, 1, 31);
+    fill(cboYear, 1901, 2050);
+    fill(cboHH, 0, 23);
+    fill(cboMM, 0, 59);
+    fill(cboSS, 0, 59);
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+        list->setCurrentIndex(0);
+    }
+    optLat[0]->setChecked(true);
+    optLong[0]->setChecked(true);
+}
+
+void FrmMain::setTabOrderAsFilled() {
+    QWidget* const order[] = {txtName,     cboMonth,   cboDate,     cboYear,       cboHH,
+                              cboMM,       cboSS,      txtZoneHour, txtZoneMinute, chkDST,
+                              txtLatD,     txtLatM,    optLat[0],   optLat[1],     txtLonD,
+                              txtLonM,     optLong[0], optLong[1],  txtMCity,      txtMState,
+                              txtMCountry, cmdBrowser, cmdOpen,     cmdRashi};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void FrmMain::connectHandlers() {
+    connect(cmdRashi, &QPushButton::clicked, this, [this] { on_cmdRashi_clicked(); });
+    connect(mnuNext, &QAction::triggered, this, [this] { on_cmdRashi_clicked(); });
+    connect(cmdOpen, &QPushButton::clicked, this, [this] { on_cmdOpen_clicked(); });
+    connect(cmdBrowser, &QPushButton::clicked, this, [this] { on_cmdBrowser_clicked(); });
+    connect(lblTZHelp, &ClickableLabel::clicked, this, [this] { on_lblTZHelp_clicked(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { on_mnuExit_triggered(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { on_mnuAbout_triggered(); });
+
+    // The maker's pages: these entries and banners open one page each and do
+    // nothing else.
+    using LinkAction = void (*)(Browser&);
+    const std::pair<QAction*, LinkAction> menuLinks[] = {
+        {mnuOnline, OpenOnlineHelpPage}, {mnuVisit, OpenHomePage},
+        {mnuUpdate, OpenDownloadPage},   {mnuDonate, OpenDonatePage},
+        {mkmoney, OpenFullBrandPage},
+    };
+    for (const auto& [menuEntry, open] : menuLinks) {
+        connect(menuEntry, &QAction::triggered, this,
+                [this, open = open] { open(app.services().browser); });
+    }
+    const std::pair<ClickableLabel*, LinkAction> bannerLinks[] = {
+        {Label61, OpenHomePage},
+        {lblCobrand, OpenCoBrandPage},
+        {lblFullBrand, OpenFullBrandPage},
+    };
+    for (const auto& [banner, open] : bannerLinks) {
+        connect(banner, &ClickableLabel::clicked, this,
+                [this, open = open] { open(app.services().browser); });
+    }
+}
+
+void FrmMain::installKeyFilter(QLineEdit* box, KeyRule rule) {
+    keyRules.emplace_back(box, rule);
+    // Characters reach the filter only as key presses, never as composed input.
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->installEventFilter(this);
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        for (const auto& [box, rule] : keyRules) {
+            if (box == watched) {
+                return filterKey(box, rule, static_cast<QKeyEvent*>(event));
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// True when the key is consumed: refused with a message, or typed here in its
+// upper-case form.
+bool FrmMain::filterKey(QLineEdit* box, KeyRule rule, QKeyEvent* event) {
+    const QString typed = typedText(*event);
+    if (typed.isEmpty()) {
+        // An Alt combination that is no access key would otherwise slip its
+        // letter into the box past the filter: here it types nothing.
+        const QString text = event->text();
+        return (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0 &&
+               !text.isEmpty() && text.at(0).isPrint();
+    }
+    QString kept;
+    for (const QChar c : typed) {
+        const bool always = c == QChar(8); // Backspace
+        bool accepted = false;
+        switch (rule) {
+        case KeyRule::Letters:
+            accepted = always || c == QChar(13) || c == QLatin1Char(' ') ||
+                       (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+                       (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+            break;
+        case KeyRule::SignedDigits:
+            accepted = always || isAsciiDigit(c) || c == QLatin1Char('-');
+            break;
+        case KeyRule::Digits:
+            accepted = always || isAsciiDigit(c);
+            break;
+        }
+        if (!accepted) {
+            if (rule == KeyRule::Letters) {
+                app.services().dialogs.message(this, QStringLiteral("Please Enter only Letters"),
+                                               MessageIcon::Information);
+            } else {
+                app.services().dialogs.message(this, QStringLiteral("Only Numbers Are Accepted"),
+                                               MessageIcon::Critical);
+            }
+            return true;
+        }
+        kept += rule == KeyRule::Letters ? c.toUpper() : c;
+    }
+    if (kept == typed) {
+        return false;
+    }
+    box->insert(kept);
+    return true;
+}
+
+bool FrmMain::ValidateBirthData() {
+    Dialogs& dialogs = app.services().dialogs;
+
+    if (trimSpaces(txtName->text()).isEmpty()) {
+        dialogs.message(this, QStringLiteral("Please Enter Name"), MessageIcon::Critical);
+        txtName->setFocus();
+        return false;
+    }
+
+    // Each box must hold a whole number in its range, or the reading would
+    // silently use another value. East of Greenwich the zone is written as
+    // negative hours and minutes; the easternmost zone in use is 14 hours
+    // ahead of Universal Time.
+    struct RangeCheck {
+        QLineEdit* box;
+        long long lowest;
+        long long highest;
+        QString message;
+    };
+    const RangeCheck checks[] = {
+        {txtZoneHour, -14, 12,
+         QStringLiteral("Please Enter Value Between 0 And 12 in the Zone Hour")},
+        {txtZoneMinute, -59, 59,
+         QStringLiteral("Please Enter Value Between 0 And 59 in the Zone Minute")},
+        {txtLonD, 0, 179,
+         QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude")},
+        {txtLonM, 0, 59,
+         QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude")},
+        {txtLatD, 0, 89,
+         QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude")},
+        {txtLatM, 0, 59,
+         QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude")},
+    };
+    for (const RangeCheck& check : checks) {
+        const std::optional<long long> value = wholeNumber(check.box->text());
+        if (!value || *value < check.lowest || *value > check.highest) {
+            dialogs.message(this, check.message, MessageIcon::Critical);
+            check.box->setFocus();
+            return false;
+        }
+    }
+
+    // The date, from the list positions (0 = January, 0 = day 1). Every year
+    // divisible by 4 is a leap year, which holds for 1901 to 2050.
+    const int month = cboMonth->currentIndex();
+    const int day = cboDate->currentIndex() + 1;
+    const bool leapYear = cboYear->currentText().toInt() % 4 == 0;
+    if (month == 1 && day > (leapYear ? 29 : 28)) {
+        dialogs.message(this, QStringLiteral("Please Enter Correct Date Or Month!"),
+                        MessageIcon::Information);
+        return false;
+    }
+    const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
+    if (thirtyDays && day == 31) {
+        dialogs.message(this, QStringLiteral("Please Enter Correct Date Or Month !"),
+                        MessageIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+QPoint FrmMain::timeZonePickerPosition() const {
+    return lblTZHelp->mapToGlobal(QPoint(lblTZHelp->width(), lblTZHelp->height() + kPickerDrop));
+}
+
+void FrmMain::on_cmdRashi_clicked() {
+    RunReadingDriver(app);
+}
+
+void FrmMain::on_cmdOpen_clicked() {
+    OpenReading(app);
+}
+
+void FrmMain::on_cmdBrowser_clicked() {
+    // The boxes are tested as typed: a box of spaces counts as filled.
+    const std::pair<QLineEdit*, QString> places[] = {
+        {txtMCity, QStringLiteral("Please Enter City")},
+        {txtMState, QStringLiteral("Please Enter State")},
+        {txtMCountry, QStringLiteral("Please Enter Country")},
+    };
+    for (const auto& [box, message] : places) {
+        if (box->text().isEmpty()) {
+            app.services().dialogs.message(this, message, MessageIcon::Information);
+            box->setFocus();
+            return;
+        }
+    }
+    const QString query = txtMCity->text() + QLatin1Char(' ') + txtMState->text() +
+                          QLatin1Char(' ') + txtMCountry->text() +
+                          QStringLiteral(" Latitude Longitude");
+    app.services().webSearch.search(query, HomePageAddress());
+}
+
+void FrmMain::on_lblTZHelp_clicked() {
+    // A fresh picker each time; it deletes itself when closed, even if this
+    // window goes first.
+    auto* picker = new FrmTimeZone(app, this);
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    QPoint at = timeZonePickerPosition();
+    // Kept whole on the screen when the window sits near its edge.
+    const QScreen* screen = QGuiApplication::screenAt(at);
+    if (screen == nullptr) {
+        screen = this->screen();
+    }
+    if (screen != nullptr) {
+        // The picker's frame is not known before it is shown; this window's
+        // frame is a close guess.
+        const QSize outer = picker->size() + frameGeometry().size() - geometry().size();
+        const QRect room = screen->availableGeometry();
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - outer.width())));
+        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - outer.height())));
+    }
+    picker->move(at);
+    picker->exec();
+}
+
+void FrmMain::on_mnuExit_triggered() {
+    close();
+}
+
+void FrmMain::on_mnuAbout_triggered() {
+    app.showAboutWindow();
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        cmdRashi->isEnabled()) {
+        event->accept();
+        cmdRashi->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
 
 void FrmMain::closeEvent(QCloseEvent* event) {
     app.showReferralWindow();

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class App;
 class ClickableLabel;
@@ -10,6 +13,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -75,9 +79,38 @@ public:
     QAction* mnuDonate = nullptr;
     QAction* mkmoney = nullptr;
 
+    // Where "TZ Help" opens the time-zone picker: the label's right edge, and
+    // a little below its bottom (global coordinates, top-left of the picker).
+    QPoint timeZonePickerPosition() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter anywhere that does not use it itself runs "Get My Bhava Chart
+    // Reading", as a dialog's default button would.
+    void keyPressEvent(QKeyEvent* event) override;
+    // The key filters of the name, zone, latitude and longitude boxes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class KeyRule { Letters, SignedDigits, Digits };
+
+    QWidget* buildTopBand();
+    QWidget* buildMainFrame();
+    QWidget* buildBottomBand();
+    void buildMenu();
+    void fillLists();
+    void setTabOrderAsFilled();
+    void connectHandlers();
+    void installKeyFilter(QLineEdit* box, KeyRule rule);
+    bool filterKey(QLineEdit* box, KeyRule rule, QKeyEvent* event);
+
+    void on_cmdRashi_clicked();
+    void on_cmdOpen_clicked();
+    void on_cmdBrowser_clicked();
+    void on_lblTZHelp_clicked();
+    void on_mnuExit_triggered();
+    void on_mnuAbout_triggered();
+
     App& app;
+    std::vector<std::pair<QLineEdit*, KeyRule>> keyRules;
 };

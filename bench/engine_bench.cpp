@@ -1,0 +1,76 @@
+// One reading of the engine: the computation alone, and the computation with
+// all 27 texts.
+
+#include "engine/mod_bhava.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The first worked example: 1 January 2000, 12:00, zone 5 h 30, 77°12' E,
+// 28°36' N.
+BirthRecord delhi2000() {
+    BirthRecord b;
+    b.Month = 1;
+    b.Day = 1;
+    b.Year = 2000;
+    b.Hour = 12;
+    b.ZoneHour = 5;
+    b.ZoneMinute = 30;
+    b.LonD = 77;
+    b.LonM = 12;
+    b.LonEast = true;
+    b.LatD = 28;
+    b.LatM = 36;
+    return b;
+}
+
+// A full reading as the program makes it: a new result with its texts.
+void BM_FullReading(benchmark::State& state) {
+    const BirthRecord birth = delhi2000();
+    for (auto _ : state) {
+        BhavaResult result = ComputeBhava(birth);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_FullReading);
+
+// A full reading into a result that is reused, as a batch does.
+void BM_FullReadingReused(benchmark::State& state) {
+    const BirthRecord birth = delhi2000();
+    BhavaResult result;
+    for (auto _ : state) {
+        ComputeBhava(birth, result);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_FullReadingReused);
+
+// The values alone, without the texts.
+void BM_ComputationAlone(benchmark::State& state) {
+    const BirthRecord birth = delhi2000();
+    BhavaResult result;
+    for (auto _ : state) {
+        computeBhavaValues(birth, result);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_ComputationAlone);
+
+// The 27 texts alone.
+void BM_TextsAlone(benchmark::State& state) {
+    const BhavaResult values = ComputeBhava(delhi2000());
+    for (auto _ : state) {
+        for (double point : values.CuspPoints) {
+            double copy = point;
+            std::string text = ZodiacText(copy);
+            benchmark::DoNotOptimize(text);
+        }
+        double copy = values.AyanamsaValue;
+        std::string text = AngleText(copy);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_TextsAlone);
+
+} // namespace

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Pictures Kelvaro's windows under Xvfb into docs/ (and docs/scale2/ at a
+# screen scale of 2). Build first: cmake --build --preset default
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tour=build/default/tools/screenshot_tour/kelvaro-screenshot-tour
+if [[ ! -x $tour ]]; then
+  cmake --build --preset default --target kelvaro-screenshot-tour
+fi
+unset QT_QPA_PLATFORM
+xvfb-run -a -s "-screen 0 1600x1200x24" "$tour" docs
+QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2400x2000x24" "$tour" docs/scale2

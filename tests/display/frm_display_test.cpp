@@ -1,0 +1,357 @@
+#include "display/frm_display.h"
+#include "display/mod_bhava_chart.h"
+#include "engine/bhava_result.h"
+#include "entry/frm_main.h"
+#include "shell/application.h"
+#include "shell/clickable_label.h"
+#include "shell/frm_referral.h"
+#include "shell/mod_help.h"
+#include "support/fake_services.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+// The reading window as the driver leaves it: house 1 on the interpretation
+// tab, the window shown.
+class FrmDisplayTest : public testing::Test {
+protected:
+    FrmDisplayTest() : app(fakes.services()), display(&app.frmDisplay()) {
+        app.state().currentHouse = 0;
+        display->showHouse(0);
+        display->show();
+    }
+
+    void openInterpretationTab() { display->SSTab1->setCurrentIndex(1); }
+
+    void clickName(int times) {
+        for (int i = 0; i < times; ++i) {
+            QTest::mouseClick(display->lblName, Qt::LeftButton);
+        }
+    }
+
+    // Runs the deferred deletion of closed windows.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    FakeServices fakes;
+    Application app;
+    QPointer<FrmDisplay> display;
+};
+
+QString lastUrl(const FakeBrowser& browser) {
+    return browser.urls.empty() ? QString() : browser.urls.back().toString();
+}
+
+QString pageOf(void (*open)(Browser&)) {
+    FakeBrowser browser;
+    open(browser);
+    return lastUrl(browser);
+}
+
+} // namespace
+
+TEST_F(FrmDisplayTest, WindowCarriesItsCaptionsAndMenu) {
+    EXPECT_EQ(display->windowTitle(), QStringLiteral("Kelvaro v1.15"));
+    EXPECT_EQ(display->SSTab1->tabText(0), QStringLiteral("Bhava Chart"));
+    EXPECT_EQ(display->SSTab1->tabText(1), QStringLiteral("Interpretation of Houses"));
+    EXPECT_EQ(display->cmdSave->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(display->cmdOK->text(), QStringLiteral("&Back"));
+    EXPECT_EQ(display->cmdExit->text(), QStringLiteral("&Exit"));
+    EXPECT_TRUE(
+        display->lblCobrand->text().contains(QStringLiteral("Put your site's name &  link here.")));
+
+    const std::vector<QString> topLevel{QStringLiteral("&File"), QStringLiteral("&Help"),
+                                        QStringLiteral("&Donate")};
+    std::vector<QString> shown;
+    for (QAction* action : display->menuBar()->actions()) {
+        if (action->isVisible()) {
+            shown.push_back(action->text());
+        }
+    }
+    EXPECT_EQ(shown, topLevel);
+    EXPECT_FALSE(display->mkmoney->isVisible());
+
+    QStringList help;
+    for (QAction* action : display->mnuHelp->actions()) {
+        help << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    EXPECT_EQ(help, QStringList({"&Online Help", "&Visit Us Online", "-",
+                                 "&Check for Software Update", "-", "&About Software"}));
+}
+
+TEST_F(FrmDisplayTest, TwelveClicksOnTheNameComeBackToTheFirstHouse) {
+    openInterpretationTab();
+    const HouseCatalogue& catalogue = LoadHouseCatalogue();
+    for (int clicks = 0; clicks <= 12; ++clicks) {
+        SCOPED_TRACE(testing::Message() << clicks << " clicks");
+        const int house = clicks % 12;
+        EXPECT_EQ(app.state().currentHouse, house);
+        EXPECT_EQ(display->lblName->text(), catalogue.prompt(house + 1));
+        EXPECT_EQ(display->lblHouseName->text(), catalogue.house(house).HouseName);
+        EXPECT_EQ(display->txtHouseDesc->toPlainText(), catalogue.house(house).Description);
+        clickName(1);
+    }
+}
+
+TEST_F(FrmDisplayTest, ElevenClicksShowTheTwelfthHouseWithThePromptForTheFirst) {
+    openInterpretationTab();
+    clickName(11);
+
+    EXPECT_EQ(display->lblName->text(),
+              QStringLiteral("Click Here To Show Characteristics Of 1st House"));
+    EXPECT_EQ(display->lblHouseName->text(), QStringLiteral("The House of Shortcomings"));
+    EXPECT_EQ(display->lblSanskritName->text(), QStringLiteral("Vyaya Bhava"));
+    EXPECT_EQ(display->lblPlanetRuler->text(), QStringLiteral("Neptune"));
+    EXPECT_EQ(display->lblSignRuler->text(), QStringLiteral("Pisces"));
+    EXPECT_EQ(display->lblKeywords->text(), QStringLiteral("Compassion, Intuition, Mental Health"));
+    EXPECT_EQ(display->lblMantra->text(), QStringLiteral("To Reintegrate"));
+    EXPECT_EQ(display->lblType->text(), QStringLiteral("Cadent House (Adaptable)"));
+    EXPECT_EQ(display->lblQuality->text(), QStringLiteral("Mutable (Apoklima) "));
+    EXPECT_EQ(display->lblElement->text(), QStringLiteral("Water (Moksha) Houses"));
+
+    clickName(1);
+    EXPECT_EQ(display->lblName->text(),
+              QStringLiteral("Click Here To Show Characteristics Of 2nd House"));
+    EXPECT_EQ(display->lblHouseName->text(), QStringLiteral("The House of Identity"));
+}
+
+TEST_F(FrmDisplayTest, AHouseIndexOutOfRangeStartsAgainAtTheFirstHouse) {
+    for (const std::int16_t broken : {std::int16_t{-3}, std::int16_t{11}, std::int16_t{40}}) {
+        app.state().currentHouse = broken;
+        display->ShowNextHouse();
+        EXPECT_EQ(app.state().currentHouse, 0) << broken;
+        EXPECT_EQ(display->lblHouseName->text(), QStringLiteral("The House of Identity"));
+    }
+}
+
+TEST_F(FrmDisplayTest, ShowChartWritesEveryFigure) {
+    BhavaResult result;
+    result.JulianDayValue = 2451545;
+    result.AyanamsaText = "-23° 51' 14\"";
+    result.AscendantText = "13° 10' 47\" Pis";
+    result.MidheavenText = "10° 40' 32\" Sag";
+    for (std::size_t i = 0; i < 12; ++i) {
+        result.BhavaMadhyaText.at(i) = std::to_string(i) + "° 1' 2\" Ari";
+        result.BhavaSandhiText.at(i) = std::to_string(i) + "° 3' 4\" Tau";
+    }
+
+    display->showChart(result);
+
+    EXPECT_EQ(display->lblJulianDay->text(), QStringLiteral("2451545"));
+    EXPECT_EQ(display->lblAyanamsa->text(), QStringLiteral("-23° 51' 14\""));
+    EXPECT_EQ(display->lblAscendant->text(), QStringLiteral("13° 10' 47\" Pis"));
+    EXPECT_EQ(display->lblMidheaven->text(), QStringLiteral("10° 40' 32\" Sag"));
+    for (int i = 0; i < 12; ++i) {
+        SCOPED_TRACE(testing::Message() << "house " << i + 1);
+        const auto slot = static_cast<std::size_t>(i);
+        EXPECT_EQ(display->lblBhavaMadhya.at(slot)->text(),
+                  QStringLiteral("%1° 1' 2\" Ari").arg(i));
+        EXPECT_EQ(display->lblBhavaSandhi.at(slot)->text(),
+                  QStringLiteral("%1° 3' 4\" Tau").arg(i));
+        EXPECT_EQ(display->lblBhavaMadhya.at(slot)->objectName(),
+                  QStringLiteral("lblBhavaMadhya_%1").arg(i));
+        EXPECT_EQ(display->lblBhavaSandhi.at(slot)->objectName(),
+                  QStringLiteral("lblBhavaSandhi_%1").arg(i));
+    }
+}
+
+TEST_F(FrmDisplayTest, TheDescriptionBoxClearsTheClipboard) {
+    openInterpretationTab();
+    QWidget* viewport = display->txtHouseDesc->viewport();
+    const QPoint inside = viewport->rect().center();
+    const std::vector<std::pair<const char*, std::function<void()>>> events{
+        {"text change", [this] { display->showHouse(5); }},
+        {"click", [&] { QTest::mouseClick(viewport, Qt::LeftButton, {}, inside); }},
+        {"mouse down", [&] { QTest::mousePress(viewport, Qt::LeftButton, {}, inside); }},
+        {"mouse up", [&] { QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside); }},
+        {"double click", [&] { QTest::mouseDClick(viewport, Qt::LeftButton, {}, inside); }},
+        {"mouse move",
+         [&] {
+             QMouseEvent move(QEvent::MouseMove, inside, viewport->mapToGlobal(inside),
+                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+             QApplication::sendEvent(viewport, &move);
+         }},
+    };
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const auto& [name, fire] : events) {
+        clipboard->setText(QStringLiteral("copied from the description"));
+        ASSERT_EQ(clipboard->text(), QStringLiteral("copied from the description"));
+        fire();
+        EXPECT_TRUE(clipboard->text().isEmpty()) << name;
+    }
+
+    // Elsewhere in the window the clipboard is left alone.
+    clipboard->setText(QStringLiteral("kept"));
+    QTest::mouseClick(display->lblHouseName, Qt::LeftButton);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
+}
+
+TEST_F(FrmDisplayTest, TheDescriptionCannotBeTypedInto) {
+    openInterpretationTab();
+    const QString before = display->txtHouseDesc->toPlainText();
+    display->txtHouseDesc->setFocus();
+    QTest::keyClicks(display->txtHouseDesc, QStringLiteral("xyz"));
+    QTest::keyClick(display->txtHouseDesc, Qt::Key_Backspace);
+    QTest::keyClick(display->txtHouseDesc, Qt::Key_Delete);
+    EXPECT_EQ(display->txtHouseDesc->toPlainText(), before);
+    EXPECT_TRUE(display->txtHouseDesc->isReadOnly());
+    EXPECT_EQ(display->txtHouseDesc->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+TEST_F(FrmDisplayTest, BackBringsTheInputWindowAndLeavesNoReferralWindow) {
+    const std::vector<std::pair<const char*, std::function<void(FrmDisplay&)>>> ways{
+        {"button", [](FrmDisplay& window) { QTest::mouseClick(window.cmdOK, Qt::LeftButton); }},
+        {"menu", [](FrmDisplay& window) { window.mnuFileBack->trigger(); }},
+    };
+    for (const auto& [name, goBack] : ways) {
+        SCOPED_TRACE(name);
+        app.frmMain().hide();
+        FrmDisplay& window = app.frmDisplay();
+        window.show();
+
+        goBack(window);
+        settle();
+
+        EXPECT_EQ(app.loadedFrmDisplay(), nullptr);
+        ASSERT_NE(app.loadedFrmMain(), nullptr);
+        EXPECT_TRUE(app.loadedFrmMain()->isVisible());
+        // The window's unloading brought the referral window; Back hid it again.
+        ASSERT_NE(app.loadedReferralWindow(), nullptr);
+        EXPECT_FALSE(app.loadedReferralWindow()->isVisible());
+    }
+}
+
+TEST_F(FrmDisplayTest, ExitAndTheCloseBoxShowTheReferralWindow) {
+    const std::vector<std::pair<const char*, std::function<void(FrmDisplay&)>>> ways{
+        {"button", [](FrmDisplay& window) { QTest::mouseClick(window.cmdExit, Qt::LeftButton); }},
+        {"menu", [](FrmDisplay& window) { window.mnuExit->trigger(); }},
+        {"close box", [](FrmDisplay& window) { window.close(); }},
+    };
+    for (const auto& [name, leave] : ways) {
+        SCOPED_TRACE(name);
+        app.hideReferralWindow();
+        FrmDisplay& window = app.frmDisplay();
+        window.show();
+
+        leave(window);
+        settle();
+
+        EXPECT_EQ(app.loadedFrmDisplay(), nullptr);
+        ASSERT_NE(app.loadedReferralWindow(), nullptr);
+        EXPECT_TRUE(app.loadedReferralWindow()->isVisible());
+        EXPECT_TRUE(app.loadedFrmMain() == nullptr || !app.loadedFrmMain()->isVisible());
+        EXPECT_FALSE(app.ended());
+    }
+}
+
+TEST_F(FrmDisplayTest, EveryLinkOpensItsPage) {
+    display->mkmoney->setVisible(true); // hidden from the user; its action still holds
+    const std::vector<std::tuple<const char*, std::function<void()>, QString>> links{
+        {"Label61", [this] { QTest::mouseClick(display->Label61, Qt::LeftButton); },
+         pageOf(&OpenHomePage)},
+        {"mnuVisit", [this] { display->mnuVisit->trigger(); }, pageOf(&OpenHomePage)},
+        {"mnuOnline", [this] { display->mnuOnline->trigger(); }, pageOf(&OpenOnlineHelpPage)},
+        {"mnuUpdate", [this] { display->mnuUpdate->trigger(); }, pageOf(&OpenDownloadPage)},
+        {"mnuDonate", [this] { display->mnuDonate->trigger(); }, pageOf(&OpenDonatePage)},
+        {"lblCobrand", [this] { QTest::mouseClick(display->lblCobrand, Qt::LeftButton); },
+         pageOf(&OpenCoBrandPage)},
+        {"Label19", [this] { QTest::mouseClick(display->Label19, Qt::LeftButton); },
+         pageOf(&OpenCoBrandPage)},
+        {"lblFullBrand", [this] { QTest::mouseClick(display->lblFullBrand, Qt::LeftButton); },
+         pageOf(&OpenFullBrandPage)},
+        {"Label1", [this] { QTest::mouseClick(display->Label1, Qt::LeftButton); },
+         pageOf(&OpenFullBrandPage)},
+        {"mkmoney", [this] { display->mkmoney->trigger(); }, pageOf(&OpenFullBrandPage)},
+    };
+    for (const auto& [name, follow, page] : links) {
+        SCOPED_TRACE(name);
+        ASSERT_FALSE(page.isEmpty());
+        fakes.browser.urls.clear();
+        follow();
+        ASSERT_EQ(fakes.browser.urls.size(), 1U);
+        EXPECT_EQ(lastUrl(fakes.browser), page);
+    }
+    EXPECT_EQ(display->Label19->text(), QStringLiteral("12"));
+    EXPECT_EQ(display->Label1->text(), QStringLiteral("House"));
+    EXPECT_TRUE(fakes.dialogs.messages.empty());
+}
+
+TEST_F(FrmDisplayTest, AboutSoftwareShowsTheAboutWindowModally) {
+    QString shownModal;
+    // Closes the about window as soon as its modal loop runs.
+    QTimer::singleShot(0, display, [&shownModal] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr) {
+            shownModal = modal->objectName();
+            modal->close();
+        }
+    });
+    display->mnuAbout->trigger();
+    EXPECT_EQ(shownModal, QStringLiteral("frmAbout"));
+    EXPECT_TRUE(fakes.browser.urls.empty());
+}
+
+// The user may shrink the window as far as it lets them: every text must still
+// show whole, the wrapped banners included.
+TEST_F(FrmDisplayTest, TextsShowWholeAtTheSmallestWindowSize) {
+    BhavaResult result;
+    result.JulianDayValue = 2488069;
+    result.AyanamsaText = "-29° 59' 59\"";
+    result.AscendantText = "29° 59' 59\" Sag";
+    result.MidheavenText = "29° 59' 59\" Sag";
+    result.BhavaMadhyaText.fill("29° 59' 59\" Sag");
+    result.BhavaSandhiText.fill("29° 59' 59\" Sag");
+    display->showChart(result);
+    display->resize(1, 1);
+    const auto expectNothingClipped = [this] {
+        QApplication::processEvents(); // the layouts follow the new texts
+        for (QLabel* label : display->findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(display)) {
+                continue;
+            }
+            const std::string name =
+                label->objectName().toStdString() + " " + label->text().left(20).toStdString();
+            const int needed = label->wordWrap() ? label->heightForWidth(label->width())
+                                                 : label->sizeHint().height();
+            EXPECT_GE(label->height(), needed) << name;
+            if (!label->wordWrap()) {
+                EXPECT_GE(label->width(), label->sizeHint().width()) << name;
+            }
+        }
+    };
+    expectNothingClipped();
+    openInterpretationTab();
+    for (int house = 0; house < 12; ++house) {
+        SCOPED_TRACE(testing::Message() << "house " << house + 1);
+        display->showHouse(house);
+        expectNothingClipped();
+    }
+}
+
+TEST_F(FrmDisplayTest, SaveAsksForTheReadingFile) {
+    QTest::mouseClick(display->cmdSave, Qt::LeftButton); // the fake dialog answers "cancelled"
+    ASSERT_EQ(fakes.dialogs.fileDialogs.size(), 1U);
+    EXPECT_EQ(fakes.dialogs.fileDialogs[0].defaultSuffix, QStringLiteral("kvr"));
+    EXPECT_TRUE(fakes.dialogs.messages.empty());
+    EXPECT_TRUE(display->isVisible());
+}

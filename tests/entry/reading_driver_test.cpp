@@ -1,0 +1,276 @@
+#include "display/frm_display.h"
+#include "entry/frm_main.h"
+#include "shell/application.h"
+#include "shell/clickable_label.h"
+#include "support/fake_services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+// A birth as a user types it into frmMain.
+struct TypedBirth {
+    const char* name;
+    const char* month;
+    const char* day;
+    const char* year;
+    const char* hour;
+    const char* minute;
+    const char* zoneHour;
+    const char* zoneMinute;
+    const char* latD;
+    const char* latM;
+    bool south;
+    const char* lonD;
+    const char* lonM;
+    bool west;
+    bool dst;
+};
+
+// The figures the reading window shows; an empty text is not checked.
+struct ShownReading {
+    const char* julianDay;
+    const char* ayanamsa;
+    const char* ascendant;
+    const char* midheaven;
+    std::array<const char*, 12> madhya;
+    std::array<const char*, 12> sandhi;
+};
+
+// Home, then the down arrow until the entry is reached, as a user would.
+void pickFromList(QComboBox* list, const char* text) {
+    const QString wanted = QString::fromUtf8(text);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int step = 0; step < list->count() && list->currentText() != wanted; ++step) {
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    ASSERT_EQ(list->currentText(), wanted);
+}
+
+void typeBirth(FrmMain& form, const TypedBirth& birth) {
+    QTest::keyClicks(form.txtName, QString::fromUtf8(birth.name));
+    pickFromList(form.cboMonth, birth.month);
+    pickFromList(form.cboDate, birth.day);
+    pickFromList(form.cboYear, birth.year);
+    pickFromList(form.cboHH, birth.hour);
+    pickFromList(form.cboMM, birth.minute);
+    QTest::keyClicks(form.txtZoneHour, QString::fromUtf8(birth.zoneHour));
+    QTest::keyClicks(form.txtZoneMinute, QString::fromUtf8(birth.zoneMinute));
+    QTest::keyClicks(form.txtLatD, QString::fromUtf8(birth.latD));
+    QTest::keyClicks(form.txtLatM, QString::fromUtf8(birth.latM));
+    QTest::mouseClick(form.optLat[birth.south ? 1 : 0], Qt::LeftButton);
+    QTest::keyClicks(form.txtLonD, QString::fromUtf8(birth.lonD));
+    QTest::keyClicks(form.txtLonM, QString::fromUtf8(birth.lonM));
+    QTest::mouseClick(form.optLong[birth.west ? 1 : 0], Qt::LeftButton);
+    if (birth.dst != form.chkDST->isChecked()) {
+        QTest::mouseClick(form.chkDST, Qt::LeftButton);
+    }
+}
+
+void expectShown(const FrmDisplay& display, const ShownReading& reading) {
+    auto expectText = [](const QLabel* label, const char* text) {
+        if (*text != '\0') {
+            EXPECT_EQ(label->text(), QString::fromUtf8(text)) << label->objectName().toStdString();
+        }
+    };
+    expectText(display.lblJulianDay, reading.julianDay);
+    expectText(display.lblAyanamsa, reading.ayanamsa);
+    expectText(display.lblAscendant, reading.ascendant);
+    expectText(display.lblMidheaven, reading.midheaven);
+    for (int i = 0; i < 12; ++i) {
+        expectText(display.lblBhavaMadhya.at(i), reading.madhya.at(i));
+        expectText(display.lblBhavaSandhi.at(i), reading.sandhi.at(i));
+    }
+}
+
+const TypedBirth kDelhi2000 = {"ram", "January", "1", "2000", "12", "0", "5", "30",
+                               "28", "36", false, "77", "12", false, false};
+const ShownReading kDelhi2000Reading = {
+    "2451545",
+    "-23° 51' 14\"",
+    "13° 10' 47\" Pis",
+    "10° 40' 32\" Sag",
+    {"13° 10' 47\" Pis", "12° 20' 42\" Ari", "11° 30' 37\" Tau", "10° 40' 32\" Gem",
+     "11° 30' 37\" Can", "12° 20' 42\" Leo", "13° 10' 47\" Vir", "12° 20' 42\" Lib",
+     "11° 30' 37\" Sco", "10° 40' 32\" Sag", "11° 30' 37\" Cap", "12° 20' 42\" Aqu"},
+    {"27° 45' 45\" Pis", "26° 55' 39\" Ari", "26° 5' 34\" Tau", "26° 5' 34\" Gem",
+     "26° 55' 39\" Can", "27° 45' 45\" Leo", "27° 45' 45\" Vir", "26° 55' 39\" Lib",
+     "26° 5' 34\" Sco", "26° 5' 34\" Sag", "26° 55' 39\" Cap", "27° 45' 45\" Aqu"}};
+
+const TypedBirth kNewYork1985 = {"sita", "June", "15", "1985", "6", "30", "5", "0",
+                                 "40", "43", false, "74", "0", true, true};
+const ShownReading kNewYork1985Reading = {
+    "2446232",
+    "-23° 39' 3\"",
+    "14° 25' 41\" Gem",
+    "22° 23' 29\" Aqu",
+    {"14° 25' 41\" Gem", "7° 4' 57\" Can", "29° 44' 13\" Can", "22° 23' 29\" Leo",
+     "29° 44' 13\" Vir", "7° 4' 57\" Sco", "14° 25' 41\" Sag", "7° 4' 57\" Cap",
+     "29° 44' 13\" Cap", "22° 23' 29\" Aqu", "29° 44' 13\" Pis", "7° 4' 57\" Tau"},
+    {"25° 45' 19\" Gem", "18° 24' 35\" Can", "11° 3' 51\" Leo", "11° 3' 51\" Vir",
+     "18° 24' 35\" Lib", "25° 45' 19\" Sco", "25° 45' 19\" Sag", "18° 24' 35\" Cap",
+     "11° 3' 51\" Aqu", "11° 3' 51\" Pis", "18° 24' 35\" Ari", "25° 45' 19\" Tau"}};
+
+const TypedBirth kSydney1990 = {"gita", "March", "10", "1990", "20", "15", "10", "0",
+                                "33", "52", true, "151", "12", false, false};
+const ShownReading kSydney1990Reading = {
+    "2447961",
+    "-23° 43' 27\"",
+    "10° 2' 55\" Lib",
+    "27° 20' 45\" Gem",
+    {"10° 2' 55\" Lib", "5° 48' 52\" Sco", "", "", "", "", "", "", "", "27° 20' 45\" Gem", "",
+     ""},
+    {"", "", "", "", "", "", "", "", "", "", "", "22° 55' 53\" Vir"}};
+
+class ReadingDriver : public ::testing::Test {
+protected:
+    FakeServices fakes;
+    Application app{fakes.services()};
+
+    FrmMain& form() { return app.frmMain(); }
+    FrmDisplay* display() { return app.loadedFrmDisplay(); }
+
+    void SetUp() override { app.showFrmMain(); }
+
+    void getReading() { QTest::mouseClick(form().cmdRashi, Qt::LeftButton); }
+};
+
+struct WorkedExample {
+    const char* label;
+    const TypedBirth* birth;
+    const ShownReading* reading;
+};
+
+class WorkedExamples : public ReadingDriver,
+                       public ::testing::WithParamInterface<WorkedExample> {};
+
+TEST_P(WorkedExamples, TypedInShowEveryFigure) {
+    typeBirth(form(), *GetParam().birth);
+    getReading();
+
+    ASSERT_TRUE(fakes.dialogs.messages.empty()) << fakes.messageTexts().join('|').toStdString();
+    ASSERT_NE(display(), nullptr);
+    EXPECT_TRUE(display()->isVisible());
+    EXPECT_FALSE(form().isVisible());
+    expectShown(*display(), *GetParam().reading);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Readings, WorkedExamples,
+    ::testing::Values(WorkedExample{"Delhi2000", &kDelhi2000, &kDelhi2000Reading},
+                      WorkedExample{"NewYork1985", &kNewYork1985, &kNewYork1985Reading},
+                      WorkedExample{"Sydney1990", &kSydney1990, &kSydney1990Reading}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(ReadingDriver, FillsTheBirthRecordInTheFormsTerms) {
+    typeBirth(form(), kDelhi2000);
+    QTest::keyClicks(form().txtMCity, QStringLiteral("  New Delhi "));
+    QTest::keyClicks(form().txtMCountry, QStringLiteral(" India"));
+    getReading();
+
+    const BirthRecord& record = app.state().birthRecord;
+    EXPECT_EQ(record.Name, "RAM");
+    EXPECT_EQ(record.Month, 1);
+    EXPECT_EQ(record.Day, 1);
+    EXPECT_EQ(record.Year, 2000);
+    EXPECT_EQ(record.Hour, 12);
+    EXPECT_EQ(record.ZoneHour, 5);
+    EXPECT_EQ(record.ZoneMinute, 30);
+    EXPECT_EQ(record.LatD, 28);
+    EXPECT_EQ(record.LonM, 12);
+    EXPECT_TRUE(record.LonEast);
+    EXPECT_FALSE(record.LatSouth);
+    EXPECT_FALSE(record.DST);
+    EXPECT_EQ(record.City, "New Delhi");
+    EXPECT_EQ(record.State, "");
+    EXPECT_EQ(record.Country, "India");
+}
+
+TEST_F(ReadingDriver, InvalidInputStopsBeforeTheRecordChanges) {
+    typeBirth(form(), kDelhi2000);
+    form().txtName->clear();
+    getReading();
+
+    EXPECT_EQ(fakes.messageTexts(), QStringList{QStringLiteral("Please Enter Name")});
+    EXPECT_EQ(app.state().birthRecord, BirthRecord{});
+    EXPECT_EQ(display(), nullptr);
+    EXPECT_TRUE(form().isVisible());
+}
+
+TEST_F(ReadingDriver, SecondsChangeNothing) {
+    typeBirth(form(), kDelhi2000);
+    pickFromList(form().cboSS, "45");
+    getReading();
+    expectShown(*display(), kDelhi2000Reading);
+}
+
+TEST_F(ReadingDriver, AMinusZoneWithEastCountsAsAheadOfUniversalTime) {
+    typeBirth(form(), kDelhi2000);
+    form().txtZoneHour->clear();
+    QTest::keyClicks(form().txtZoneHour, QStringLiteral("-5"));
+    getReading();
+    EXPECT_EQ(app.state().birthRecord.ZoneHour, 5);
+    expectShown(*display(), kDelhi2000Reading);
+}
+
+TEST_F(ReadingDriver, AGrayedDaylightSavingBoxCountsAsSet) {
+    typeBirth(form(), kNewYork1985);
+    form().chkDST->setTristate(true);
+    form().chkDST->setCheckState(Qt::PartiallyChecked);
+    getReading();
+    EXPECT_TRUE(app.state().birthRecord.DST);
+    expectShown(*display(), kNewYork1985Reading);
+}
+
+TEST_F(ReadingDriver, BackKeepsTheInputsAndASecondClickReproducesTheReading) {
+    typeBirth(form(), kNewYork1985);
+    getReading();
+    for (int click = 0; click < 4; ++click) {
+        QTest::mouseClick(display()->lblName, Qt::LeftButton);
+    }
+    QTest::mouseClick(display()->cmdOK, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_EQ(display(), nullptr);
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(form().txtName->text(), QStringLiteral("SITA"));
+    EXPECT_EQ(form().cboYear->currentText(), QStringLiteral("1985"));
+    EXPECT_TRUE(form().optLong[1]->isChecked());
+    EXPECT_TRUE(form().chkDST->isChecked());
+
+    getReading();
+    ASSERT_NE(display(), nullptr);
+    expectShown(*display(), kNewYork1985Reading);
+    EXPECT_EQ(app.state().currentHouse, 0);
+    EXPECT_EQ(display()->lblName->text(),
+              QStringLiteral("Click Here To Show Characteristics Of 2nd House"));
+    EXPECT_EQ(display()->lblHouseName->text(), QStringLiteral("The House of Identity"));
+}
+
+TEST_F(ReadingDriver, ASecondReadingReusesTheWindowAndStartsAtHouseOne) {
+    typeBirth(form(), kDelhi2000);
+    getReading();
+    FrmDisplay* first = display();
+    QTest::mouseClick(first->lblName, Qt::LeftButton);
+    EXPECT_EQ(app.state().currentHouse, 1);
+
+    app.showFrmMain();
+    getReading();
+    EXPECT_EQ(display(), first);
+    EXPECT_EQ(app.state().currentHouse, 0);
+    EXPECT_EQ(first->lblHouseName->text(), QStringLiteral("The House of Identity"));
+}
+
+} // namespace

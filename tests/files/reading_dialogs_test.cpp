@@ -1,0 +1,391 @@
+#include "display/save_reading.h"
+#include "entry/frm_main.h"
+#include "entry/open_reading.h"
+#include "files/reading_file.h"
+#include "reading_test_support.h"
+#include "shell/application.h"
+#include "shell/frm_referral.h"
+#include "support/fake_services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const QString kCheckTheFile = QStringLiteral("Please Check The File.");
+
+const std::vector<std::string> kSitaLines = {"SITA",  "2",    "29", "2000", "7",  "5",
+                                             "-3",    "0",    "43", "12",   "22", "54",
+                                             "false", "TRUE", "1",  "Rio",  "RJ", "Brasil"};
+
+QComboBox* list(QWidget* parent, const char* name, const QStringList& items) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->addItems(items);
+    return box;
+}
+
+QStringList numbers(int from, int to) { // NOLINT(bugprone-easily-swappable-parameters)
+    QStringList items;
+    for (int i = from; i <= to; ++i) {
+        items << QString::number(i);
+    }
+    return items;
+}
+
+// frmMain with its input controls. Until the birth-data window's own controls
+// are in place, stand-ins with the same lists and pairs are given to it.
+FrmMain& frmMainWithInputs(Application& app) {
+    FrmMain& f = app.frmMain();
+    if (f.txtName != nullptr) {
+        return f;
+    }
+    auto* inputs = new QWidget(&f);
+    auto* layout = new QVBoxLayout(inputs);
+    auto edit = [&](const char* name) {
+        auto* box = new QLineEdit(inputs);
+        box->setObjectName(QString::fromLatin1(name));
+        layout->addWidget(box);
+        return box;
+    };
+    f.txtName = edit("txtName");
+    f.cboMonth = list(inputs, "cboMonth",
+                      {"January", "February", "March", "April", "May", "June", "July", "August",
+                       "September", "October", "November", "December"});
+    f.cboDate = list(inputs, "cboDate", numbers(1, 31));
+    f.cboYear = list(inputs, "cboYear", numbers(1901, 2050));
+    f.cboHH = list(inputs, "cboHH", numbers(0, 23));
+    f.cboMM = list(inputs, "cboMM", numbers(0, 59));
+    f.cboSS = list(inputs, "cboSS", numbers(0, 59));
+    f.txtZoneHour = edit("txtZoneHour");
+    f.txtZoneMinute = edit("txtZoneMinute");
+    f.chkDST = new QCheckBox(QStringLiteral("DST"), inputs);
+    f.txtLatD = edit("txtLatD");
+    f.txtLatM = edit("txtLatM");
+    auto* lat = new QWidget(inputs);
+    f.optLat = {new QRadioButton(QStringLiteral("North"), lat),
+                new QRadioButton(QStringLiteral("South"), lat)};
+    f.optLat[0]->setChecked(true);
+    f.txtLonD = edit("txtLonD");
+    f.txtLonM = edit("txtLonM");
+    auto* lon = new QWidget(inputs);
+    f.optLong = {new QRadioButton(QStringLiteral("East"), lon),
+                 new QRadioButton(QStringLiteral("West"), lon)};
+    f.optLong[0]->setChecked(true);
+    f.txtMCity = edit("txtMCity");
+    f.txtMState = edit("txtMState");
+    f.txtMCountry = edit("txtMCountry");
+    return f;
+}
+
+// Everything the opener may change, as text, to see whether it changed.
+QStringList inputsOf(const FrmMain& f) {
+    return {f.txtName->text(),
+            QString::number(f.cboMonth->currentIndex()),
+            f.cboDate->currentText(),
+            f.cboYear->currentText(),
+            f.cboHH->currentText(),
+            f.cboMM->currentText(),
+            f.cboSS->currentText(),
+            f.txtZoneHour->text(),
+            f.txtZoneMinute->text(),
+            f.txtLonD->text(),
+            f.txtLonM->text(),
+            f.txtLatD->text(),
+            f.txtLatM->text(),
+            f.optLong[0]->isChecked() ? QStringLiteral("East") : QStringLiteral("West"),
+            f.optLat[1]->isChecked() ? QStringLiteral("South") : QStringLiteral("North"),
+            f.chkDST->isChecked() ? QStringLiteral("DST") : QStringLiteral("no DST"),
+            f.txtMCity->text(),
+            f.txtMState->text(),
+            f.txtMCountry->text()};
+}
+
+// Inputs a user typed before opening a file.
+void typeSomething(FrmMain& f) {
+    f.txtName->setText(QStringLiteral("GOPAL"));
+    f.cboMonth->setCurrentIndex(4);
+    for (QComboBox* list : {f.cboDate, f.cboYear, f.cboHH, f.cboMM}) {
+        list->setCurrentIndex(0);
+    }
+    f.cboSS->setCurrentIndex(33);
+    f.txtZoneHour->setText(QStringLiteral("5"));
+    f.txtMCity->setText(QStringLiteral("Pune"));
+}
+
+BirthRecord gopal() {
+    BirthRecord r;
+    r.Name = " GOPAL ";
+    r.Month = 5;
+    r.Day = 3;
+    r.Year = 1980;
+    r.ZoneHour = 5;
+    r.ZoneMinute = 30;
+    r.LonD = 73;
+    r.LonM = 51;
+    r.LatD = 18;
+    r.LatM = 31;
+    r.LonEast = true;
+    r.City = "Pune";
+    r.State = "Maharashtra";
+    r.Country = "India";
+    return r;
+}
+
+class ReadingDialogs : public testing::Test {
+protected:
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir dir;
+    FakeServices fakes;
+    Application app{fakes.services()};
+};
+
+TEST_F(ReadingDialogs, SaveWritesTheReadingWhereTheUserChose) {
+    app.state().birthRecord = gopal();
+    fakes.dialogs.fileAnswers.push_back(path("gopal.kvr"));
+
+    SaveReading(app, nullptr);
+
+    ASSERT_EQ(fakes.dialogs.fileDialogs.size(), 1U);
+    const FileDialogSpec& spec = fakes.dialogs.fileDialogs[0];
+    EXPECT_EQ(spec.title, QStringLiteral("Kelvaro"));
+    EXPECT_EQ(spec.filter, QStringLiteral("Kelvaro (*.kvr)"));
+    EXPECT_EQ(spec.defaultSuffix, QStringLiteral("kvr"));
+    EXPECT_TRUE(spec.confirmOverwrite);
+    EXPECT_TRUE(fakes.dialogs.messages.empty());
+    EXPECT_EQ(contents(path("gopal.kvr")),
+              fileOf({"GOPAL", "5", "3", "1980", "0", "0", "5", "30", "73", "51", "18", "31",
+                      "True", "False", "False", "Pune", "Maharashtra", "India"}));
+}
+
+TEST_F(ReadingDialogs, CancellingTheSaveDoesNothing) {
+    app.state().birthRecord = gopal();
+    fakes.dialogs.fileAnswers = {std::nullopt, QString()};
+
+    SaveReading(app, nullptr);
+    SaveReading(app, nullptr);
+
+    EXPECT_EQ(fakes.dialogs.fileDialogs.size(), 2U);
+    EXPECT_TRUE(fakes.dialogs.messages.empty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(ReadingDialogs, SaveNamesTheCharactersLeftOut) {
+    BirthRecord r = gopal();
+    r.Name = "Ren\xC3\xA9 \xC3\x89mile";
+    r.Country = "\xC3\x96sterreich";
+    app.state().birthRecord = r;
+    fakes.dialogs.fileAnswers.push_back(path("rene.kvr"));
+
+    SaveReading(app, nullptr);
+
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
+    EXPECT_EQ(fakes.dialogs.messages[0].text,
+              QString::fromUtf8("Some characters cannot be stored in a reading file and were left "
+                                "out:\nName: \xC3\xA9\xC3\x89\nCountry: \xC3\x96"));
+    EXPECT_EQ(fakes.dialogs.messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(contents(path("rene.kvr")).startsWith(shifted("Ren mile") + "\r\n"));
+}
+
+TEST_F(ReadingDialogs, AFailedSaveSaysSoAndWhy) {
+    ASSERT_TRUE(put(path("plain"), "a file, not a folder"));
+    app.state().birthRecord = gopal();
+    fakes.dialogs.fileAnswers.push_back(path("plain/gopal.kvr"));
+
+    SaveReading(app, nullptr);
+
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
+    const QString prefix = QStringLiteral("The reading could not be saved.\n");
+    EXPECT_TRUE(fakes.dialogs.messages[0].text.startsWith(prefix));
+    EXPECT_GT(fakes.dialogs.messages[0].text.size(), prefix.size()); // the reason
+    EXPECT_EQ(fakes.dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(contents(path("plain")), QByteArray("a file, not a folder"));
+}
+
+TEST_F(ReadingDialogs, OpenPutsTheFileIntoFrmMain) {
+    FrmMain& f = frmMainWithInputs(app);
+    typeSomething(f);
+    app.showReferralWindow();
+    ASSERT_TRUE(put(path("sita.kvr"), fileOf(kSitaLines)));
+    fakes.dialogs.fileAnswers.push_back(path("sita.kvr"));
+
+    OpenReading(app);
+
+    ASSERT_EQ(fakes.dialogs.fileDialogs.size(), 1U);
+    const FileDialogSpec& spec = fakes.dialogs.fileDialogs[0];
+    EXPECT_EQ(spec.title, QStringLiteral("Select the source file"));
+    EXPECT_EQ(spec.filter, QStringLiteral("Kelvaro (*.kvr)"));
+    EXPECT_EQ(spec.defaultSuffix, QStringLiteral("kvr"));
+    EXPECT_TRUE(spec.fileMustExist);
+    EXPECT_FALSE(fakes.messageTexts().contains(kCheckTheFile));
+    EXPECT_EQ(inputsOf(f),
+              (QStringList{"SITA", "1", "29", "2000", "7", "5", "33", "-3", "0", "43", "12", "22",
+                           "54", "West", "South", "DST", "Rio", "RJ", "Brasil"}));
+    ASSERT_NE(app.loadedReferralWindow(), nullptr);
+    EXPECT_FALSE(app.loadedReferralWindow()->isVisible());
+}
+
+TEST_F(ReadingDialogs, OnlyTheLastThreeCharactersOfThePathCount) {
+    struct Case {
+        const char* name;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"sita.kvr", true},  {"sitakvr", true},       {"sita.KVR", false},
+        {"sita.Kvr", false}, {"sita.kvr.bak", false}, {"kv", false},
+    };
+    FrmMain& f = frmMainWithInputs(app);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        typeSomething(f);
+        const QStringList before = inputsOf(f);
+        fakes.dialogs.messages.clear();
+        ASSERT_TRUE(put(path(c.name), fileOf(kSitaLines)));
+        fakes.dialogs.fileAnswers.push_back(path(c.name));
+
+        OpenReading(app);
+
+        EXPECT_EQ(fakes.messageTexts().contains(kCheckTheFile), !c.opens);
+        EXPECT_EQ(f.txtName->text(), c.opens ? QStringLiteral("SITA") : QStringLiteral("GOPAL"));
+        if (!c.opens) {
+            ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
+            EXPECT_EQ(fakes.dialogs.messages[0].icon, MessageIcon::Critical);
+            EXPECT_EQ(inputsOf(f), before);
+        }
+    }
+}
+
+TEST_F(ReadingDialogs, ABrokenFileChangesNothing) {
+    std::vector<std::string> seventeen = kSitaLines;
+    seventeen.pop_back();
+    ASSERT_TRUE(put(path("short.kvr"), fileOf(seventeen)));
+    ASSERT_TRUE(put(path("empty.kvr"), QByteArray()));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.kvr")));
+    FrmMain& f = frmMainWithInputs(app);
+    typeSomething(f);
+    const QStringList before = inputsOf(f);
+
+    for (const char* name : {"short.kvr", "empty.kvr", "missing.kvr", "folder.kvr"}) {
+        SCOPED_TRACE(name);
+        fakes.dialogs.messages.clear();
+        fakes.dialogs.fileAnswers.push_back(path(name));
+
+        OpenReading(app);
+
+        ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
+        EXPECT_EQ(fakes.dialogs.messages[0].text, kCheckTheFile);
+        EXPECT_EQ(fakes.dialogs.messages[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(inputsOf(f), before);
+    }
+}
+
+TEST_F(ReadingDialogs, CancellingTheOpenChangesNothing) {
+    FrmMain& f = frmMainWithInputs(app);
+    typeSomething(f);
+    const QStringList before = inputsOf(f);
+    fakes.dialogs.fileAnswers = {std::nullopt, QString()};
+
+    OpenReading(app);
+    OpenReading(app);
+
+    EXPECT_EQ(fakes.dialogs.fileDialogs.size(), 2U);
+    EXPECT_TRUE(fakes.dialogs.messages.empty());
+    EXPECT_EQ(inputsOf(f), before);
+}
+
+TEST_F(ReadingDialogs, ASavedReadingOpensAsItWasSaved) {
+    BirthRecord r = gopal();
+    r.Hour = 23;
+    r.Minute = 59;
+    r.LonEast = false;
+    r.LatSouth = true;
+    r.DST = true;
+    r.State = "";
+    app.state().birthRecord = r;
+    fakes.dialogs.fileAnswers = {path("gopal.kvr"), path("gopal.kvr")};
+    FrmMain& f = frmMainWithInputs(app);
+    typeSomething(f);
+
+    SaveReading(app, nullptr);
+    OpenReading(app);
+
+    EXPECT_TRUE(fakes.dialogs.messages.empty());
+    EXPECT_EQ(inputsOf(f),
+              (QStringList{"GOPAL", "4", "3", "1980", "23", "59", "33", "5", "30", "73", "51", "18",
+                           "31", "West", "South", "DST", "Pune", "", "India"}));
+}
+
+struct FillCase {
+    int line; // 1..18
+    const char* text;
+    const char* shows; // what inputsOf() then holds at the line's place
+};
+
+TEST_F(ReadingDialogs, EachLineFillsItsControlByItsOwnRule) {
+    // inputsOf() has cboSS after line 6: lines 7..18 sit one place further.
+    const FillCase cases[] = {
+        {1, "  Ram  ", "  Ram  "},
+        {2, "12", "11"},
+        {2, "0", "-1"},  // no month
+        {2, "1.5", "0"}, // 0.5 rounds to the even 0
+        {2, "3.5", "2"}, // 2.5 rounds to the even 2
+        {2, "13", "4"},  // kept
+        {2, "", "4"},    // kept
+        {2, "May", "4"}, // kept
+        {3, "31", "31"},
+        {3, "05", "1"}, // no such item: kept
+        {4, "1900", "1901"},
+        {5, "23", "23"},
+        {6, " 7", "0"},
+        {7, "-10", "-10"},
+        {12, "", ""},
+        {13, "fALSE", "West"},
+        {13, "0", "West"},
+        {13, "2", "East"},
+        {13, "yes", "East"}, // not a flag: counts as true
+        {13, "", "East"},
+        {14, "true", "South"},
+        {14, "0.0", "North"},
+        {15, "-1", "DST"},
+        {15, "false", "no DST"},
+        {18, "India", "India"},
+    };
+    FrmMain& f = frmMainWithInputs(app);
+    for (const FillCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.line) + ": " + c.text);
+        typeSomething(f);
+        f.optLong[1]->setChecked(true); // West
+        f.optLat[0]->setChecked(true);  // North
+        f.chkDST->setChecked(false);
+        ReadingTexts texts = textsOf(kSitaLines);
+        // Flags opposite to the stand-in inputs, so that a line left alone shows.
+        texts[12] = QStringLiteral("False");
+        texts[13] = QStringLiteral("False");
+        texts[14] = QStringLiteral("False");
+        texts[1] = QStringLiteral("5");
+        texts[2] = QStringLiteral("1");
+        texts[3] = QStringLiteral("1901");
+        texts[4] = QStringLiteral("0");
+        texts[5] = QStringLiteral("0");
+        texts.at(static_cast<std::size_t>(c.line - 1)) = QString::fromUtf8(c.text);
+
+        PutReadingIntoFrmMain(f, texts);
+
+        const int place = c.line <= 6 ? c.line - 1 : c.line;
+        EXPECT_EQ(inputsOf(f).at(place), QString::fromUtf8(c.shows));
+    }
+}
+
+} // namespace

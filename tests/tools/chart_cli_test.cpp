@@ -1,0 +1,335 @@
+#include "engine/mod_bhava.h"
+#include "tools/chart_cli.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+QStringList args(std::initializer_list<const char*> list) {
+    QStringList result{QStringLiteral("kelvaro-chart")};
+    for (const char* a : list) {
+        result << QString::fromUtf8(a);
+    }
+    return result;
+}
+
+const std::initializer_list<const char*> kDelhi2000 = {
+    "--date", "2000-01-01",  "--time", "12:00",      "--zone",
+    "5:30",   "--longitude", "77E12",  "--latitude", "28N36"};
+
+QStringList delhiWith(std::initializer_list<const char*> more) {
+    QStringList result = args(kDelhi2000);
+    for (const char* a : more) {
+        result << QString::fromUtf8(a);
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------- arguments
+
+TEST(ParseChartArguments, OneBirth) {
+    const ParsedArguments parsed = parseChartArguments(args(kDelhi2000));
+    ASSERT_TRUE(parsed.request) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.request->mode, ChartMode::Single);
+    EXPECT_FALSE(parsed.request->json);
+    const BirthRecord& b = parsed.request->birth;
+    EXPECT_EQ(b.Year, 2000);
+    EXPECT_EQ(b.Month, 1);
+    EXPECT_EQ(b.Day, 1);
+    EXPECT_EQ(b.Hour, 12);
+    EXPECT_EQ(b.Minute, 0);
+    EXPECT_EQ(b.ZoneHour, 5);
+    EXPECT_EQ(b.ZoneMinute, 30);
+    EXPECT_EQ(b.LonD, 77);
+    EXPECT_EQ(b.LonM, 12);
+    EXPECT_TRUE(b.LonEast);
+    EXPECT_EQ(b.LatD, 28);
+    EXPECT_EQ(b.LatM, 36);
+    EXPECT_FALSE(b.LatSouth);
+    EXPECT_FALSE(b.DST);
+}
+
+TEST(ParseChartArguments, Variants) {
+    struct Case {
+        QStringList arguments;
+        std::function<bool(const ChartRequest&)> holds;
+        const char* what;
+    };
+    const std::vector<Case> cases = {
+        {delhiWith({"--json", "--dst"}),
+         [](const ChartRequest& r) { return r.json && r.birth.DST; }, "--json --dst"},
+        {args({"--date", "1985-6-15", "--time", "6:30", "--zone", "5", "--longitude", "74w",
+               "--latitude", "40n43"}),
+         [](const ChartRequest& r) {
+             return r.birth.Month == 6 && r.birth.Minute == 30 && r.birth.ZoneMinute == 0 &&
+                    !r.birth.LonEast && r.birth.LonM == 0 && r.birth.LatM == 43;
+         },
+         "short forms, lower-case hemispheres"},
+        {args({"--date", "1990-03-10", "--time", "20:15", "--zone", "10:00", "--longitude",
+               "151E12", "--latitude", "33S52"}),
+         [](const ChartRequest& r) { return r.birth.LonEast && r.birth.LatSouth; }, "South"},
+        {args({"--date=2000-01-01", "--time=12:00", "--zone=5:30", "--longitude=77E12",
+               "--latitude=28N36"}),
+         [](const ChartRequest& r) { return r.birth.LonD == 77; }, "option=value"},
+        {args({"--batch"}), [](const ChartRequest& r) { return r.mode == ChartMode::Batch; },
+         "--batch"},
+        {args({"--batch", "--json"}),
+         [](const ChartRequest& r) { return r.mode == ChartMode::Batch; }, "--batch --json"},
+        {args({"--help"}), [](const ChartRequest& r) { return r.mode == ChartMode::Help; },
+         "--help"},
+        {args({"-h"}), [](const ChartRequest& r) { return r.mode == ChartMode::Help; }, "-h"},
+        {args({"--version"}), [](const ChartRequest& r) { return r.mode == ChartMode::Version; },
+         "--version"},
+    };
+    for (const auto& c : cases) {
+        const ParsedArguments parsed = parseChartArguments(c.arguments);
+        ASSERT_TRUE(parsed.request) << c.what << ": " << parsed.error.toStdString();
+        EXPECT_TRUE(c.holds(*parsed.request)) << c.what;
+    }
+}
+
+TEST(ParseChartArguments, WrongArguments) {
+    const std::vector<std::pair<QStringList, const char*>> cases = {
+        {args({}), "--date is missing"},
+        {args({"--date", "2000-01-01"}), "--time is missing"},
+        {args({"--date", "2000/01/01", "--time", "12:00"}), "--date 2000/01/01 is not a date like"},
+        {delhiWith({"--bogus"}), "Unknown option 'bogus'"},
+        {delhiWith({"extra.kvr"}), "unexpected argument 'extra.kvr'"},
+        {delhiWith({"--date", "2000-01-02"}), "--date is given more than once"},
+        {args({"--date"}), "Missing value after '--date'"},
+        {args({"--batch", "--date", "2000-01-01"}), "--batch reads the births from standard input"},
+        {args({"--batch", "--dst"}), "takes no --dst"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        const ParsedArguments parsed = parseChartArguments(arguments);
+        EXPECT_FALSE(parsed.request) << arguments.join(' ').toStdString();
+        EXPECT_NE(parsed.error.toStdString().find(expected), std::string::npos)
+            << "gave: " << parsed.error.toStdString() << "\nwant: " << expected;
+        EXPECT_EQ(parsed.error.count('\n'), 0) << "one plain line";
+    }
+}
+
+TEST(ParseChartArguments, ValuesAreCheckedAsTheBatchChecksThem) {
+    // The ranges themselves are those of checkBirth; here each option's
+    // message names the option and what was typed.
+    struct Case {
+        const char* option;
+        const char* value;
+        const char* error; // nullptr when accepted
+    };
+    const std::vector<Case> cases = {
+        {"--date", "2050-12-31", nullptr},
+        {"--date", "1901-02-29", "--date 1901-02-29: Day 29 does not exist in February 1901"},
+        {"--date", "2000-65537-01", "--date 2000-65537-01: Month 65537 is outside 1 to 12"},
+        {"--time", "24:00", "--time 24:00: Hour 24 is outside 0 to 23"},
+        {"--time", "12", "--time 12 is not a time like 12:00"},
+        // Digits of other scripts are not read as a silent 0.
+        {"--time", "12:\xD9\xA3\xD9\xA0", "is not a time like 12:00"},
+        {"--zone", "14:59", nullptr},
+        {"--zone", "15:00", "--zone 15:00: ZoneHour 15 is outside 0 to 14"},
+        {"--zone", "-5:30", "--zone -5:30 is not a zone like 5:30"},
+        {"--longitude", "179W59", nullptr},
+        {"--longitude", "77E60", "--longitude 77E60: LonM 60 is outside 0 to 59"},
+        {"--longitude", "77N12", "is not a longitude like 77E12"},
+        {"--latitude", "90N0", "--latitude 90N0: LatD 90 is outside 0 to 89"},
+        {"--latitude", "99999999999999999999N0", "LatD 1e+20 is outside 0 to 89"},
+    };
+    for (const auto& c : cases) {
+        QStringList arguments = args(kDelhi2000);
+        const auto at = arguments.indexOf(QString::fromUtf8(c.option));
+        arguments[at + 1] = QString::fromUtf8(c.value);
+        const ParsedArguments parsed = parseChartArguments(arguments);
+        const std::string what = std::string(c.option) + " " + c.value;
+        if (c.error == nullptr) {
+            EXPECT_TRUE(parsed.request) << what << ": " << parsed.error.toStdString();
+        } else {
+            EXPECT_FALSE(parsed.request) << what;
+            EXPECT_NE(parsed.error.toStdString().find(c.error), std::string::npos)
+                << what << "\n  gave: " << parsed.error.toStdString() << "\n  want: " << c.error;
+        }
+    }
+}
+
+TEST(ChartHelpText, ExplainsEveryOptionWithAnExample) {
+    const QString help = chartHelpText();
+    EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: kelvaro-chart ")));
+    const QStringList options = {"--date", "--time", "--zone",  "--longitude", "--latitude",
+                                 "--dst",  "--json", "--batch", "--help",      "--version"};
+    for (const QString& option : options) {
+        EXPECT_TRUE(help.contains(QStringLiteral("Example: ") + option) ||
+                    help.contains(QStringLiteral("Example: kelvaro-chart ") + option))
+            << option.toStdString();
+    }
+    for (const char* key : {"JulianDayValue", "CuspPoints", "BhavaSandhiText", "\"line\""}) {
+        EXPECT_TRUE(help.contains(QString::fromUtf8(key))) << key;
+    }
+}
+
+// ---------------------------------------------------------------- runChart
+
+struct ChartRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ChartRun run(const QStringList& arguments, const std::string& input = {}) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runChart(arguments, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(RunChart, PrintsTheReadingAsTheReadingWindowShowsIt) {
+    const ChartRun r = run(args(kDelhi2000));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "Julian Day          Ayanamsa\n"
+                     "2451545             -23° 51' 14\"\n"
+                     "\n"
+                     "Ascendant           Midheaven\n"
+                     "13° 10' 47\" Pis     10° 40' 32\" Sag\n"
+                     "\n"
+                     "House   Bhava Madhya        Bhava Sandhi\n"
+                     "1       13° 10' 47\" Pis     27° 45' 45\" Pis\n"
+                     "2       12° 20' 42\" Ari     26° 55' 39\" Ari\n"
+                     "3       11° 30' 37\" Tau     26° 5' 34\" Tau\n"
+                     "4       10° 40' 32\" Gem     26° 5' 34\" Gem\n"
+                     "5       11° 30' 37\" Can     26° 55' 39\" Can\n"
+                     "6       12° 20' 42\" Leo     27° 45' 45\" Leo\n"
+                     "7       13° 10' 47\" Vir     27° 45' 45\" Vir\n"
+                     "8       12° 20' 42\" Lib     26° 55' 39\" Lib\n"
+                     "9       11° 30' 37\" Sco     26° 5' 34\" Sco\n"
+                     "10      10° 40' 32\" Sag     26° 5' 34\" Sag\n"
+                     "11      11° 30' 37\" Cap     26° 55' 39\" Cap\n"
+                     "12      12° 20' 42\" Aqu     27° 45' 45\" Aqu\n");
+}
+
+TEST(RunChart, JsonIsOneLine) {
+    const ChartRun r = run(delhiWith({"--json"}));
+    EXPECT_EQ(r.status, 0);
+    ASSERT_FALSE(r.out.empty());
+    EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
+    EXPECT_EQ(r.out,
+              readingJson(ComputeBhava(parseChartArguments(args(kDelhi2000)).request->birth)) +
+                  "\n");
+}
+
+TEST(RunChart, WrongArgumentsGiveOneLineTheUsageAndStatus2) {
+    const ChartRun r = run(delhiWith({"--zone", "1:00"}));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    const std::string firstLine = r.err.substr(0, r.err.find('\n'));
+    EXPECT_EQ(firstLine, "kelvaro-chart: --zone is given more than once");
+    EXPECT_NE(r.err.find("\nUsage: kelvaro-chart --date"), std::string::npos);
+}
+
+TEST(RunChart, HelpAndVersion) {
+    const ChartRun help = run(args({"--help"}));
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out, chartHelpText().toStdString());
+    const ChartRun version = run(args({"--version"}));
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("kelvaro-chart ", 0), 0U);
+}
+
+// ---------------------------------------------------------------- batch
+
+const std::string kDelhiLine =
+    R"({"Month":1,"Day":1,"Year":2000,"Hour":12,"Minute":0,"ZoneHour":5,"ZoneMinute":30,)"
+    R"("LonD":77,"LonM":12,"LonEast":true,"LatD":28,"LatM":36,"LatSouth":false,"DST":false})";
+const std::string kNewYorkLine =
+    R"({"Month":6,"Day":15,"Year":1985,"Hour":6,"Minute":30,"ZoneHour":5,"ZoneMinute":0,)"
+    R"("LonD":74,"LonM":0,"LonEast":false,"LatD":40,"LatM":43,"LatSouth":false,"DST":true})";
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+TEST(RunBatch, OneObjectALineInInputOrder) {
+    const ChartRun r = run(args({"--batch"}), kDelhiLine + "\n" + kNewYorkLine + "\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    const auto out = lines(r.out);
+    ASSERT_EQ(out.size(), 2U);
+    EXPECT_EQ(out[0], readingJson(ComputeBhava(*readBatchLine(kDelhiLine).birth)));
+    EXPECT_EQ(out[1], readingJson(ComputeBhava(*readBatchLine(kNewYorkLine).birth)));
+    const QJsonObject second = QJsonDocument::fromJson(QByteArray::fromStdString(out[1])).object();
+    EXPECT_EQ(second["AscendantText"].toString(), QStringLiteral("14° 25' 41\" Gem"));
+}
+
+TEST(RunBatch, ABadLineGivesAnErrorInItsPlaceAndTheBatchGoesOn) {
+    const std::string input = kDelhiLine + "\n" + "{\"Month\": 1}\n" + "\n" + kNewYorkLine;
+    const ChartRun r = run(args({"--batch"}), input); // the last line has no line end
+    EXPECT_EQ(r.status, 1);
+    const auto out = lines(r.out);
+    ASSERT_EQ(out.size(), 4U);
+    EXPECT_EQ(out[1], R"({"line":2,"error":"Day is missing"})");
+    EXPECT_EQ(out[2], R"({"line":3,"error":"the line is empty"})");
+    EXPECT_EQ(out[3], readingJson(ComputeBhava(*readBatchLine(kNewYorkLine).birth)));
+}
+
+TEST(RunBatch, EmptyInput) {
+    const ChartRun r = run(args({"--batch"}), "");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+}
+
+// ---------------------------------------------------------------- the program
+
+struct Process {
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+Process runProgram(const QStringList& arguments, const QByteArray& input = {}) {
+    QProcess process;
+    process.start(QStringLiteral(KELVARO_CHART_PATH), arguments);
+    EXPECT_TRUE(process.waitForStarted());
+    process.write(input);
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished());
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+TEST(KelvaroChart, EndToEnd) {
+    QStringList single = args(kDelhi2000);
+    single.removeFirst();
+    single << QStringLiteral("--json");
+    const Process json = runProgram(single);
+    EXPECT_EQ(json.status, 0);
+    const QJsonObject object = QJsonDocument::fromJson(json.out).object();
+    EXPECT_EQ(object["JulianDayValue"].toInteger(), 2451545);
+    EXPECT_EQ(object["MidheavenText"].toString(), QStringLiteral("10° 40' 32\" Sag"));
+
+    const Process batch = runProgram(
+        {QStringLiteral("--batch")},
+        QByteArray::fromStdString(kDelhiLine + "\r\n" + "[]\r\n" + kNewYorkLine + "\r\n"));
+    EXPECT_EQ(batch.status, 1);
+    const QList<QByteArray> out = batch.out.split('\n');
+    ASSERT_EQ(out.size(), 4); // three lines and the empty rest after the last line end
+    EXPECT_EQ(out[1], QByteArray(R"({"line":2,"error":"the line is not a JSON object"})"));
+    EXPECT_EQ(QJsonDocument::fromJson(out[2]).object()["JulianDayValue"].toInteger(), 2446232);
+
+    const Process wrong = runProgram({QStringLiteral("--date"), QStringLiteral("2000-01-01")});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.out.isEmpty());
+    EXPECT_TRUE(wrong.err.startsWith("kelvaro-chart: --time is missing"));
+}
+
+} // namespace

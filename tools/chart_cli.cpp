@@ -1,0 +1,397 @@
+#include "tools/chart_cli.h"
+
+#include "engine/mod_bhava.h"
+
+#include <QByteArray>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QLatin1StringView>
+#include <QRegularExpression>
+
+#include <array>
+#include <istream>
+#include <ostream>
+
+#ifndef KELVARO_VERSION
+#define KELVARO_VERSION "unknown"
+#endif
+
+namespace {
+
+constexpr const char* kProgram = "kelvaro-chart";
+
+// ------------------------------------------------------------ arguments
+
+struct ChartOptions {
+    QCommandLineOption date{QStringLiteral("date"),
+                            QStringLiteral("Date of birth, 1901-01-01 to 2050-12-31.\n"
+                                           "Example: --date 2000-01-01"),
+                            QStringLiteral("YYYY-MM-DD")};
+    QCommandLineOption time{QStringLiteral("time"),
+                            QStringLiteral("Local clock time of the birth, 0:00 to 23:59.\n"
+                                           "Example: --time 12:00"),
+                            QStringLiteral("HH:MM")};
+    QCommandLineOption zone{
+        QStringLiteral("zone"),
+        QStringLiteral("Time-zone offset in hours and minutes, 0:00 to 14:59, without a sign: "
+                       "the direction comes from the longitude (East ahead of universal time, "
+                       "West behind).\nExample: --zone 5:30"),
+        QStringLiteral("H:MM")};
+    QCommandLineOption longitude{
+        QStringLiteral("longitude"),
+        QStringLiteral("Longitude: degrees 0 to 179, E or W, minutes 0 to 59. A longitude of 0 "
+                       "counts as West.\nExample: --longitude 77E12"),
+        QStringLiteral("DDD{E|W}MM")};
+    QCommandLineOption latitude{
+        QStringLiteral("latitude"),
+        QStringLiteral("Latitude: degrees 0 to 89, N or S, minutes 0 to 59.\n"
+                       "Example: --latitude 28N36"),
+        QStringLiteral("DD{N|S}MM")};
+    QCommandLineOption dst{QStringLiteral("dst"),
+                           QStringLiteral("Daylight-saving time was in force at the birth.\n"
+                                          "Example: --dst")};
+    QCommandLineOption json{
+        QStringLiteral("json"),
+        QStringLiteral("Print the reading as one JSON object instead of a table.\n"
+                       "Example: --json")};
+    QCommandLineOption batch{
+        QStringLiteral("batch"),
+        QStringLiteral("Read births as JSON Lines from standard input and write one reading "
+                       "a line, in the same order.\n"
+                       "Example: kelvaro-chart --batch < births.jsonl > readings.jsonl")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help.\nExample: kelvaro-chart --help")};
+    QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QStringLiteral("Show the version.\nExample: kelvaro-chart --version")};
+
+    void addTo(QCommandLineParser& parser) const {
+        parser.addOptions({date, time, zone, longitude, latitude, dst, json, batch, help, version});
+    }
+};
+
+// An option given at most once; its value, or nothing when absent.
+struct OptionValue {
+    std::optional<QString> value;
+    QString error;
+};
+
+OptionValue singleValue(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    const QStringList values = parser.values(option);
+    if (values.size() > 1) {
+        return {std::nullopt,
+                QStringLiteral("--%1 is given more than once").arg(option.names().last())};
+    }
+    if (values.isEmpty()) {
+        return {};
+    }
+    return {values.first(), {}};
+}
+
+// Whole numbers of the options are read as doubles: a run of digits of any
+// length is a number, and the range check rejects what is too large.
+double digits(const QString& text) {
+    return text.isEmpty() ? 0 : text.toDouble();
+}
+
+const QRegularExpression& datePattern() {
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)-([0-9]+)-([0-9]+)$"));
+    return pattern;
+}
+const QRegularExpression& timePattern() {
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+):([0-9]+)$"));
+    return pattern;
+}
+const QRegularExpression& zonePattern() {
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)(?::([0-9]+))?$"));
+    return pattern;
+}
+const QRegularExpression& longitudePattern() {
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)([EeWw])([0-9]*)$"));
+    return pattern;
+}
+const QRegularExpression& latitudePattern() {
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)([NnSs])([0-9]*)$"));
+    return pattern;
+}
+
+// Which option a field of the birth came from.
+const char* optionOfField(const char* field) {
+    const std::string_view f(field);
+    if (f == "Month" || f == "Day" || f == "Year") {
+        return "date";
+    }
+    if (f == "Hour" || f == "Minute") {
+        return "time";
+    }
+    if (f == "ZoneHour" || f == "ZoneMinute") {
+        return "zone";
+    }
+    if (f == "LonD" || f == "LonM") {
+        return "longitude";
+    }
+    return "latitude";
+}
+
+ParsedArguments failure(const QString& error) {
+    return {std::nullopt, error};
+}
+
+ParsedArguments parseSingleBirth(const QCommandLineParser& parser, const ChartOptions& options,
+                                 ChartRequest request) {
+    struct Required {
+        const QCommandLineOption* option;
+        const QRegularExpression* pattern;
+        const char* looksLike;
+        QString text;
+        QRegularExpressionMatch match;
+    };
+    std::array<Required, 5> required = {{
+        {&options.date, &datePattern(), "a date like 2000-01-01", {}, {}},
+        {&options.time, &timePattern(), "a time like 12:00", {}, {}},
+        {&options.zone, &zonePattern(), "a zone like 5:30, without a sign", {}, {}},
+        {&options.longitude, &longitudePattern(), "a longitude like 77E12 or 74W0", {}, {}},
+        {&options.latitude, &latitudePattern(), "a latitude like 28N36 or 33S52", {}, {}},
+    }};
+    for (auto& r : required) {
+        const QString name = r.option->names().first();
+        const OptionValue given = singleValue(parser, *r.option);
+        if (!given.error.isEmpty()) {
+            return failure(given.error);
+        }
+        if (!given.value) {
+            return failure(
+                QStringLiteral("--%1 is missing (%2)").arg(name, QLatin1StringView(r.looksLike)));
+        }
+        r.text = given.value->trimmed();
+        r.match = r.pattern->match(r.text);
+        if (!r.match.hasMatch()) {
+            return failure(QStringLiteral("--%1 %2 is not %3")
+                               .arg(name, *given.value, QLatin1StringView(r.looksLike)));
+        }
+    }
+
+    BirthInput input;
+    input.Year = digits(required[0].match.captured(1));
+    input.Month = digits(required[0].match.captured(2));
+    input.Day = digits(required[0].match.captured(3));
+    input.Hour = digits(required[1].match.captured(1));
+    input.Minute = digits(required[1].match.captured(2));
+    input.ZoneHour = digits(required[2].match.captured(1));
+    input.ZoneMinute = digits(required[2].match.captured(2));
+    input.LonD = digits(required[3].match.captured(1));
+    input.LonEast = required[3].match.captured(2).toUpper() == QLatin1StringView("E");
+    input.LonM = digits(required[3].match.captured(3));
+    input.LatD = digits(required[4].match.captured(1));
+    input.LatSouth = required[4].match.captured(2).toUpper() == QLatin1StringView("S");
+    input.LatM = digits(required[4].match.captured(3));
+    input.DST = parser.isSet(options.dst);
+
+    if (const auto problem = checkBirth(input)) {
+        const QLatin1StringView option(optionOfField(problem->field));
+        for (const auto& r : required) {
+            if (r.option->names().first() == option) {
+                return failure(QStringLiteral("--%1 %2: %3").arg(option, r.text, problem->message));
+            }
+        }
+    }
+    request.birth = toBirthRecord(input);
+    return {request, {}};
+}
+
+void write(std::ostream& stream, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    stream.write(utf8.constData(), utf8.size());
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- arguments
+
+ParsedArguments parseChartArguments(const QStringList& arguments) {
+    const ChartOptions options;
+    QCommandLineParser parser;
+    options.addTo(parser);
+    if (!parser.parse(arguments)) {
+        return failure(parser.errorText());
+    }
+    ChartRequest request;
+    if (parser.isSet(options.help)) {
+        request.mode = ChartMode::Help;
+        return {request, {}};
+    }
+    if (parser.isSet(options.version)) {
+        request.mode = ChartMode::Version;
+        return {request, {}};
+    }
+    // Births come from the options (or, with --batch, from standard input);
+    // nothing is read from a file named on the command line yet.
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
+        return failure(QStringLiteral("unexpected argument '%1'").arg(extra.first()));
+    }
+    request.json = parser.isSet(options.json);
+    if (parser.isSet(options.batch)) {
+        for (const auto* option : {&options.date, &options.time, &options.zone, &options.longitude,
+                                   &options.latitude, &options.dst}) {
+            if (parser.isSet(*option)) {
+                return failure(QStringLiteral("--batch reads the births from standard input "
+                                              "and takes no --%1")
+                                   .arg(option->names().first()));
+            }
+        }
+        request.mode = ChartMode::Batch;
+        return {request, {}};
+    }
+    return parseSingleBirth(parser, options, request);
+}
+
+QString chartUsageText() {
+    return QStringLiteral(
+        "Usage: kelvaro-chart --date YYYY-MM-DD --time HH:MM --zone H:MM\n"
+        "                     --longitude DDD{E|W}MM --latitude DD{N|S}MM [--dst] [--json]\n"
+        "       kelvaro-chart --batch < births.jsonl > readings.jsonl\n"
+        "Run 'kelvaro-chart --help' for every option with an example.\n");
+}
+
+QString chartHelpText() {
+    const ChartOptions options;
+    QCommandLineParser parser;
+    options.addTo(parser);
+    QString optionsPart = parser.helpText();
+    // Qt's text begins with a usage line named after however the program was
+    // started; the one here is fixed.
+    if (const auto at = optionsPart.indexOf(QLatin1StringView("Options:")); at >= 0) {
+        optionsPart = optionsPart.mid(at);
+    }
+    return QStringLiteral(
+               "Usage: kelvaro-chart --date YYYY-MM-DD --time HH:MM --zone H:MM\n"
+               "                     --longitude DDD{E|W}MM --latitude DD{N|S}MM [--dst] "
+               "[--json]\n"
+               "       kelvaro-chart --batch < births.jsonl > readings.jsonl\n"
+               "\n"
+               "Computes the Bhava chart reading of a birth: the Julian day, the ayanamsa, the\n"
+               "sidereal ascendant and midheaven, and for each of the twelve houses its\n"
+               "mid-point (Bhava Madhya) and its junction with the next house (Bhava Sandhi).\n"
+               "\n"
+               "Example:\n"
+               "  kelvaro-chart --date 2000-01-01 --time 12:00 --zone 5:30 --longitude 77E12 "
+               "--latitude 28N36\n"
+               "\n") +
+           optionsPart +
+           QStringLiteral(
+               "\n"
+               "With --json or --batch a reading is one JSON object with the keys\n"
+               "JulianDayValue, AyanamsaValue, Ascendant, Midheaven (numbers), AyanamsaText,\n"
+               "AscendantText, MidheavenText (texts), CuspPoints (25 numbers), BhavaMadhyaText\n"
+               "and BhavaSandhiText (12 texts each, house 1 first).\n"
+               "\n"
+               "A --batch input line holds one birth, for example:\n"
+               "  {\"Month\": 1, \"Day\": 1, \"Year\": 2000, \"Hour\": 12, \"Minute\": 0, "
+               "\"ZoneHour\": 5, \"ZoneMinute\": 30,\n"
+               "   \"LonD\": 77, \"LonM\": 12, \"LonEast\": true, \"LatD\": 28, \"LatM\": 36, "
+               "\"LatSouth\": false, \"DST\": false}\n"
+               "Name, City, State and Country may be added as texts. A line that cannot be\n"
+               "used gives {\"line\": N, \"error\": \"...\"} in its place and the batch goes "
+               "on.\n"
+               "\n"
+               "Exit status: 0 done; 1 some batch line could not be used; 2 wrong arguments.\n");
+}
+
+// ---------------------------------------------------------------- output
+
+QString readingText(const BhavaResult& result) {
+    constexpr int kColumn = 20;
+    constexpr int kHouseColumn = 8;
+    const auto cell = [](const std::string& text, int width) {
+        return QString::fromStdString(text).leftJustified(width);
+    };
+    QString text;
+    text += QStringLiteral("Julian Day").leftJustified(kColumn) + QStringLiteral("Ayanamsa\n");
+    text += QString::number(static_cast<qint64>(result.JulianDayValue)).leftJustified(kColumn) +
+            QString::fromStdString(result.AyanamsaText) + QLatin1Char('\n');
+    text += QLatin1Char('\n');
+    text += QStringLiteral("Ascendant").leftJustified(kColumn) + QStringLiteral("Midheaven\n");
+    text += cell(result.AscendantText, kColumn) + QString::fromStdString(result.MidheavenText) +
+            QLatin1Char('\n');
+    text += QLatin1Char('\n');
+    text += QStringLiteral("House").leftJustified(kHouseColumn) +
+            QStringLiteral("Bhava Madhya").leftJustified(kColumn) +
+            QStringLiteral("Bhava Sandhi\n");
+    for (std::size_t i = 0; i < 12; ++i) {
+        text += QString::number(i + 1).leftJustified(kHouseColumn) +
+                cell(result.BhavaMadhyaText[i], kColumn) +
+                QString::fromStdString(result.BhavaSandhiText[i]) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+// ---------------------------------------------------------------- batch
+
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+    std::string line;
+    std::string output;
+    BhavaResult result;
+    long long number = 0;
+    bool someLineFailed = false;
+    constexpr std::size_t kFlushSize = 1 << 16;
+    while (std::getline(in, line)) {
+        ++number;
+        const BatchLine batchLine = readBatchLine(line);
+        if (batchLine.birth) {
+            ComputeBhava(*batchLine.birth, result);
+            appendReadingJson(output, result);
+        } else {
+            appendBatchErrorJson(output, number, batchLine.error);
+            someLineFailed = true;
+        }
+        output += '\n';
+        if (output.size() >= kFlushSize) {
+            out.write(output.data(), static_cast<std::streamsize>(output.size()));
+            output.clear();
+        }
+    }
+    out.write(output.data(), static_cast<std::streamsize>(output.size()));
+    out.flush();
+    if (!out) {
+        err << kProgram << ": cannot write the readings\n";
+        return 1;
+    }
+    return someLineFailed ? 1 : 0;
+}
+
+int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = parseChartArguments(arguments);
+    if (!parsed.request) {
+        err << kProgram << ": ";
+        write(err, parsed.error);
+        err << '\n';
+        write(err, chartUsageText());
+        return 2;
+    }
+    const ChartRequest& request = *parsed.request;
+    switch (request.mode) {
+    case ChartMode::Help:
+        write(out, chartHelpText());
+        break;
+    case ChartMode::Version:
+        out << kProgram << ' ' << KELVARO_VERSION << '\n';
+        break;
+    case ChartMode::Batch:
+        return runBatch(in, out, err);
+    case ChartMode::Single: {
+        const BhavaResult result = ComputeBhava(request.birth);
+        if (request.json) {
+            out << readingJson(result) << '\n';
+        } else {
+            write(out, readingText(result));
+        }
+        break;
+    }
+    }
+    out.flush();
+    if (!out) {
+        err << kProgram << ": cannot write the reading\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+// kelvaro-chart: the engine on the command line. Parsing the arguments,
+// checking a birth, reading a batch line and writing a reading are plain
+// functions here so that they can be tested without running the program.
+
+#include "engine/bhava_result.h"
+#include "engine/birth_record.h"
+#include "tools/birth_input.h"
+#include "tools/reading_json.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+enum class ChartMode {
+    Single,  // one birth from the options
+    Batch,   // JSON Lines on standard input
+    Help,    // --help
+    Version, // --version
+};
+
+struct ChartRequest {
+    ChartMode mode = ChartMode::Single;
+    bool json = false;
+    BirthRecord birth; // ChartMode::Single
+};
+
+// What the arguments ask for, or one plain line that says what is wrong.
+struct ParsedArguments {
+    std::optional<ChartRequest> request;
+    QString error;
+};
+
+// arguments[0] is the program's name, as in QCoreApplication::arguments().
+ParsedArguments parseChartArguments(const QStringList& arguments);
+
+// The full --help text, with an example for every option.
+QString chartHelpText();
+
+// The short usage printed after a wrong argument.
+QString chartUsageText();
+
+// The reading laid out as the reading window shows it: the Julian day,
+// ayanamsa, ascendant and midheaven, then the table of the twelve houses.
+QString readingText(const BhavaResult& result);
+
+// Reads JSON Lines from in and writes one object a line to out, in input
+// order. Returns the exit status: 0, or 1 when some line could not be used
+// or the output could not be written.
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err);
+
+// The whole program after QCoreApplication has started: 0 on success, 1 when
+// a batch had errors, 2 for wrong arguments.
+int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err);

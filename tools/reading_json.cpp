@@ -1,0 +1,170 @@
+#include "tools/reading_json.h"
+
+#include <QByteArray>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+// Every character of a text may need six (\u001f); the quotes add two.
+std::size_t maxQuotedSize(std::string_view text) {
+    return 6 * text.size() + 2;
+}
+
+// Writes into room that the caller has made.
+class Writer {
+public:
+    explicit Writer(char* at) : at_(at) {}
+
+    char* end() const { return at_; }
+
+    template <std::size_t N> void literal(const char (&text)[N]) {
+        std::memcpy(at_, text, N - 1);
+        at_ += N - 1;
+    }
+
+    void character(char c) { *at_++ = c; }
+
+    // The shortest decimal form that reads back to the same double; JSON has
+    // no infinity or not-a-number, so those are null.
+    void number(double value) {
+        if (!std::isfinite(value)) {
+            literal("null");
+            return;
+        }
+        at_ = std::to_chars(at_, at_ + kNumberRoom, value).ptr;
+    }
+
+    // A double with a whole value, written without a fraction or exponent.
+    void integer(double value) {
+        if (!(std::fabs(value) < 9.0e15)) {
+            number(value);
+            return;
+        }
+        integer(static_cast<long long>(value));
+    }
+
+    void integer(long long value) { at_ = std::to_chars(at_, at_ + kNumberRoom, value).ptr; }
+
+    void quoted(std::string_view text) {
+        *at_++ = '"';
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte == '"' || byte == '\\') {
+                *at_++ = '\\';
+                *at_++ = c;
+            } else if (byte < 0x20) {
+                static constexpr char hex[] = "0123456789abcdef";
+                literal("\\u00");
+                *at_++ = hex[byte >> 4];
+                *at_++ = hex[byte & 0xF];
+            } else {
+                *at_++ = c;
+            }
+        }
+        *at_++ = '"';
+    }
+
+    template <std::size_t N> void quotedArray(const std::array<std::string, N>& texts) {
+        *at_++ = '[';
+        for (std::size_t i = 0; i < N; ++i) {
+            if (i > 0) {
+                *at_++ = ',';
+            }
+            quoted(texts[i]);
+        }
+        *at_++ = ']';
+    }
+
+    // Room for one number: the longest shortest form of a double is 24
+    // characters, of a long long 20.
+    static constexpr std::size_t kNumberRoom = 32;
+
+private:
+    char* at_;
+};
+
+std::size_t maxReadingSize(const BhavaResult& r) {
+    // The keys, brackets and commas take about 250 characters.
+    std::size_t size = 512 + (4 + r.CuspPoints.size()) * Writer::kNumberRoom;
+    size += maxQuotedSize(r.AyanamsaText) + maxQuotedSize(r.AscendantText) +
+            maxQuotedSize(r.MidheavenText);
+    for (std::size_t i = 0; i < 12; ++i) {
+        size += maxQuotedSize(r.BhavaMadhyaText[i]) + maxQuotedSize(r.BhavaSandhiText[i]);
+    }
+    return size;
+}
+
+// Lets write fill up to size characters of a scratch buffer, then appends
+// what it wrote to out. The buffer keeps its room from one call to the next,
+// so the usual reading costs neither an allocation nor clearing memory.
+template <typename Write> void appendWith(std::string& out, std::size_t size, Write write) {
+    thread_local std::string scratch;
+    if (scratch.size() < size) {
+        scratch.resize(size);
+    }
+    Writer writer(scratch.data());
+    write(writer);
+    out.append(scratch.data(), static_cast<std::size_t>(writer.end() - scratch.data()));
+}
+
+} // namespace
+
+void appendReadingJson(std::string& out, const BhavaResult& r) {
+    appendWith(out, maxReadingSize(r), [&r](Writer& w) {
+        w.literal("{\"JulianDayValue\":");
+        w.integer(r.JulianDayValue);
+        w.literal(",\"AyanamsaValue\":");
+        w.number(r.AyanamsaValue);
+        w.literal(",\"Ascendant\":");
+        w.number(r.Ascendant);
+        w.literal(",\"Midheaven\":");
+        w.number(r.Midheaven);
+        w.literal(",\"AyanamsaText\":");
+        w.quoted(r.AyanamsaText);
+        w.literal(",\"AscendantText\":");
+        w.quoted(r.AscendantText);
+        w.literal(",\"MidheavenText\":");
+        w.quoted(r.MidheavenText);
+        w.literal(",\"CuspPoints\":[");
+        for (std::size_t i = 0; i < r.CuspPoints.size(); ++i) {
+            if (i > 0) {
+                w.character(',');
+            }
+            w.number(r.CuspPoints[i]);
+        }
+        w.literal("],\"BhavaMadhyaText\":");
+        w.quotedArray(r.BhavaMadhyaText);
+        w.literal(",\"BhavaSandhiText\":");
+        w.quotedArray(r.BhavaSandhiText);
+        w.character('}');
+    });
+}
+
+void appendBatchErrorJson(std::string& out, long long line, const QString& error) {
+    const QByteArray utf8 = error.toUtf8();
+    const std::string_view text(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    appendWith(out, 64 + maxQuotedSize(text), [line, text](Writer& w) {
+        w.literal("{\"line\":");
+        w.integer(line);
+        w.literal(",\"error\":");
+        w.quoted(text);
+        w.character('}');
+    });
+}
+
+std::string readingJson(const BhavaResult& result) {
+    std::string out;
+    appendReadingJson(out, result);
+    return out;
+}
+
+std::string batchErrorJson(long long line, const QString& error) {
+    std::string out;
+    appendBatchErrorJson(out, line, error);
+    return out;
+}

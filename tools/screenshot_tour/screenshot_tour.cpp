@@ -1,0 +1,90 @@
+// Starts Kelvaro's windows the way the program does, types the first worked
+// example into frmMain, opens the reading and saves PNG pictures of what a
+// user sees. Run it under a real X server (scripts/screenshots.sh uses Xvfb).
+
+#include "display/frm_display.h"
+#include "entry/frm_main.h"
+#include "shell/application.h"
+#include "shell/frm_referral.h"
+#include "support/fake_services.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+void pick(QComboBox* list, const QString& text) { list->setCurrentIndex(list->findText(text)); }
+
+bool save(QWidget* window, const QString& path) {
+    window->activateWindow();
+    QTest::qWait(200);
+    const bool saved = window->grab().save(path);
+    std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication qapp(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    QDir().mkpath(folder);
+
+    // Fakes: no dialog blocks, no browser opens, the user's settings stay untouched.
+    FakeServices fakes;
+    fakes.clock.date = QDate::currentDate();
+    Application app(fakes.services());
+    app.start();
+
+    FrmMain& form = app.frmMain();
+    (void)QTest::qWaitForWindowExposed(&form);
+    QTest::keyClicks(form.txtName, QStringLiteral("Ram"));
+    pick(form.cboMonth, QStringLiteral("January"));
+    pick(form.cboDate, QStringLiteral("1"));
+    pick(form.cboYear, QStringLiteral("2000"));
+    pick(form.cboHH, QStringLiteral("12"));
+    pick(form.cboMM, QStringLiteral("0"));
+    QTest::keyClicks(form.txtZoneHour, QStringLiteral("5"));
+    QTest::keyClicks(form.txtZoneMinute, QStringLiteral("30"));
+    QTest::keyClicks(form.txtLatD, QStringLiteral("28"));
+    QTest::keyClicks(form.txtLatM, QStringLiteral("36"));
+    QTest::keyClicks(form.txtLonD, QStringLiteral("77"));
+    QTest::keyClicks(form.txtLonM, QStringLiteral("12"));
+    form.optLat[0]->setChecked(true);
+    form.optLong[0]->setChecked(true);
+    QTest::keyClicks(form.txtMCity, QStringLiteral("New Delhi"));
+    QTest::keyClicks(form.txtMState, QStringLiteral("Delhi"));
+    QTest::keyClicks(form.txtMCountry, QStringLiteral("India"));
+
+    bool ok = save(&form, folder + QStringLiteral("/screenshot-main.png"));
+
+    QTest::mouseClick(form.cmdRashi, Qt::LeftButton);
+    FrmDisplay* display = app.loadedFrmDisplay();
+    if (display == nullptr) {
+        std::fprintf(stderr, "the reading window did not open: %s\n",
+                     qPrintable(fakes.messageTexts().join(QStringLiteral(" | "))));
+        return 1;
+    }
+    (void)QTest::qWaitForWindowExposed(display);
+    display->SSTab1->setCurrentIndex(0);
+    ok = save(display, folder + QStringLiteral("/screenshot-chart.png")) && ok;
+    display->SSTab1->setCurrentIndex(1);
+    ok = save(display, folder + QStringLiteral("/screenshot-houses.png")) && ok;
+
+    display->close();
+    if (FrmReferral* referral = app.loadedReferralWindow()) {
+        (void)QTest::qWaitForWindowExposed(referral);
+        ok = save(referral, folder + QStringLiteral("/screenshot-referral.png")) && ok;
+    }
+    return ok ? 0 : 1;
+}

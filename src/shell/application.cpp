@@ -6,45 +6,102 @@
 #include "shell/frm_about.h"
 #include "shell/frm_referral.h"
 #include "shell/mod_help.h"
+#include "shell/program_icon.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QDialog>
+#include <QList>
 #include <QWidget>
 
 #include <cmath>
+#include <exception>
+
+namespace {
+
+// Runs one step of start-up or of the end; a step that fails is abandoned and
+// the caller goes on with the next one.
+template <typename Step> void runStep(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    } catch (...) {
+    }
+}
+
+// The nearest integer, halves going to the even neighbour.
+double roundHalfEven(double x) {
+    const double below = std::floor(x);
+    const double fraction = x - below;
+    if (fraction < 0.5) {
+        return below;
+    }
+    if (fraction > 0.5) {
+        return below + 1.0;
+    }
+    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+}
+
+QList<QPointer<QWidget>> guarded(const QWidgetList& windows) {
+    QList<QPointer<QWidget>> list;
+    list.reserve(windows.size());
+    for (QWidget* window : windows) {
+        list.append(window);
+    }
+    return list;
+}
+
+} // namespace
 
 Application::Application(const Services& services) : svc(services) {}
 
 Application::~Application() {
-    delete referralWindow;
-    delete displayWindow;
-    delete mainWindow;
+    delete referralWindow.data();
+    delete displayWindow.data();
+    delete mainWindow.data();
 }
 
-FrmMain* Application::loadedFrmMain() const { return mainWindow; }
-FrmDisplay* Application::loadedFrmDisplay() const { return displayWindow; }
-FrmReferral* Application::loadedReferralWindow() const { return referralWindow; }
+void Application::configureQtApplication() {
+    QApplication::setApplicationName(QStringLiteral("Kelvaro"));
+    QApplication::setOrganizationName(QStringLiteral("Kelvaro"));
+    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    // The program ends only through CloseAllAndEnd (from the referral window).
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ProgramIcon());
+}
+
+FrmMain* Application::loadedFrmMain() const {
+    return mainWindow;
+}
+FrmDisplay* Application::loadedFrmDisplay() const {
+    return displayWindow;
+}
+FrmReferral* Application::loadedReferralWindow() const {
+    return referralWindow;
+}
 
 bool Application::start() {
-    if (svc.instance.anotherCopyRunning()) {
-        svc.dialogs.message(nullptr, QStringLiteral("Application is already running"),
-                            MessageIcon::Information);
+    bool anotherCopy = false;
+    runStep([&] { anotherCopy = svc.instance.anotherCopyRunning(); });
+    if (anotherCopy) {
+        runStep([&] {
+            svc.dialogs.message(nullptr, QStringLiteral("Application is already running"),
+                                MessageIcon::Information);
+        });
         closeAllAndEnd();
         return false;
     }
-    svc.random.seedFromClock();
-    UpdateReminder(svc);
-    showFrmMain();
-    CoBrand_Randomize();
+    runStep([&] { svc.random.seedFromClock(); });
+    runStep([&] { UpdateReminder(svc); });
+    runStep([&] { showFrmMain(); });
+    runStep([&] { CoBrand_Randomize(); });
     return !hasEnded;
 }
 
 void Application::CoBrand_Randomize() {
-    // r x 6 + 1 rounded to the nearest integer, halves to the even neighbour:
-    // 1 and 7 come from half-width intervals.
-    const float r = svc.random.next();
-    const float scaled = r * 6.0F + 1.0F;
-    programState.intCoBrandRandomNumber = static_cast<std::int16_t>(std::nearbyint(scaled));
+    // r x 6 + 1 is exact in double precision for a single-precision r, so the
+    // rounding sees the true value: 1 and 7 come from half-width intervals.
+    const double scaled = static_cast<double>(svc.random.next()) * 6.0 + 1.0;
+    programState.intCoBrandRandomNumber = static_cast<std::int16_t>(roundHalfEven(scaled));
     FrmMain& main = frmMain();
     switch (programState.intCoBrandRandomNumber) {
     case 1:
@@ -62,7 +119,7 @@ void Application::CoBrand_Randomize() {
         }
         break;
     default:
-        break;
+        break; // 7: the layout order stays, the full-brand banner in front
     }
 }
 
@@ -82,11 +139,16 @@ FrmDisplay& Application::frmDisplay() {
     return *displayWindow;
 }
 
-void Application::showFrmMain() { frmMain().show(); }
+void Application::showFrmMain() {
+    if (hasEnded) {
+        return;
+    }
+    frmMain().show();
+}
 
 void Application::showReferralWindow() {
     if (hasEnded) {
-        return;
+        return; // the program is ending: nothing new comes up
     }
     if (referralWindow == nullptr) {
         referralWindow = new FrmReferral(*this);
@@ -102,18 +164,53 @@ void Application::hideReferralWindow() {
 }
 
 void Application::showAboutWindow() {
-    FrmAbout about(*this);
-    about.exec();
+    if (hasEnded) {
+        return;
+    }
+    // Loaded afresh each time and gone once closed.
+    QPointer<FrmAbout> about = new FrmAbout(*this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    runModal(*about);
+    delete about.data();
+}
+
+void Application::runModal(QDialog& dialog) {
+    dialog.exec();
+}
+
+void Application::endProgram() {
+    QCoreApplication::exit(0);
 }
 
 void Application::closeAllAndEnd() {
+    if (closingAll) {
+        return; // a closing handler called back in; the walk goes on
+    }
+    closingAll = true;
     hasEnded = true;
-    // Close every window; a window that refuses or fails does not stop the walk.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* window : windows) {
-        if (window != nullptr) {
-            window->close();
+
+    // Close every loaded window, shown or hidden. A closing handler may delete
+    // another window (hence the guarded pointers) or show one; anything shown
+    // during the walk is closed on the next round.
+    constexpr int kRounds = 3;
+    for (int round = 0; round < kRounds; ++round) {
+        bool closedAny = false;
+        for (const QPointer<QWidget>& window : guarded(QApplication::topLevelWidgets())) {
+            if (window.isNull() || (round > 0 && !window->isVisible())) {
+                continue;
+            }
+            runStep([&] { window->close(); });
+            closedAny = true;
+        }
+        if (!closedAny) {
+            break;
         }
     }
-    QCoreApplication::exit(0);
+    // The program ends now, whatever refused to close.
+    for (const QPointer<QWidget>& window : guarded(QApplication::topLevelWidgets())) {
+        if (!window.isNull() && window->isVisible()) {
+            runStep([&] { window->hide(); });
+        }
+    }
+    runStep([&] { endProgram(); });
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class FrmReferral;
+class QDialog;
 
 // The application object: owns the program-wide state and the single instance
 // of each window, and hands the windows the services.
@@ -14,6 +15,12 @@ public:
     ~Application() override;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
+    Application(Application&&) = delete;
+    Application& operator=(Application&&) = delete;
+
+    // Names the process, keeps it alive until CloseAllAndEnd and sets the
+    // program's icon. Call once after the QApplication exists.
+    static void configureQtApplication();
 
     // The start-up sequence. False when the program ended during it (another
     // copy was running); the caller then returns without an event loop.
@@ -38,6 +45,12 @@ public:
     FrmDisplay* loadedFrmDisplay() const;
     FrmReferral* loadedReferralWindow() const;
 
+protected:
+    // Shows a modal window and returns when it has closed.
+    virtual void runModal(QDialog& dialog);
+    // Ends the event loop; the process ends when main returns.
+    virtual void endProgram();
+
 private:
     Services svc;
     ProgramState programState;
@@ -45,4 +58,5 @@ private:
     QPointer<FrmDisplay> displayWindow;
     QPointer<FrmReferral> referralWindow;
     bool hasEnded = false;
+    bool closingAll = false;
 };

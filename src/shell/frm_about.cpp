@@ -1,9 +1,113 @@
 #include "shell/frm_about.h"
 
 #include "shell/app.h"
+#include "shell/clickable_label.h"
+#include "shell/mod_help.h"
+#include "shell/program_icon.h"
 
-// Placeholder window; the about window lands with its own step.
+#include <QFont>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename Label> Label* makeLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new Label(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(QFont(QStringLiteral("Verdana"), 9));
+    label->setWordWrap(true);
+    return label;
+}
+
+// A label that reads as a link.
+void lookLikeLink(QLabel* label) {
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: #1a4fa0;"));
+}
+
+} // namespace
+
 FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Kelvaro v1.15"));
+    setModal(true);
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(ProgramPixmap(48));
+    picIcon->setFixedSize(48, 48);
+
+    Label2 = makeLabel<QLabel>("Label2", QStringLiteral("Kelvaro v1.15"), this);
+    QFont titleFont = Label2->font();
+    titleFont.setPointSize(14);
+    titleFont.setBold(true);
+    Label2->setFont(titleFont);
+
+    Label1 = makeLabel<QLabel>(
+        "Label1",
+        QStringLiteral("Kelvaro generates the Houses or Bhavas of your natal chart. Each house is "
+                       "related to to an area in life. This influences the interpretation of your "
+                       "birth chart depending on the position of the different planets in these "
+                       "houses."),
+        this);
+
+    lblHomePage = makeLabel<ClickableLabel>(
+        "lblHomePage", QStringLiteral("Click here to visit ") + HomePageAddress(), this);
+    lookLikeLink(lblHomePage);
+
+    Label3 = makeLabel<QLabel>(
+        "Label3",
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website."),
+        this);
+
+    lblCoBrand = makeLabel<ClickableLabel>("lblCoBrand",
+                                           QStringLiteral("Click here for more details"), this);
+    lblCoBrand->setWordWrap(false);
+    lookLikeLink(lblCoBrand);
+
+    Line2 = new QFrame(this);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line2->setFrameShape(QFrame::HLine);
+    Line2->setFrameShadow(QFrame::Sunken);
+
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(picIcon);
+    heading->addWidget(Label2, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addWidget(Label1);
+    layout->addWidget(lblHomePage);
+    layout->addSpacing(8);
+    layout->addWidget(Label3);
+    layout->addWidget(lblCoBrand, 0, Qt::AlignRight);
+    layout->addWidget(Line2);
+    layout->addLayout(buttons);
+    setFixedWidth(420);
+
+    connect(lblHomePage, &ClickableLabel::clicked, this, &FrmAbout::on_lblHomePage_clicked);
+    connect(lblCoBrand, &ClickableLabel::clicked, this, &FrmAbout::on_lblCoBrand_clicked);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void FrmAbout::on_lblHomePage_clicked() {
+    OpenHomePage(app.services().browser);
+}
+
+void FrmAbout::on_lblCoBrand_clicked() {
+    OpenFullBrandPage(app.services().browser);
 }

@@ -5,20 +5,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kelvaro"));
-    QApplication::setOrganizationName(QStringLiteral("Kelvaro"));
-    // The program ends only through CloseAllAndEnd (from the referral window).
-    QApplication::setQuitOnLastWindowClosed(false);
+    Application::configureQtApplication();
 
-    QtDialogs dialogs;
-    DesktopBrowser browser;
-    BrowserWebSearch webSearch(browser);
-    SystemClock clock;
-    SeededRandom random;
-    QtSettingsStore settings;
-    LockFileInstanceGuard instance;
-    Application app(Services{dialogs, browser, webSearch, clock, random, settings, instance});
-
+    ProductionServices production;
+    Application app(production.services());
     if (!app.start()) {
         return 0;
     }

@@ -1,6 +1,5 @@
 #include "shell/qt_services.h"
 
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -8,9 +7,15 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <chrono>
+#include <cstdint>
+
 namespace {
 
 const QString kCaption = QStringLiteral("Kelvaro");
+
+// The search page the place lookup opens; the query goes in its "q" field.
+constexpr const char* kSearchPage = "https://www.google.com/search";
 
 QMessageBox::Icon boxIcon(MessageIcon icon) {
     return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
@@ -18,6 +23,13 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 
 QString settingsKey(const QString& section, const QString& name) {
     return section + QLatin1Char('/') + name;
+}
+
+std::optional<QString> runFileDialog(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace
@@ -38,11 +50,7 @@ std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const FileDialog
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(spec.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
-    dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst();
+    return runFileDialog(dialog);
 }
 
 std::optional<QString> QtDialogs::openFileName(QWidget* parent, const FileDialogSpec& spec) {
@@ -50,58 +58,89 @@ std::optional<QString> QtDialogs::openFileName(QWidget* parent, const FileDialog
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(spec.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(spec.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst();
+    return runFileDialog(dialog);
 }
 
-void DesktopBrowser::openUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+void DesktopBrowser::openUrl(const QUrl& url) {
+    // The result is ignored: nothing is reported when no browser starts.
+    QDesktopServices::openUrl(url);
+}
 
-void BrowserWebSearch::search(const QString& query, const QString& /*baseAddress*/) {
-    QUrl url(QStringLiteral("https://www.google.com/search"));
+QUrl BrowserWebSearch::searchUrl(const QString& query) {
+    // Every character outside the unreserved set is percent-encoded, so "&",
+    // "+", "#" and non-Latin letters stay inside the query.
+    QUrl url(QString::fromLatin1(kSearchPage));
     url.setQuery(QStringLiteral("q=") + QString::fromLatin1(QUrl::toPercentEncoding(query)),
                  QUrl::StrictMode);
-    browser.openUrl(url);
+    return url;
 }
 
-QDate SystemClock::today() const { return QDate::currentDate(); }
+void BrowserWebSearch::search(const QString& query, const QString& /*baseAddress*/) {
+    browser.openUrl(searchUrl(query));
+}
+
+QDate SystemClock::today() const {
+    return QDate::currentDate();
+}
 
 void SeededRandom::seedFromClock() {
-    generator.seed(static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch()));
+    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    const auto bits = static_cast<std::uint64_t>(ticks);
+    std::seed_seq seed{static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32U)};
+    generator.seed(seed);
 }
 
 float SeededRandom::next() {
-    std::uniform_real_distribution<float> uniform(0.0F, 1.0F);
-    float r = uniform(generator);
-    // Guard against the distribution's rare rounding up to 1 in single precision.
-    return r < 1.0F ? r : 0.0F;
+    // The top 24 bits give k / 2^24 exactly in single precision, never 1.
+    constexpr float kScale = 1.0F / 16777216.0F;
+    return static_cast<float>(generator() >> 8U) * kScale;
 }
 
 QString QtSettingsStore::value(const QString& section, const QString& name) const {
-    QSettings settings(QStringLiteral("Kelvaro"), QStringLiteral("Kelvaro"));
+    if (iniFile.isEmpty()) {
+        const QSettings settings(QStringLiteral("Kelvaro"), QStringLiteral("Kelvaro"));
+        return settings.value(settingsKey(section, name)).toString();
+    }
+    const QSettings settings(iniFile, QSettings::IniFormat);
     return settings.value(settingsKey(section, name)).toString();
 }
 
 void QtSettingsStore::setValue(const QString& section, const QString& name, const QString& text) {
-    QSettings settings(QStringLiteral("Kelvaro"), QStringLiteral("Kelvaro"));
+    if (iniFile.isEmpty()) {
+        QSettings settings(QStringLiteral("Kelvaro"), QStringLiteral("Kelvaro"));
+        settings.setValue(settingsKey(section, name), text);
+        return;
+    }
+    QSettings settings(iniFile, QSettings::IniFormat);
     settings.setValue(settingsKey(section, name), text);
 }
 
-bool LockFileInstanceGuard::anotherCopyRunning() {
+QString LockFileInstanceGuard::defaultLockPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) {
-        folder = QDir::tempPath();
+        // No per-user runtime folder: a per-user name in the shared temporary one.
+        const QString user = qEnvironmentVariable("USER", QStringLiteral("user"));
+        return QDir::tempPath() + QStringLiteral("/kelvaro-") + user + QStringLiteral(".lock");
     }
-    lock = std::make_unique<QLockFile>(folder + QStringLiteral("/kelvaro.lock"));
+    return folder + QStringLiteral("/kelvaro.lock");
+}
+
+bool LockFileInstanceGuard::anotherCopyRunning() {
+    if (lock != nullptr && lock->isLocked()) {
+        return false; // this copy holds the lock already
+    }
+    lock = std::make_unique<QLockFile>(lockPath.isEmpty() ? defaultLockPath() : lockPath);
+    // Held for the program's life: never stale by age. A lock whose process is
+    // gone (or whose number now belongs to another program) is stale, and
+    // tryLock takes it over by itself.
     lock->setStaleLockTime(0);
     if (lock->tryLock(0)) {
         return false;
     }
-    // A lock whose owner is gone is stale: take it over.
-    if (lock->error() == QLockFile::LockFailedError && lock->removeStaleLockFile() &&
-        lock->tryLock(0)) {
-        return false;
-    }
+    // Only a running holder means another copy. A lock that cannot be made at
+    // all (no permission, a full disk) must not keep the program from starting.
     return lock->error() == QLockFile::LockFailedError;
 }
+
+ProductionServices::ProductionServices(const ServiceFiles& files)
+    : settings(files.settingsFile), instance(files.lockPath) {}

@@ -3,12 +3,15 @@
 #include "shell/services.h"
 
 #include <QLockFile>
+#include <QString>
 
 #include <memory>
 #include <random>
+#include <utility>
 
 // The production services: thin wrappers over Qt and the system.
 
+// Message boxes captioned "Kelvaro" and the common file dialogs.
 class QtDialogs : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text, MessageIcon icon) override;
@@ -17,6 +20,7 @@ public:
     std::optional<QString> openFileName(QWidget* parent, const FileDialogSpec& spec) override;
 };
 
+// The user's default browser; it reports nothing when no browser starts.
 class DesktopBrowser : public Browser {
 public:
     void openUrl(const QUrl& url) override;
@@ -28,6 +32,9 @@ public:
     explicit BrowserWebSearch(Browser& browser) : browser(browser) {}
     void search(const QString& query, const QString& baseAddress) override;
 
+    // The search page for a query, the query fully percent-encoded.
+    static QUrl searchUrl(const QString& query);
+
 private:
     Browser& browser;
 };
@@ -37,6 +44,8 @@ public:
     QDate today() const override;
 };
 
+// A Mersenne Twister seeded from the clock, giving the 2^24 single-precision
+// values k / 2^24 of [0, 1) with equal chance.
 class SeededRandom : public RandomSource {
 public:
     void seedFromClock() override;
@@ -46,19 +55,55 @@ private:
     std::mt19937 generator{0U};
 };
 
-// QSettings under the program's name.
+// QSettings under the program's name, or on the given INI file.
 class QtSettingsStore : public SettingsStore {
 public:
+    QtSettingsStore() = default;
+    explicit QtSettingsStore(QString iniFile) : iniFile(std::move(iniFile)) {}
     QString value(const QString& section, const QString& name) const override;
     void setValue(const QString& section, const QString& name, const QString& text) override;
-};
-
-// A lock file in the user's runtime folder, held for the program's life. A
-// lock left behind by a killed copy is taken over.
-class LockFileInstanceGuard : public InstanceGuard {
-public:
-    bool anotherCopyRunning() override;
 
 private:
+    QString iniFile; // empty: the user's store
+};
+
+// A lock file in the user's runtime folder (or at the given path), held for
+// the program's life. A lock left behind by a copy that was killed is taken
+// over; a lock held by a running copy never is.
+class LockFileInstanceGuard : public InstanceGuard {
+public:
+    LockFileInstanceGuard() = default;
+    explicit LockFileInstanceGuard(QString lockPath) : lockPath(std::move(lockPath)) {}
+    bool anotherCopyRunning() override;
+
+    // The lock used when no path is given.
+    static QString defaultLockPath();
+
+private:
+    QString lockPath;
     std::unique_ptr<QLockFile> lock;
+};
+
+// Where the production services keep their files; empty: the user's own.
+struct ServiceFiles {
+    QString settingsFile; // an INI file instead of the user's settings store
+    QString lockPath;     // a lock file instead of the one in the runtime folder
+};
+
+// Every production service, bundled for the application object. The start-up
+// benchmark points the files elsewhere.
+struct ProductionServices {
+    explicit ProductionServices(const ServiceFiles& files = {});
+
+    QtDialogs dialogs;
+    DesktopBrowser browser;
+    BrowserWebSearch webSearch{browser};
+    SystemClock clock;
+    SeededRandom random;
+    QtSettingsStore settings;
+    LockFileInstanceGuard instance;
+
+    Services services() {
+        return Services{dialogs, browser, webSearch, clock, random, settings, instance};
+    }
 };

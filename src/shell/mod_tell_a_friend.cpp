@@ -1,0 +1,66 @@
+#include "shell/mod_tell_a_friend.h"
+
+#include "shell/app.h"
+#include "shell/mod_help.h"
+
+#include <QUrl>
+
+#include <array>
+
+namespace {
+
+QString encoded(const QString& value) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+} // namespace
+
+QString TrimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
+        --last;
+    }
+    return text.mid(first, last - first);
+}
+
+QString ReferralAddress(const ReferralFields& fields) {
+    return PageAddress(WebPage::ReferAFriend) + QStringLiteral("?taf1=") +
+           encoded(fields.senderName) + QStringLiteral("&taf2=") + encoded(fields.senderEmail) +
+           QStringLiteral("&taf3=") + encoded(fields.message) + QStringLiteral("&taf4=") +
+           encoded(fields.friendName) + QStringLiteral("&taf5=") + encoded(fields.friendEmail) +
+           QStringLiteral("&taf6=") + encoded(PageAddress(WebPage::ProgramSite));
+}
+
+void SendReferral(App& app, QWidget* parent) {
+    const ReferralFields& fields = app.state().referral;
+    struct Check {
+        const QString& value;
+        QLatin1String placeholder;
+        const char* message;
+    };
+    const std::array<Check, 5> checks{{
+        {fields.senderName, kPlaceholderName, "Please Enter Your Name"},
+        {fields.senderEmail, kPlaceholderEmail, "Please Enter Your Email"},
+        {fields.message, kPlaceholderMessage, "Please Enter Your Message"},
+        {fields.friendName, kPlaceholderFriendName, "Please Enter Your Friend's Name"},
+        {fields.friendEmail, kPlaceholderFriendEmail, "Please Enter Your Friend's Email"},
+    }};
+    for (const Check& check : checks) {
+        const QString value = TrimSpaces(check.value);
+        if (value.isEmpty() || value == check.placeholder) {
+            app.services().dialogs.message(parent, QString::fromLatin1(check.message),
+                                           MessageIcon::Critical);
+            return;
+        }
+    }
+    app.state().referralAddress = ReferralAddress(fields);
+    OpenReferralPage(app);
+}
+
+void OpenReferralPage(App& app) {
+    OpenWebPage(app.services().browser, app.state().referralAddress);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <ostream>
+
+// Readable failure messages for the Qt values the shell's tests compare.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QUrl& url, std::ostream* os) {
+    *os << url.toEncoded().toStdString();
+}

@@ -1,5 +1,7 @@
 #include "tools/birth_input.h"
 
+#include "files/reading_file.h"
+
 #include <QByteArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -342,6 +344,40 @@ std::optional<QString> toBirthInput(LineValues& values, BirthInput& input) {
     return std::nullopt;
 }
 
+// ---------------------------------------------------------------- reading file
+
+// A text from a file as it may go into a one-line message: control and other
+// unprintable characters written as \xNN or \uNNNN, and at most maxLength
+// characters of it shown.
+QString printable(const QString& text, qsizetype maxLength = -1) {
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (maxLength >= 0 && i == maxLength) {
+            shown += QLatin1StringView("...");
+            break;
+        }
+        const QChar c = text.at(i);
+        if (c.isPrint()) {
+            shown += c;
+        } else if (c.unicode() < 0x100) {
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+            shown += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        }
+    }
+    return shown;
+}
+
+// The line of a reading file that holds a field.
+int lineOfField(const char* field) {
+    for (int line = 1; line <= kReadingLineCount; ++line) {
+        if (ReadingFieldName(line) == QLatin1StringView(field)) {
+            return line;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 std::optional<BirthProblem> checkBirth(const BirthInput& input) {
@@ -405,6 +441,29 @@ BirthRecord toBirthRecord(BirthInput input) {
     return birth;
 }
 
+BirthInput birthInputOf(const BirthRecord& record) {
+    BirthInput input;
+    input.Name = record.Name;
+    input.Month = record.Month;
+    input.Day = record.Day;
+    input.Year = record.Year;
+    input.Hour = record.Hour;
+    input.Minute = record.Minute;
+    input.ZoneHour = record.ZoneHour;
+    input.ZoneMinute = record.ZoneMinute;
+    input.LonD = record.LonD;
+    input.LonM = record.LonM;
+    input.LatD = record.LatD;
+    input.LatM = record.LatM;
+    input.LonEast = record.LonEast;
+    input.LatSouth = record.LatSouth;
+    input.DST = record.DST;
+    input.City = record.City;
+    input.State = record.State;
+    input.Country = record.Country;
+    return input;
+}
+
 BatchLine readBatchLine(std::string_view line) {
     if (!line.empty() && line.back() == '\n') {
         line.remove_suffix(1);
@@ -445,4 +504,36 @@ BatchLine readBatchLine(std::string_view line) {
         return {std::nullopt, problem->message};
     }
     return {toBirthRecord(std::move(input)), {}};
+}
+
+ReadingFileBirth readReadingFileBirth(const QString& path) {
+    const QString file = QLatin1Char('\'') + printable(path) + QLatin1Char('\'');
+    const ReadingReadResult read = ReadReadingFile(path);
+    if (!read.texts) {
+        return {std::nullopt, file + QLatin1Char(' ') + read.error};
+    }
+    const ReadingTexts& texts = *read.texts;
+    const BirthRecordResult fromTexts = BirthRecordFromTexts(texts);
+    if (!fromTexts.record) {
+        // The message quotes the bad value; a value from a file may hold line
+        // ends or run to kilobytes, so only its start is shown, escaped.
+        QString error = fromTexts.error;
+        if (fromTexts.line >= 1 && fromTexts.line <= kReadingLineCount) {
+            constexpr qsizetype kShownValueLength = 40;
+            const QString& value = texts.at(static_cast<std::size_t>(fromTexts.line - 1));
+            const QString quoted = QLatin1Char('"') + value + QLatin1Char('"');
+            if (const qsizetype at = error.indexOf(quoted); at >= 0) {
+                error.replace(at, quoted.size(),
+                              QLatin1Char('"') + printable(value, kShownValueLength) +
+                                  QLatin1Char('"'));
+            }
+        }
+        return {std::nullopt, file + QStringLiteral(", ") + printable(error)};
+    }
+    if (const auto problem = checkBirth(birthInputOf(*fromTexts.record))) {
+        return {std::nullopt,
+                QStringLiteral("%1, line %2: %3")
+                    .arg(file, QString::number(lineOfField(problem->field)), problem->message)};
+    }
+    return {fromTexts.record, {}};
 }

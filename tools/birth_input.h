@@ -50,6 +50,9 @@ std::optional<BirthProblem> checkBirth(const BirthInput& input);
 // The record of a birth that checkBirth accepted.
 BirthRecord toBirthRecord(BirthInput input);
 
+// A record's birth data as input, so that checkBirth can look at it.
+BirthInput birthInputOf(const BirthRecord& record);
+
 // One line of a batch: the birth it holds, or why it cannot be used.
 struct BatchLine {
     std::optional<BirthRecord> birth;
@@ -61,3 +64,14 @@ struct BatchLine {
 // required; Name, City, State and Country are optional texts; other keys are
 // ignored. A line end (LF or CR LF) may be left on the line.
 BatchLine readBatchLine(std::string_view line);
+
+// The birth of a saved reading file: the file must hold the 18 lines of a
+// reading, its numbers and flags must be clean, and the birth must pass
+// checkBirth. Otherwise error is one line that names the file and what is
+// wrong with it, with the line number where there is one, e.g.
+// "old.kvr, line 2: Month 13 is outside 1 to 12".
+struct ReadingFileBirth {
+    std::optional<BirthRecord> birth;
+    QString error;
+};
+ReadingFileBirth readReadingFileBirth(const QString& path);

@@ -204,6 +204,14 @@ void write(std::ostream& stream, const QString& text) {
     stream.write(utf8.constData(), utf8.size());
 }
 
+void writeReading(std::ostream& out, const BhavaResult& result, bool json) {
+    if (json) {
+        out << readingJson(result) << '\n';
+    } else {
+        write(out, readingText(result));
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- arguments
@@ -224,20 +232,43 @@ ParsedArguments parseChartArguments(const QStringList& arguments) {
         request.mode = ChartMode::Version;
         return {request, {}};
     }
-    // Births come from the options (or, with --batch, from standard input);
-    // nothing is read from a file named on the command line yet.
-    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty()) {
-        return failure(QStringLiteral("unexpected argument '%1'").arg(extra.first()));
-    }
     request.json = parser.isSet(options.json);
-    if (parser.isSet(options.batch)) {
-        for (const auto* option : {&options.date, &options.time, &options.zone, &options.longitude,
-                                   &options.latitude, &options.dst}) {
+    // A birth comes from one of three places: a saved reading file, standard
+    // input with --batch, or the options.
+    const std::array singleBirthOptions = {&options.date,      &options.time,     &options.zone,
+                                           &options.longitude, &options.latitude, &options.dst};
+    const auto firstSingleBirthOption = [&]() -> QString {
+        for (const auto* option : singleBirthOptions) {
             if (parser.isSet(*option)) {
-                return failure(QStringLiteral("--batch reads the births from standard input "
-                                              "and takes no --%1")
-                                   .arg(option->names().first()));
+                return option->names().first();
             }
+        }
+        return {};
+    };
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        return failure(QStringLiteral("one reading file at a time: unexpected argument '%1'")
+                           .arg(files.at(1)));
+    }
+    if (files.size() == 1) {
+        if (parser.isSet(options.batch)) {
+            return failure(QStringLiteral("--batch reads the births from standard input and "
+                                          "takes no reading file ('%1')")
+                               .arg(files.first()));
+        }
+        if (const QString option = firstSingleBirthOption(); !option.isEmpty()) {
+            return failure(QStringLiteral("the reading file '%1' holds the birth and takes no --%2")
+                               .arg(files.first(), option));
+        }
+        request.mode = ChartMode::File;
+        request.readingFile = files.first();
+        return {request, {}};
+    }
+    if (parser.isSet(options.batch)) {
+        if (const QString option = firstSingleBirthOption(); !option.isEmpty()) {
+            return failure(
+                QStringLiteral("--batch reads the births from standard input and takes no --%1")
+                    .arg(option));
         }
         request.mode = ChartMode::Batch;
         return {request, {}};
@@ -249,6 +280,7 @@ QString chartUsageText() {
     return QStringLiteral(
         "Usage: kelvaro-chart --date YYYY-MM-DD --time HH:MM --zone H:MM\n"
         "                     --longitude DDD{E|W}MM --latitude DD{N|S}MM [--dst] [--json]\n"
+        "       kelvaro-chart [--json] FILE.kvr\n"
         "       kelvaro-chart --batch < births.jsonl > readings.jsonl\n"
         "Run 'kelvaro-chart --help' for every option with an example.\n");
 }
@@ -267,15 +299,20 @@ QString chartHelpText() {
                "Usage: kelvaro-chart --date YYYY-MM-DD --time HH:MM --zone H:MM\n"
                "                     --longitude DDD{E|W}MM --latitude DD{N|S}MM [--dst] "
                "[--json]\n"
+               "       kelvaro-chart [--json] FILE.kvr\n"
                "       kelvaro-chart --batch < births.jsonl > readings.jsonl\n"
                "\n"
                "Computes the Bhava chart reading of a birth: the Julian day, the ayanamsa, the\n"
                "sidereal ascendant and midheaven, and for each of the twelve houses its\n"
                "mid-point (Bhava Madhya) and its junction with the next house (Bhava Sandhi).\n"
                "\n"
-               "Example:\n"
+               "Examples:\n"
                "  kelvaro-chart --date 2000-01-01 --time 12:00 --zone 5:30 --longitude 77E12 "
                "--latitude 28N36\n"
+               "  kelvaro-chart --json reading.kvr\n"
+               "\n"
+               "FILE.kvr is a reading saved by Kelvaro: its birth is read from the file and\n"
+               "checked as the options are, and its reading printed as for the options.\n"
                "\n") +
            optionsPart +
            QStringLiteral(
@@ -294,7 +331,8 @@ QString chartHelpText() {
                "used gives {\"line\": N, \"error\": \"...\"} in its place and the batch goes "
                "on.\n"
                "\n"
-               "Exit status: 0 done; 1 some batch line could not be used; 2 wrong arguments.\n");
+               "Exit status: 0 done; 1 the reading file or some batch line could not be used;\n"
+               "2 wrong arguments.\n");
 }
 
 // ---------------------------------------------------------------- output
@@ -378,13 +416,18 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
         break;
     case ChartMode::Batch:
         return runBatch(in, out, err);
-    case ChartMode::Single: {
-        const BhavaResult result = ComputeBhava(request.birth);
-        if (request.json) {
-            out << readingJson(result) << '\n';
-        } else {
-            write(out, readingText(result));
+    case ChartMode::Single:
+        writeReading(out, ComputeBhava(request.birth), request.json);
+        break;
+    case ChartMode::File: {
+        const ReadingFileBirth file = readReadingFileBirth(request.readingFile);
+        if (!file.birth) {
+            err << kProgram << ": ";
+            write(err, file.error);
+            err << '\n';
+            return 1;
         }
+        writeReading(out, ComputeBhava(*file.birth), request.json);
         break;
     }
     }

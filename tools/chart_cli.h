@@ -19,6 +19,7 @@
 
 enum class ChartMode {
     Single,  // one birth from the options
+    File,    // the birth of a saved reading file
     Batch,   // JSON Lines on standard input
     Help,    // --help
     Version, // --version
@@ -27,7 +28,8 @@ enum class ChartMode {
 struct ChartRequest {
     ChartMode mode = ChartMode::Single;
     bool json = false;
-    BirthRecord birth; // ChartMode::Single
+    BirthRecord birth;   // ChartMode::Single
+    QString readingFile; // ChartMode::File: the path as given
 };
 
 // What the arguments ask for, or one plain line that says what is wrong.
@@ -55,5 +57,6 @@ QString readingText(const BhavaResult& result);
 int runBatch(std::istream& in, std::ostream& out, std::ostream& err);
 
 // The whole program after QCoreApplication has started: 0 on success, 1 when
-// a batch had errors, 2 for wrong arguments.
+// a reading file could not be used or a batch had errors, 2 for wrong
+// arguments.
 int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err);

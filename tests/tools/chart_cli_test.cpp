@@ -1,12 +1,15 @@
 #include "engine/mod_bhava.h"
 #include "tools/chart_cli.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -88,6 +91,16 @@ TEST(ParseChartArguments, Variants) {
         {args({"-h"}), [](const ChartRequest& r) { return r.mode == ChartMode::Help; }, "-h"},
         {args({"--version"}), [](const ChartRequest& r) { return r.mode == ChartMode::Version; },
          "--version"},
+        {args({"saved.kvr"}),
+         [](const ChartRequest& r) {
+             return r.mode == ChartMode::File && !r.json && r.readingFile == "saved.kvr";
+         },
+         "a reading file"},
+        {args({"--json", "my readings/saved.kvr"}),
+         [](const ChartRequest& r) {
+             return r.mode == ChartMode::File && r.json && r.readingFile == "my readings/saved.kvr";
+         },
+         "--json and a reading file"},
     };
     for (const auto& c : cases) {
         const ParsedArguments parsed = parseChartArguments(c.arguments);
@@ -102,7 +115,13 @@ TEST(ParseChartArguments, WrongArguments) {
         {args({"--date", "2000-01-01"}), "--time is missing"},
         {args({"--date", "2000/01/01", "--time", "12:00"}), "--date 2000/01/01 is not a date like"},
         {delhiWith({"--bogus"}), "Unknown option 'bogus'"},
-        {delhiWith({"extra.kvr"}), "unexpected argument 'extra.kvr'"},
+        {delhiWith({"extra.kvr"}),
+         "the reading file 'extra.kvr' holds the birth and takes no --date"},
+        {args({"saved.kvr", "--dst"}),
+         "the reading file 'saved.kvr' holds the birth and takes no --dst"},
+        {args({"saved.kvr", "--batch"}),
+         "--batch reads the births from standard input and takes no reading file ('saved.kvr')"},
+        {args({"a.kvr", "b.kvr"}), "one reading file at a time: unexpected argument 'b.kvr'"},
         {delhiWith({"--date", "2000-01-02"}), "--date is given more than once"},
         {args({"--date"}), "Missing value after '--date'"},
         {args({"--batch", "--date", "2000-01-01"}), "--batch reads the births from standard input"},
@@ -168,6 +187,7 @@ TEST(ChartHelpText, ExplainsEveryOptionWithAnExample) {
                     help.contains(QStringLiteral("Example: kelvaro-chart ") + option))
             << option.toStdString();
     }
+    EXPECT_TRUE(help.contains(QStringLiteral("\n  kelvaro-chart --json reading.kvr\n")));
     for (const char* key : {"JulianDayValue", "CuspPoints", "BhavaSandhiText", "\"line\""}) {
         EXPECT_TRUE(help.contains(QString::fromUtf8(key))) << key;
     }
@@ -240,6 +260,132 @@ TEST(RunChart, HelpAndVersion) {
     const ChartRun version = run(args({"--version"}));
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("kelvaro-chart ", 0), 0U);
+}
+
+// ---------------------------------------------------------------- reading file
+
+// A text as a reading file stores it, worked out here byte by byte: every
+// code of an ASCII text raised by 85.
+QByteArray stored(const std::string& text) {
+    QByteArray bytes;
+    for (const char c : text) {
+        bytes.append(static_cast<char>(static_cast<unsigned char>(c) + 85));
+    }
+    return bytes;
+}
+
+using FileLines = std::vector<std::string>;
+
+// Worked examples 1 (Delhi, East, North) and 2 (New York, West, daylight saving).
+const FileLines kDelhiFile = {"Asha", "1",     "1",     "2000",      "12",    "0",
+                              "5",    "30",    "77",    "12",        "28",    "36",
+                              "True", "False", "False", "New Delhi", "Delhi", "India"};
+const FileLines kNewYorkFile = {"Ben",   "6",     "15",   "1985",     "6",  "30",
+                                "5",     "0",     "74",   "0",        "40", "43",
+                                "False", "False", "True", "New York", "",   "USA"};
+
+QByteArray fileBytes(const FileLines& lines) {
+    QByteArray bytes;
+    for (const std::string& line : lines) {
+        bytes += stored(line) + "\r\n";
+    }
+    return bytes;
+}
+
+// The Delhi file with some lines (1..18) changed.
+QByteArray delhiFileWith(std::initializer_list<std::pair<int, std::string>> changes) {
+    FileLines lines = kDelhiFile;
+    for (const auto& [line, text] : changes) {
+        lines.at(static_cast<std::size_t>(line - 1)) = text;
+    }
+    return fileBytes(lines);
+}
+
+// Writes bytes to name in dir and returns the path.
+QString put(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+    QString path = dir.filePath(QString::fromUtf8(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << name;
+    return path;
+}
+
+TEST(RunChartFile, TheFlagsAreStoredAsTheKnownBytes) {
+    EXPECT_EQ(stored("True"), QByteArray("\xA9\xC7\xCA\xBA"));
+    EXPECT_EQ(stored("False"), QByteArray("\x9B\xB6\xC1\xC8\xBA"));
+}
+
+TEST(RunChartFile, PrintsTheSameReadingAsTheOptions) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString delhi = put(dir, "delhi.kvr", fileBytes(kDelhiFile));
+    const QString newYork = put(dir, "new york.kvr", fileBytes(kNewYorkFile));
+    struct Case {
+        QStringList fromFile;
+        QStringList fromOptions;
+    };
+    const std::vector<Case> cases = {
+        {args({}) << delhi, args(kDelhi2000)},
+        {args({"--json"}) << delhi, delhiWith({"--json"})},
+        {args({}) << newYork << QStringLiteral("--json"),
+         args({"--date", "1985-06-15", "--time", "6:30", "--zone", "5:00", "--longitude", "74W0",
+               "--latitude", "40N43", "--dst", "--json"})},
+    };
+    for (const auto& c : cases) {
+        const ChartRun file = run(c.fromFile);
+        const ChartRun options = run(c.fromOptions);
+        const std::string what = c.fromFile.join(' ').toStdString();
+        EXPECT_EQ(file.status, 0) << what;
+        EXPECT_EQ(file.err, "") << what;
+        ASSERT_EQ(options.status, 0) << options.err;
+        EXPECT_EQ(file.out, options.out) << what;
+    }
+    // The reading is that of the worked example, not merely the same wrong one.
+    EXPECT_NE(run(args({}) << delhi).out.find("13° 10' 47\" Pis     10° 40' 32\" Sag"),
+              std::string::npos);
+}
+
+TEST(RunChartFile, ABadFileGivesOneLineNamingItAndStatus1) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    struct Case {
+        const char* name;
+        std::optional<QByteArray> bytes; // no file when absent
+        std::string error;               // the line after "kelvaro-chart: '<path>'"
+    };
+    const std::vector<Case> cases = {
+        // The reason is the system's, in the user's language.
+        {"missing.kvr", std::nullopt, " cannot be opened: "},
+        {"empty.kvr", QByteArray(), " is empty\n"},
+        {"17 lines.kvr", fileBytes(FileLines(kDelhiFile.begin(), kDelhiFile.end() - 1)),
+         " holds only 17 of the 18 lines of a reading\n"},
+        {"day.kvr", delhiFileWith({{3, "1a"}}),
+         ", line 3 (Day): \"1a\" is not a whole number from -32768 to 32767\n"},
+        {"flag.kvr", delhiFileWith({{15, "yes"}}),
+         ", line 15 (DST): \"yes\" is neither True nor False\n"},
+        // A line end inside a value must not break the message's one line.
+        {"line end.kvr", delhiFileWith({{2, "1\n2"}}),
+         ", line 2 (Month): \"1\\x0a2\" is not a whole number from -32768 to 32767\n"},
+        {"long.kvr", delhiFileWith({{4, std::string(4000, '9')}}),
+         ", line 4 (Year): \"" + std::string(40, '9') +
+             "...\" is not a whole number from -32768 to 32767\n"},
+        // Clean values that the birth-data window would not let through.
+        {"month.kvr", delhiFileWith({{2, "13"}}), ", line 2: Month 13 is outside 1 to 12\n"},
+        {"february.kvr", delhiFileWith({{2, "2"}, {3, "30"}}),
+         ", line 3: Day 30 does not exist in February 2000\n"},
+        {"zone.kvr", delhiFileWith({{7, "-1"}}), ", line 7: ZoneHour -1 is outside 0 to 14\n"},
+        {"latitude.kvr", delhiFileWith({{11, "90"}}), ", line 11: LatD 90 is outside 0 to 89\n"},
+        {"minute.kvr", delhiFileWith({{12, "60"}}), ", line 12: LatM 60 is outside 0 to 59\n"},
+    };
+    for (const auto& c : cases) {
+        const QString path =
+            c.bytes ? put(dir, c.name, *c.bytes) : dir.filePath(QString::fromUtf8(c.name));
+        const ChartRun r = run(args({}) << path);
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_EQ(r.out, "") << c.name;
+        const std::string expected = "kelvaro-chart: '" + path.toStdString() + "'" + c.error;
+        EXPECT_EQ(r.err.substr(0, expected.size()), expected) << c.name;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << c.name << ": one line";
+    }
 }
 
 // ---------------------------------------------------------------- batch
@@ -330,6 +476,20 @@ TEST(KelvaroChart, EndToEnd) {
     EXPECT_EQ(wrong.status, 2);
     EXPECT_TRUE(wrong.out.isEmpty());
     EXPECT_TRUE(wrong.err.startsWith("kelvaro-chart: --time is missing"));
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString saved = put(dir, "saved.kvr", fileBytes(kDelhiFile));
+    const Process file = runProgram({QStringLiteral("--json"), saved});
+    EXPECT_EQ(file.status, 0);
+    EXPECT_EQ(file.out, json.out);
+
+    const Process fileAndDate =
+        runProgram({saved, QStringLiteral("--date"), QStringLiteral("2000-01-01")});
+    EXPECT_EQ(fileAndDate.status, 2);
+    EXPECT_TRUE(fileAndDate.out.isEmpty());
+    EXPECT_TRUE(fileAndDate.err.startsWith("kelvaro-chart: the reading file '" + saved.toUtf8() +
+                                           "' holds the birth and takes no --date\n"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "shell/program_icon.h"
 
+#include <QGuiApplication>
 #include <QString>
 
 #include <array>
@@ -28,6 +29,10 @@ QIcon ProgramIcon() {
         icon.addFile(QStringLiteral(":/kelvaro/icons/kelvaro-%1.png").arg(size), QSize(size, size));
     }
     return icon;
+}
+
+QPixmap ProgramPixmap(int size) {
+    return ProgramPixmap(size, qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0);
 }
 
 QPixmap ProgramPixmap(int size, qreal devicePixelRatio) {

@@ -9,6 +9,8 @@
 QIcon ProgramIcon();
 
 // The icon as a picture `size` logical pixels square, for a label in the about
-// and referral windows. Pass the label's devicePixelRatioF() so the picture is
-// drawn from the larger sizes on a scaled screen and stays sharp.
-QPixmap ProgramPixmap(int size, qreal devicePixelRatio = 1.0);
+// and referral windows, drawn for the screen's scale so that it stays sharp
+// on a scaled screen. The first form takes the highest scale of the screens;
+// the second takes the widget's own (QWidget::devicePixelRatioF()).
+QPixmap ProgramPixmap(int size);
+QPixmap ProgramPixmap(int size, qreal devicePixelRatio);

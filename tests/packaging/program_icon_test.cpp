@@ -1,10 +1,12 @@
 #include "shell/program_icon.h"
 
+#include <QGuiApplication>
 #include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 
 namespace {
 
@@ -49,4 +51,17 @@ TEST(ProgramIcon, PixmapCoversTheScreenScale) {
         EXPECT_EQ(pixmap.size(), QSize(c.devicePixels, c.devicePixels));
         EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), static_cast<qreal>(c.devicePixels) / c.size);
     }
+}
+
+// Run once as it is and once with QT_SCALE_FACTOR=2 (see CMakeLists.txt): the
+// about and referral windows' picture must be drawn for the scaled screen, not
+// blown up from the small one.
+TEST(ProgramIcon, PixmapFollowsTheScreenScale) {
+    const qreal scale = qGuiApp->devicePixelRatio();
+    if (const char* factor = std::getenv("QT_SCALE_FACTOR")) {
+        ASSERT_DOUBLE_EQ(scale, std::atof(factor));
+    }
+    const QPixmap pixmap = ProgramPixmap(48);
+    EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), scale);
+    EXPECT_EQ(pixmap.width(), qRound(48 * scale));
 }

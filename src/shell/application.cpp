@@ -67,6 +67,8 @@ void Application::configureQtApplication() {
     // The program ends only through CloseAllAndEnd (from the referral window).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon());
+    // Lets the desktop match the windows to the installed kelvaro.desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kelvaro"));
 }
 
 FrmMain* Application::loadedFrmMain() const {

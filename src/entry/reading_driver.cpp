@@ -4,6 +4,7 @@
 #include "display/mod_bhava_chart.h"
 #include "engine/mod_bhava.h"
 #include "entry/frm_main.h"
+#include "files/field_codec.h"
 #include "shell/app.h"
 
 #include <QCheckBox>
@@ -58,25 +59,12 @@ void convertMagnitude(const QString& text, std::int16_t& field) {
     }
 }
 
-// Leading and trailing blanks only; tabs and line breaks stay.
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    return text.mid(first, last - first);
-}
-
 const QStringList& monthNames() {
     static const QStringList names = {
-        QStringLiteral("January"),   QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),     QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),      QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"),   QStringLiteral("November"), QStringLiteral("December")};
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
     return names;
 }
 
@@ -100,9 +88,9 @@ void fillBirthRecord(const FrmMain& form, BirthRecord& record) {
     record.LonEast = form.optLong[0]->isChecked();
     record.LatSouth = form.optLat[1]->isChecked();
     record.DST = form.chkDST->checkState() != Qt::Unchecked;
-    record.City = trimBlanks(form.txtMCity->text()).toStdString();
-    record.State = trimBlanks(form.txtMState->text()).toStdString();
-    record.Country = trimBlanks(form.txtMCountry->text()).toStdString();
+    record.City = TrimSpaces(form.txtMCity->text()).toStdString();
+    record.State = TrimSpaces(form.txtMState->text()).toStdString();
+    record.Country = TrimSpaces(form.txtMCountry->text()).toStdString();
 }
 
 } // namespace

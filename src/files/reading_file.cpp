@@ -19,19 +19,6 @@ constexpr int kFirstNumberLine = 2;
 constexpr int kLastNumberLine = 12;
 constexpr int kLastFlagLine = 15;
 
-// Leading and trailing blanks go; tabs and other white space stay.
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    return text.mid(first, last - first);
-}
-
 QString flagText(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
@@ -80,7 +67,7 @@ QString ReadingFieldName(int line) {
 }
 
 ReadingTexts ReadingTextsOf(const BirthRecord& r) {
-    return {trimBlanks(QString::fromStdString(r.Name)),
+    return {TrimSpaces(QString::fromStdString(r.Name)),
             QString::number(r.Month),
             QString::number(r.Day),
             QString::number(r.Year),
@@ -95,9 +82,9 @@ ReadingTexts ReadingTextsOf(const BirthRecord& r) {
             flagText(r.LonEast),
             flagText(r.LatSouth),
             flagText(r.DST),
-            trimBlanks(QString::fromStdString(r.City)),
-            trimBlanks(QString::fromStdString(r.State)),
-            trimBlanks(QString::fromStdString(r.Country))};
+            TrimSpaces(QString::fromStdString(r.City)),
+            TrimSpaces(QString::fromStdString(r.State)),
+            TrimSpaces(QString::fromStdString(r.Country))};
 }
 
 EncodedReading EncodeReading(const BirthRecord& record) {

@@ -15,18 +15,6 @@ QString encoded(const QString& value) {
 
 } // namespace
 
-QString TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    return text.mid(first, last - first);
-}
-
 QString ReferralAddress(const ReferralFields& fields) {
     return PageAddress(WebPage::ReferAFriend) + QStringLiteral("?taf1=") +
            encoded(fields.senderName) + QStringLiteral("&taf2=") + encoded(fields.senderEmail) +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/field_codec.h"
+
 #include <QLatin1String>
 #include <QString>
 
@@ -13,9 +15,6 @@ inline constexpr QLatin1String kPlaceholderEmail("Your Email Address");
 inline constexpr QLatin1String kPlaceholderMessage("Your Message");
 inline constexpr QLatin1String kPlaceholderFriendName("Friend's Name");
 inline constexpr QLatin1String kPlaceholderFriendEmail("Friend's Email Address");
-
-// The text without its leading and trailing spaces; tabs and line breaks stay.
-QString TrimSpaces(const QString& text);
 
 // The refer-a-friend address for the fields: taf1 to taf6 in order, each value
 // percent-encoded so that "&", "+", "#" and line breaks stay inside it.

@@ -95,8 +95,8 @@ void expectShown(const FrmDisplay& display, const ShownReading& reading) {
     }
 }
 
-const TypedBirth kDelhi2000 = {"ram", "January", "1", "2000", "12", "0", "5", "30",
-                               "28", "36", false, "77", "12", false, false};
+const TypedBirth kDelhi2000 = {"ram", "January", "1",   "2000", "12", "0",   "5",  "30",
+                               "28",  "36",      false, "77",   "12", false, false};
 const ShownReading kDelhi2000Reading = {
     "2451545",
     "-23° 51' 14\"",
@@ -109,29 +109,28 @@ const ShownReading kDelhi2000Reading = {
      "26° 55' 39\" Can", "27° 45' 45\" Leo", "27° 45' 45\" Vir", "26° 55' 39\" Lib",
      "26° 5' 34\" Sco", "26° 5' 34\" Sag", "26° 55' 39\" Cap", "27° 45' 45\" Aqu"}};
 
-const TypedBirth kNewYork1985 = {"sita", "June", "15", "1985", "6", "30", "5", "0",
-                                 "40", "43", false, "74", "0", true, true};
+const TypedBirth kNewYork1985 = {"sita", "June", "15",  "1985", "6", "30", "5", "0",
+                                 "40",   "43",   false, "74",   "0", true, true};
 const ShownReading kNewYork1985Reading = {
     "2446232",
     "-23° 39' 3\"",
     "14° 25' 41\" Gem",
     "22° 23' 29\" Aqu",
     {"14° 25' 41\" Gem", "7° 4' 57\" Can", "29° 44' 13\" Can", "22° 23' 29\" Leo",
-     "29° 44' 13\" Vir", "7° 4' 57\" Sco", "14° 25' 41\" Sag", "7° 4' 57\" Cap",
-     "29° 44' 13\" Cap", "22° 23' 29\" Aqu", "29° 44' 13\" Pis", "7° 4' 57\" Tau"},
+     "29° 44' 13\" Vir", "7° 4' 57\" Sco", "14° 25' 41\" Sag", "7° 4' 57\" Cap", "29° 44' 13\" Cap",
+     "22° 23' 29\" Aqu", "29° 44' 13\" Pis", "7° 4' 57\" Tau"},
     {"25° 45' 19\" Gem", "18° 24' 35\" Can", "11° 3' 51\" Leo", "11° 3' 51\" Vir",
      "18° 24' 35\" Lib", "25° 45' 19\" Sco", "25° 45' 19\" Sag", "18° 24' 35\" Cap",
      "11° 3' 51\" Aqu", "11° 3' 51\" Pis", "18° 24' 35\" Ari", "25° 45' 19\" Tau"}};
 
-const TypedBirth kSydney1990 = {"gita", "March", "10", "1990", "20", "15", "10", "0",
-                                "33", "52", true, "151", "12", false, false};
+const TypedBirth kSydney1990 = {"gita", "March", "10", "1990", "20", "15",  "10", "0",
+                                "33",   "52",    true, "151",  "12", false, false};
 const ShownReading kSydney1990Reading = {
     "2447961",
     "-23° 43' 27\"",
     "10° 2' 55\" Lib",
     "27° 20' 45\" Gem",
-    {"10° 2' 55\" Lib", "5° 48' 52\" Sco", "", "", "", "", "", "", "", "27° 20' 45\" Gem", "",
-     ""},
+    {"10° 2' 55\" Lib", "5° 48' 52\" Sco", "", "", "", "", "", "", "", "27° 20' 45\" Gem", "", ""},
     {"", "", "", "", "", "", "", "", "", "", "", "22° 55' 53\" Vir"}};
 
 class ReadingDriver : public ::testing::Test {
@@ -153,8 +152,7 @@ struct WorkedExample {
     const ShownReading* reading;
 };
 
-class WorkedExamples : public ReadingDriver,
-                       public ::testing::WithParamInterface<WorkedExample> {};
+class WorkedExamples : public ReadingDriver, public ::testing::WithParamInterface<WorkedExample> {};
 
 TEST_P(WorkedExamples, TypedInShowEveryFigure) {
     typeBirth(form(), *GetParam().birth);

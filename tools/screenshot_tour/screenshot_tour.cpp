@@ -22,7 +22,9 @@
 
 namespace {
 
-void pick(QComboBox* list, const QString& text) { list->setCurrentIndex(list->findText(text)); }
+void pick(QComboBox* list, const QString& text) {
+    list->setCurrentIndex(list->findText(text));
+}
 
 bool save(QWidget* window, const QString& path) {
     window->activateWindow();

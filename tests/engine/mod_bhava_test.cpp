@@ -1,4 +1,5 @@
 #include "engine/mod_bhava.h"
+#include "support/worked_examples.h"
 
 #include <gtest/gtest.h>
 
@@ -213,40 +214,15 @@ BirthRecord birth(int month, int day, int year, int hour, int minute, int zoneHo
 struct WorkedExample {
     const char* name;
     BirthRecord birth;
-    double julianDay;
-    const char* ayanamsa;
-    const char* ascendant;
-    const char* midheaven;
-    std::array<const char*, 12> madhya;
-    std::array<const char*, 12> sandhi;
+    const WorkedExampleFigures& figures;
 };
 
 const std::vector<WorkedExample>& workedExamples() {
     static const std::vector<WorkedExample> examples = {
-        {"Delhi 2000",
-         birth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false),
-         2451545,
-         "-23° 51' 14\"",
-         "13° 10' 47\" Pis",
-         "10° 40' 32\" Sag",
-         {"13° 10' 47\" Pis", "12° 20' 42\" Ari", "11° 30' 37\" Tau", "10° 40' 32\" Gem",
-          "11° 30' 37\" Can", "12° 20' 42\" Leo", "13° 10' 47\" Vir", "12° 20' 42\" Lib",
-          "11° 30' 37\" Sco", "10° 40' 32\" Sag", "11° 30' 37\" Cap", "12° 20' 42\" Aqu"},
-         {"27° 45' 45\" Pis", "26° 55' 39\" Ari", "26° 5' 34\" Tau", "26° 5' 34\" Gem",
-          "26° 55' 39\" Can", "27° 45' 45\" Leo", "27° 45' 45\" Vir", "26° 55' 39\" Lib",
-          "26° 5' 34\" Sco", "26° 5' 34\" Sag", "26° 55' 39\" Cap", "27° 45' 45\" Aqu"}},
-        {"New York 1985, DST",
-         birth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true),
-         2446232,
-         "-23° 39' 3\"",
-         "14° 25' 41\" Gem",
-         "22° 23' 29\" Aqu",
-         {"14° 25' 41\" Gem", "7° 4' 57\" Can", "29° 44' 13\" Can", "22° 23' 29\" Leo",
-          "29° 44' 13\" Vir", "7° 4' 57\" Sco", "14° 25' 41\" Sag", "7° 4' 57\" Cap",
-          "29° 44' 13\" Cap", "22° 23' 29\" Aqu", "29° 44' 13\" Pis", "7° 4' 57\" Tau"},
-         {"25° 45' 19\" Gem", "18° 24' 35\" Can", "11° 3' 51\" Leo", "11° 3' 51\" Vir",
-          "18° 24' 35\" Lib", "25° 45' 19\" Sco", "25° 45' 19\" Sag", "18° 24' 35\" Cap",
-          "11° 3' 51\" Aqu", "11° 3' 51\" Pis", "18° 24' 35\" Ari", "25° 45' 19\" Tau"}},
+        {"Delhi 2000", birth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false),
+         kDelhi2000Figures},
+        {"New York 1985, DST", birth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true),
+         kNewYork1985Figures},
     };
     return examples;
 }
@@ -255,13 +231,15 @@ TEST(ComputeBhava, WorkedExamples) {
     for (const auto& ex : workedExamples()) {
         SCOPED_TRACE(ex.name);
         const BhavaResult r = ComputeBhava(ex.birth);
-        EXPECT_EQ(r.JulianDayValue, ex.julianDay);
-        EXPECT_EQ(r.AyanamsaText, ex.ayanamsa);
-        EXPECT_EQ(r.AscendantText, ex.ascendant);
-        EXPECT_EQ(r.MidheavenText, ex.midheaven);
+        const WorkedExampleFigures& f = ex.figures;
+        EXPECT_EQ(std::to_string(static_cast<long>(r.JulianDayValue)), f.julianDay);
+        EXPECT_EQ(r.JulianDayValue, std::floor(r.JulianDayValue));
+        EXPECT_EQ(r.AyanamsaText, f.ayanamsa);
+        EXPECT_EQ(r.AscendantText, f.ascendant);
+        EXPECT_EQ(r.MidheavenText, f.midheaven);
         for (int i = 0; i < 12; ++i) {
-            EXPECT_EQ(r.BhavaMadhyaText[i], ex.madhya[i]) << "Bhava Madhya of house " << i + 1;
-            EXPECT_EQ(r.BhavaSandhiText[i], ex.sandhi[i]) << "Bhava Sandhi of house " << i + 1;
+            EXPECT_EQ(r.BhavaMadhyaText[i], f.madhya[i]) << "Bhava Madhya of house " << i + 1;
+            EXPECT_EQ(r.BhavaSandhiText[i], f.sandhi[i]) << "Bhava Sandhi of house " << i + 1;
         }
     }
 }
@@ -280,12 +258,13 @@ TEST(ComputeBhava, FirstWorkedExampleValues) {
 TEST(ComputeBhava, ThirdWorkedExampleEastAndSouth) {
     const BhavaResult r =
         ComputeBhava(birth(3, 10, 1990, 20, 15, 10, 0, 151, 12, true, 33, 52, true, false));
+    const WorkedExampleFigures& f = kSydney1990Figures;
     EXPECT_EQ(r.JulianDayValue, 2447961);
-    EXPECT_EQ(r.AyanamsaText, "-23° 43' 27\"");
-    EXPECT_EQ(r.AscendantText, "10° 2' 55\" Lib");
-    EXPECT_EQ(r.MidheavenText, "27° 20' 45\" Gem");
-    EXPECT_EQ(r.BhavaMadhyaText[1], "5° 48' 52\" Sco");
-    EXPECT_EQ(r.BhavaSandhiText[11], "22° 55' 53\" Vir");
+    EXPECT_EQ(r.AyanamsaText, f.ayanamsa);
+    EXPECT_EQ(r.AscendantText, f.ascendant);
+    EXPECT_EQ(r.MidheavenText, f.midheaven);
+    EXPECT_EQ(r.BhavaMadhyaText[1], f.madhya[1]);
+    EXPECT_EQ(r.BhavaSandhiText[11], f.sandhi[11]);
 }
 
 // A position within a sign: degrees 0 to 29, minutes, seconds and a sign.

@@ -139,6 +139,32 @@ QLineEdit* makeDigitBox(const char* name, const QString& accessibleName, int dig
     return box;
 }
 
+// A degrees or minutes box of a coordinate frame, its length limit and the
+// name of the label beside it.
+struct CoordinateBox {
+    QLineEdit* box;
+    int maxLength;
+    const char* labelName;
+};
+
+// "Deg" and "Min" boxes on the first row, the two hemisphere buttons under them.
+QGroupBox* makeCoordinateFrame(const QString& title, const CoordinateBox& degrees,
+                               const CoordinateBox& minutes,
+                               const std::array<QRadioButton*, 2>& hemispheres) {
+    auto* frame = new QGroupBox(title);
+    auto* grid = new QGridLayout(frame);
+    degrees.box->setMaxLength(degrees.maxLength);
+    minutes.box->setMaxLength(minutes.maxLength);
+    grid->addWidget(degrees.box, 0, 0);
+    grid->addWidget(makeLabel(degrees.labelName, QStringLiteral("Deg")), 0, 1);
+    grid->addWidget(minutes.box, 0, 2);
+    grid->addWidget(makeLabel(minutes.labelName, QStringLiteral("Min")), 0, 3);
+    grid->addWidget(hemispheres[0], 1, 0, 1, 2);
+    grid->addWidget(hemispheres[1], 1, 2, 1, 2);
+    grid->setColumnStretch(4, 1);
+    return frame;
+}
+
 QComboBox* makeList(const char* name, const QString& accessibleName) {
     auto* list = new QComboBox;
     list->setObjectName(QLatin1String(name));
@@ -391,41 +417,19 @@ QWidget* FrmMain::buildMainFrame() {
     grid->addWidget(fraZone, 3, 1, 1, 2);
 
     // Latitude and longitude, side by side.
-    auto* latitude = new QGroupBox(QStringLiteral("Latitude"));
     txtLatD = makeDigitBox("txtLatD", QStringLiteral("Latitude degrees"), 2);
     txtLatM = makeDigitBox("txtLatM", QStringLiteral("Latitude minutes"), 2);
-    txtLatD->setMaxLength(2);
-    txtLatM->setMaxLength(2);
-    QLabel* Label7 = makeLabel("Label7", QStringLiteral("Deg"));
-    QLabel* Label9 = makeLabel("Label9", QStringLiteral("Min"));
     optLat[0] = makeOption("optLat_0", QStringLiteral("North"));
     optLat[1] = makeOption("optLat_1", QStringLiteral("South"));
-    auto* lat = new QGridLayout(latitude);
-    lat->addWidget(txtLatD, 0, 0);
-    lat->addWidget(Label7, 0, 1);
-    lat->addWidget(txtLatM, 0, 2);
-    lat->addWidget(Label9, 0, 3);
-    lat->addWidget(optLat[0], 1, 0, 1, 2);
-    lat->addWidget(optLat[1], 1, 2, 1, 2);
-    lat->setColumnStretch(4, 1);
+    QGroupBox* latitude = makeCoordinateFrame(QStringLiteral("Latitude"), {txtLatD, 2, "Label7"},
+                                              {txtLatM, 2, "Label9"}, optLat);
 
-    auto* longitude = new QGroupBox(QStringLiteral("Longitude"));
     txtLonD = makeDigitBox("txtLonD", QStringLiteral("Longitude degrees"), 3);
     txtLonM = makeDigitBox("txtLonM", QStringLiteral("Longitude minutes"), 2);
-    txtLonD->setMaxLength(3);
-    txtLonM->setMaxLength(2);
-    QLabel* Label6 = makeLabel("Label6", QStringLiteral("Deg"));
-    QLabel* Label8 = makeLabel("Label8", QStringLiteral("Min"));
     optLong[0] = makeOption("optLong_0", QStringLiteral("East"));
     optLong[1] = makeOption("optLong_1", QStringLiteral("West"));
-    auto* lon = new QGridLayout(longitude);
-    lon->addWidget(txtLonD, 0, 0);
-    lon->addWidget(Label6, 0, 1);
-    lon->addWidget(txtLonM, 0, 2);
-    lon->addWidget(Label8, 0, 3);
-    lon->addWidget(optLong[0], 1, 0, 1, 2);
-    lon->addWidget(optLong[1], 1, 2, 1, 2);
-    lon->setColumnStretch(4, 1);
+    QGroupBox* longitude = makeCoordinateFrame(QStringLiteral("Longitude"), {txtLonD, 3, "Label6"},
+                                               {txtLonM, 2, "Label8"}, optLong);
 
     auto* position = new QHBoxLayout;
     position->addWidget(latitude);

@@ -41,10 +41,6 @@ constexpr int kTopBandHeight = 41;    // 615 twips
 constexpr int kBottomBandHeight = 57; // 855 twips
 constexpr int kPickerDrop = 40;       // 600 twips between "TZ Help" and the picker
 
-const char* const kMonthNames[] = {"January",   "February", "March",    "April",
-                                   "May",       "June",     "July",     "August",
-                                   "September", "October",  "November", "December"};
-
 // A push button whose caption wraps onto more lines when the button is
 // narrower than its text, so the long place-lookup caption fits beside the
 // place boxes at any font size.
@@ -257,6 +253,15 @@ QString typedText(const QKeyEvent& event) {
 }
 
 } // namespace
+
+const QStringList& MonthNames() {
+    static const QStringList names = {
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return names;
+}
 
 FrmMain::FrmMain(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
     setObjectName(QStringLiteral("frmMain"));
@@ -503,8 +508,8 @@ QWidget* FrmMain::buildBottomBand() {
 }
 
 void FrmMain::fillLists() {
-    for (const char* month : kMonthNames) {
-        cboMonth->addItem(QLatin1String(month));
+    for (const QString& month : MonthNames()) {
+        cboMonth->addItem(month);
     }
     const auto fill = [](QComboBox* list, int first, int last) {
         for (int n = first; n <= last; ++n) {

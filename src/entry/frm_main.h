@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPoint>
+#include <QStringList>
 
 #include <array>
 #include <utility>
@@ -20,6 +21,9 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+
+// The entries of cboMonth, January first.
+const QStringList& MonthNames();
 
 // The birth-data window. Its controls carry the names the rest of the program
 // knows them by (their objectName is the same text); the time-zone picker, the

@@ -59,19 +59,10 @@ void convertMagnitude(const QString& text, std::int16_t& field) {
     }
 }
 
-const QStringList& monthNames() {
-    static const QStringList names = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-    return names;
-}
-
 // Copies frmMain's controls into the birth record, in the record's order.
 void fillBirthRecord(const FrmMain& form, BirthRecord& record) {
     record.Name = form.txtName->text().toStdString();
-    const qsizetype month = monthNames().indexOf(form.cboMonth->currentText());
+    const qsizetype month = MonthNames().indexOf(form.cboMonth->currentText());
     if (month >= 0) {
         record.Month = static_cast<std::int16_t>(month + 1);
     }

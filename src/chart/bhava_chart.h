@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/bhava_result.h"
+#include "planets/planet_placement.h"
+
+#include <QRectF>
+#include <QString>
+
+#include <array>
+
+class QPainter;
+
+// The two common ways of drawing a Bhava chart.
+enum class ChartStyle {
+    North, // houses fixed: house 1 at the top centre, counted anticlockwise
+    South, // signs fixed: Pisces top left, Aries next, clockwise
+};
+
+inline constexpr int kChartHouses = 12;
+
+// The sign of a sidereal longitude, 1 to 12 with Aries 1, as the angle texts
+// name it (a longitude of 360 is Aries again).
+int SignOf(double longitude);
+
+// "Aries" ... "Pisces" for 1 to 12; empty for anything else.
+QString SignName(int sign);
+
+// The short name a chart writes for a body ("Su", "Mo", ... "Ke").
+QString PlanetAbbreviation(const std::string& name);
+
+// What a screen reader says for each house, house 1 first: its number, the
+// sign of its Bhava Madhya and the bodies that stand in it, e.g.
+// "House 1, sign 12 Pisces: Sun, Mercury retrograde". Bodies without a name
+// or a Bhava (no planets computed) are left out.
+std::array<QString, kChartHouses> BhavaChartHouseTexts(const BhavaResult& houses,
+                                                       const PlanetsReading& planets);
+
+// Where each house's contents are drawn within the square: in the North style
+// the house's own place, in the South style the box of its Bhava Madhya's sign.
+std::array<QRectF, kChartHouses> BhavaChartHouseAreas(const QRectF& square,
+                                                      const BhavaResult& houses, ChartStyle style);
+
+// Draws the chart into the square, in the painter's logical coordinates and
+// with antialiasing, so that it is sharp on any screen scale, in a PDF and in
+// an SVG. The text uses the painter's font family, sized to the square. The
+// painter's state is restored afterwards.
+void PaintBhavaChart(QPainter& painter, const QRectF& square, const BhavaResult& houses,
+                     const PlanetsReading& planets, ChartStyle style);

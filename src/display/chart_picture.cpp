@@ -1,0 +1,75 @@
+#include "display/chart_picture.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QStringList>
+#include <QSvgGenerator>
+
+namespace {
+
+QFont chartFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+void paintOnto(QPaintDevice& device, const BhavaResult& houses, const PlanetsReading& planets,
+               ChartStyle style) {
+    QPainter painter(&device);
+    painter.setFont(chartFont());
+    PaintBhavaChart(painter, QRectF(0, 0, kChartPicturePixels, kChartPicturePixels), houses,
+                    planets, style);
+}
+
+} // namespace
+
+PictureFormat PictureFormatOf(const QString& path) {
+    return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? PictureFormat::Svg
+                                                                      : PictureFormat::Png;
+}
+
+PictureSaveResult WriteChartPicture(const QString& path, const BhavaResult& houses,
+                                    const PlanetsReading& planets, ChartStyle style,
+                                    PictureFormat format) {
+    PictureSaveResult result;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    bool written = true;
+    if (format == PictureFormat::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(QSize(kChartPicturePixels, kChartPicturePixels));
+        svg.setViewBox(QRect(0, 0, kChartPicturePixels, kChartPicturePixels));
+        svg.setResolution(96);
+        svg.setTitle(QStringLiteral("Bhava chart"));
+        QStringList texts;
+        for (const QString& text : BhavaChartHouseTexts(houses, planets)) {
+            texts << text;
+        }
+        svg.setDescription(texts.join(u"\n"));
+        paintOnto(svg, houses, planets, style);
+    } else {
+        QImage image(kChartPicturePixels, kChartPicturePixels, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        paintOnto(image, houses, planets, style);
+        written = image.save(&file, "PNG");
+    }
+    // A write that fails while the data goes out of the buffer (a full disk)
+    // must not reach the commit: QSaveFile would put the cut file in place.
+    if (!written || file.error() != QFileDevice::NoError || !file.flush()) {
+        result.error = file.errorString();
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.saved = true;
+    return result;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "chart/bhava_chart.h"
+#include "engine/bhava_result.h"
+#include "planets/planet_placement.h"
+
+#include <QString>
+
+// The drawn chart alone as a picture file: PNG or SVG.
+
+inline constexpr int kChartPicturePixels = 1200; // a PNG's side
+
+enum class PictureFormat { Png, Svg };
+
+// SVG for a path ending in ".svg" (in any case), PNG for any other.
+PictureFormat PictureFormatOf(const QString& path);
+
+struct PictureSaveResult {
+    bool saved = false;
+    QString error; // why not, when not saved
+};
+
+// Writes the chart at path, atomically as the reading files are written: a
+// PNG of kChartPicturePixels square on white, or an SVG of the same size whose
+// description holds each house's text for screen readers.
+PictureSaveResult WriteChartPicture(const QString& path, const BhavaResult& houses,
+                                    const PlanetsReading& planets, ChartStyle style,
+                                    PictureFormat format);

@@ -1,0 +1,20 @@
+#include "display/chart_text_object.h"
+
+#include <QPainter>
+#include <QTextDocument>
+
+ChartTextObject::ChartTextObject(const ReadingDocument& reading, qreal side)
+    : reading(reading), side(side) {}
+
+QSizeF ChartTextObject::intrinsicSize(QTextDocument* /*doc*/, int /*posInDocument*/,
+                                      const QTextFormat& /*format*/) {
+    return {side, side};
+}
+
+void ChartTextObject::drawObject(QPainter* painter, const QRectF& rect, QTextDocument* doc,
+                                 int /*posInDocument*/, const QTextFormat& /*format*/) {
+    painter->save();
+    painter->setFont(doc->defaultFont());
+    PaintBhavaChart(*painter, rect, reading.houses, reading.planets, reading.style);
+    painter->restore();
+}

@@ -1,0 +1,88 @@
+#include "display/chart_picture.h"
+#include "engine/mod_bhava.h"
+#include "support/sample_planets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+PictureSaveResult writeFirstExample(const QString& path, ChartStyle style) {
+    return WriteChartPicture(path, ComputeBhava(firstExampleBirth()), firstExamplePlanets(), style,
+                             PictureFormatOf(path));
+}
+
+} // namespace
+
+TEST(PictureFormatOf, SvgByItsEndingPngOtherwise) {
+    EXPECT_EQ(PictureFormatOf(QStringLiteral("chart.svg")), PictureFormat::Svg);
+    EXPECT_EQ(PictureFormatOf(QStringLiteral("CHART.SVG")), PictureFormat::Svg);
+    EXPECT_EQ(PictureFormatOf(QStringLiteral("chart.png")), PictureFormat::Png);
+    EXPECT_EQ(PictureFormatOf(QStringLiteral("chart")), PictureFormat::Png);
+    EXPECT_EQ(PictureFormatOf(QStringLiteral("chart.svg.png")), PictureFormat::Png);
+}
+
+TEST(WriteChartPicture, PngIs1200PixelsSquareWithTheChartOnWhite) {
+    QTemporaryDir dir;
+    for (const ChartStyle style : {ChartStyle::North, ChartStyle::South}) {
+        const QString path = dir.filePath(QStringLiteral("chart.png"));
+        ASSERT_TRUE(writeFirstExample(path, style).saved);
+        QImage image;
+        ASSERT_TRUE(image.load(path, "PNG"));
+        EXPECT_EQ(image.size(), QSize(kChartPicturePixels, kChartPicturePixels));
+        EXPECT_EQ(image.pixelColor(kChartPicturePixels / 7, kChartPicturePixels / 2 + 40),
+                  QColor(Qt::white));
+        // The frame is drawn at the edge and the lines meet in the middle
+        // (North) or the inner boxes begin a quarter in (South).
+        EXPECT_LT(image.pixelColor(1, kChartPicturePixels / 2).lightness(), 128);
+        const QPoint inner = style == ChartStyle::North
+                                 ? QPoint(kChartPicturePixels / 2, kChartPicturePixels / 2)
+                                 : QPoint(kChartPicturePixels / 4, kChartPicturePixels / 2);
+        EXPECT_LT(image.pixelColor(inner).lightness(), 128);
+    }
+}
+
+TEST(WriteChartPicture, SvgCarriesTheHouseTextsForScreenReaders) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.svg"));
+    ASSERT_TRUE(writeFirstExample(path, ChartStyle::South).saved);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString description;
+    QString viewBox;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1StringView("svg")) {
+            viewBox = xml.attributes().value(QLatin1StringView("viewBox")).toString();
+        }
+        if (xml.isStartElement() && xml.name() == QLatin1StringView("desc")) {
+            description = xml.readElementText();
+        }
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(viewBox, QStringLiteral("0 0 %1 %1").arg(kChartPicturePixels));
+    EXPECT_TRUE(description.contains(
+        QStringLiteral("House 10, sign 9 Sagittarius: Sun, Mercury retrograde")));
+}
+
+TEST(WriteChartPicture, UnwritablePlaceFailsAndLeavesNoFile) {
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    for (const char* name : {"missing/chart.png", "plain/chart.svg"}) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        const PictureSaveResult result = writeFirstExample(path, ChartStyle::North);
+        EXPECT_FALSE(result.saved) << name;
+        EXPECT_FALSE(result.error.isEmpty()) << name;
+        EXPECT_FALSE(QFile::exists(path)) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("plain")});
+}

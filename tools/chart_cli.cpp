@@ -1,10 +1,12 @@
 #include "tools/chart_cli.h"
 
+#include "display/chart_picture.h"
 #include "engine/mod_bhava.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QGuiApplication>
 #include <QLatin1StringView>
 #include <QRegularExpression>
 
@@ -50,6 +52,36 @@ struct ChartOptions {
     QCommandLineOption dst{QStringLiteral("dst"),
                            QStringLiteral("Daylight-saving time was in force at the birth.\n"
                                           "Example: --dst")};
+    QCommandLineOption name{QStringLiteral("name"),
+                            QStringLiteral("The person's name, for the printed reading.\n"
+                                           "Example: --name \"Ram Kumar\""),
+                            QStringLiteral("NAME")};
+    QCommandLineOption pdf{
+        QStringLiteral("pdf"),
+        QStringLiteral("Write the printed reading as a PDF instead of printing the reading: the "
+                       "birth, the drawn chart, the figures, the houses and the interpretation "
+                       "of every house.\nExample: --pdf reading.pdf"),
+        QStringLiteral("OUT.pdf")};
+    QCommandLineOption svg{QStringLiteral("svg"),
+                           QStringLiteral("Write the drawn chart alone as an SVG picture.\n"
+                                          "Example: --svg chart.svg"),
+                           QStringLiteral("OUT.svg")};
+    QCommandLineOption png{
+        QStringLiteral("png"),
+        QStringLiteral("Write the drawn chart alone as a PNG picture, 1200 pixels square.\n"
+                       "Example: --png chart.png"),
+        QStringLiteral("OUT.png")};
+    QCommandLineOption chartStyle{
+        QStringLiteral("chart-style"),
+        QStringLiteral("How --pdf, --svg and --png draw the chart: north (North Indian, the "
+                       "houses fixed; the default) or south (South Indian, the signs fixed).\n"
+                       "Example: --chart-style south"),
+        QStringLiteral("north|south")};
+    QCommandLineOption paper{
+        QStringLiteral("paper"),
+        QStringLiteral("The paper of --pdf: a4 or letter; without it, the paper of the "
+                       "system's locale.\nExample: --paper letter"),
+        QStringLiteral("a4|letter")};
     QCommandLineOption json{
         QStringLiteral("json"),
         QStringLiteral("Print the reading as one JSON object instead of a table.\n"
@@ -66,7 +98,8 @@ struct ChartOptions {
         QStringLiteral("Show the version.\nExample: kelvaro-chart --version")};
 
     void addTo(QCommandLineParser& parser) const {
-        parser.addOptions({date, time, zone, longitude, latitude, dst, json, batch, help, version});
+        parser.addOptions({date, time, zone, longitude, latitude, dst, name, pdf, svg, png,
+                           chartStyle, paper, json, batch, help, version});
     }
 };
 
@@ -195,7 +228,65 @@ ParsedArguments parseSingleBirth(const QCommandLineParser& parser, const ChartOp
             }
         }
     }
+    const OptionValue name = singleValue(parser, options.name);
+    if (!name.error.isEmpty()) {
+        return failure(name.error);
+    }
+    input.Name = name.value.value_or(QString()).toStdString();
     request.birth = toBirthRecord(input);
+    return {request, {}};
+}
+
+// The files of --pdf, --svg and --png, the chart's style and the paper.
+ParsedArguments parseChartFiles(const QCommandLineParser& parser, const ChartOptions& options,
+                                ChartRequest request) {
+    ChartFiles& files = request.files;
+    for (const auto& [option, path] :
+         {std::pair{&options.pdf, &files.pdf}, std::pair{&options.svg, &files.svg},
+          std::pair{&options.png, &files.png}}) {
+        const OptionValue given = singleValue(parser, *option);
+        if (!given.error.isEmpty()) {
+            return failure(given.error);
+        }
+        if (given.value && given.value->isEmpty()) {
+            return failure(QStringLiteral("--%1 needs a file name").arg(option->names().first()));
+        }
+        *path = given.value.value_or(QString());
+    }
+    const OptionValue style = singleValue(parser, options.chartStyle);
+    const OptionValue paper = singleValue(parser, options.paper);
+    for (const OptionValue* given : {&style, &paper}) {
+        if (!given->error.isEmpty()) {
+            return failure(given->error);
+        }
+    }
+    if (style.value) {
+        if (!files.any()) {
+            return failure(QStringLiteral("--chart-style is for --pdf, --svg and --png"));
+        }
+        const QString value = style.value->trimmed().toLower();
+        if (value != QLatin1StringView("north") && value != QLatin1StringView("south")) {
+            return failure(
+                QStringLiteral("--chart-style %1 is not north or south").arg(*style.value));
+        }
+        files.style = value == QLatin1StringView("south") ? ChartStyle::South : ChartStyle::North;
+    }
+    files.paper = PaperForLocale(QLocale::system());
+    if (paper.value) {
+        if (files.pdf.isEmpty()) {
+            return failure(QStringLiteral("--paper is for --pdf"));
+        }
+        const QString value = paper.value->trimmed().toLower();
+        if (value != QLatin1StringView("a4") && value != QLatin1StringView("letter")) {
+            return failure(QStringLiteral("--paper %1 is not a4 or letter").arg(*paper.value));
+        }
+        files.paper = value == QLatin1StringView("letter") ? Paper::Letter : Paper::A4;
+    }
+    if (files.any() && request.json) {
+        return failure(QStringLiteral(
+            "--json prints the reading, --pdf, --svg and --png write it to files: give one or "
+            "the other"));
+    }
     return {request, {}};
 }
 
@@ -236,7 +327,8 @@ ParsedArguments parseChartArguments(const QStringList& arguments) {
     // A birth comes from one of three places: a saved reading file, standard
     // input with --batch, or the options.
     const std::array singleBirthOptions = {&options.date,      &options.time,     &options.zone,
-                                           &options.longitude, &options.latitude, &options.dst};
+                                           &options.longitude, &options.latitude, &options.dst,
+                                           &options.name};
     const auto firstSingleBirthOption = [&]() -> QString {
         for (const auto* option : singleBirthOptions) {
             if (parser.isSet(*option)) {
@@ -245,6 +337,20 @@ ParsedArguments parseChartArguments(const QStringList& arguments) {
         }
         return {};
     };
+    if (parser.isSet(options.batch)) {
+        for (const auto* option :
+             {&options.pdf, &options.svg, &options.png, &options.chartStyle, &options.paper}) {
+            if (parser.isSet(*option)) {
+                return failure(QStringLiteral("--batch writes JSON Lines and takes no --%1")
+                                   .arg(option->names().first()));
+            }
+        }
+    }
+    ParsedArguments withFiles = parseChartFiles(parser, options, request);
+    if (!withFiles.request) {
+        return withFiles;
+    }
+    request = *withFiles.request;
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         return failure(QStringLiteral("one reading file at a time: unexpected argument '%1'")
@@ -281,6 +387,8 @@ QString chartUsageText() {
         "Usage: kelvaro-chart --date YYYY-MM-DD --time HH:MM --zone H:MM\n"
         "                     --longitude DDD{E|W}MM --latitude DD{N|S}MM [--dst] [--json]\n"
         "       kelvaro-chart [--json] FILE.kvr\n"
+        "       kelvaro-chart BIRTH-OPTIONS|FILE.kvr [--pdf OUT.pdf] [--svg OUT.svg]\n"
+        "                     [--png OUT.png] [--chart-style north|south] [--paper a4|letter]\n"
         "       kelvaro-chart --batch < births.jsonl > readings.jsonl\n"
         "Run 'kelvaro-chart --help' for every option with an example.\n");
 }
@@ -300,6 +408,9 @@ QString chartHelpText() {
                "                     --longitude DDD{E|W}MM --latitude DD{N|S}MM [--dst] "
                "[--json]\n"
                "       kelvaro-chart [--json] FILE.kvr\n"
+               "       kelvaro-chart BIRTH-OPTIONS|FILE.kvr [--pdf OUT.pdf] [--svg OUT.svg]\n"
+               "                     [--png OUT.png] [--chart-style north|south] "
+               "[--paper a4|letter]\n"
                "       kelvaro-chart --batch < births.jsonl > readings.jsonl\n"
                "\n"
                "Computes the Bhava chart reading of a birth: the Julian day, the ayanamsa, the\n"
@@ -310,9 +421,13 @@ QString chartHelpText() {
                "  kelvaro-chart --date 2000-01-01 --time 12:00 --zone 5:30 --longitude 77E12 "
                "--latitude 28N36\n"
                "  kelvaro-chart --json reading.kvr\n"
+               "  kelvaro-chart reading.kvr --pdf reading.pdf --chart-style south\n"
                "\n"
                "FILE.kvr is a reading saved by Kelvaro: its birth is read from the file and\n"
                "checked as the options are, and its reading printed as for the options.\n"
+               "\n"
+               "--pdf, --svg and --png write files instead of printing the reading; they need\n"
+               "no display.\n"
                "\n") +
            optionsPart +
            QStringLiteral(
@@ -331,8 +446,8 @@ QString chartHelpText() {
                "used gives {\"line\": N, \"error\": \"...\"} in its place and the batch goes "
                "on.\n"
                "\n"
-               "Exit status: 0 done; 1 the reading file or some batch line could not be used;\n"
-               "2 wrong arguments.\n");
+               "Exit status: 0 done; 1 the reading file or some batch line could not be used,\n"
+               "or a file could not be written; 2 wrong arguments.\n");
 }
 
 // ---------------------------------------------------------------- output
@@ -361,6 +476,58 @@ QString readingText(const BhavaResult& result) {
                 QString::fromStdString(result.BhavaSandhiText[i]) + QLatin1Char('\n');
     }
     return text;
+}
+
+// ---------------------------------------------------------------- files
+
+bool chartArgumentsDraw(const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1StringView("--")) {
+            break;
+        }
+        for (const char* option : {"--pdf", "--svg", "--png"}) {
+            const QLatin1StringView name(option);
+            if (argument == name || argument.startsWith(name + QLatin1Char('='))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, const BhavaResult& houses,
+                    std::ostream& err) {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        err << kProgram << ": drawing needs Qt's GUI application\n";
+        return 1;
+    }
+    ReadingDocument reading;
+    reading.birth = birth;
+    reading.houses = houses;
+    reading.style = files.style;
+    int status = 0;
+    const auto report = [&](const QString& path, bool saved, const QString& error) {
+        if (!saved) {
+            err << kProgram << ": ";
+            write(err,
+                  QStringLiteral("the reading could not be saved to '%1': %2").arg(path, error));
+            err << '\n';
+            status = 1;
+        }
+    };
+    if (!files.pdf.isEmpty()) {
+        const DocumentSaveResult saved = WriteReadingPdf(files.pdf, reading, files.paper);
+        report(files.pdf, saved.saved, saved.error);
+    }
+    for (const auto& [path, format] :
+         {std::pair{files.svg, PictureFormat::Svg}, std::pair{files.png, PictureFormat::Png}}) {
+        if (!path.isEmpty()) {
+            const PictureSaveResult saved =
+                WriteChartPicture(path, reading.houses, reading.planets, reading.style, format);
+            report(path, saved.saved, saved.error);
+        }
+    }
+    return status;
 }
 
 // ---------------------------------------------------------------- batch
@@ -417,6 +584,9 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
     case ChartMode::Batch:
         return runBatch(in, out, err);
     case ChartMode::Single:
+        if (request.files.any()) {
+            return writeChartFiles(request.files, request.birth, ComputeBhava(request.birth), err);
+        }
         writeReading(out, ComputeBhava(request.birth), request.json);
         break;
     case ChartMode::File: {
@@ -426,6 +596,9 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
             write(err, file.error);
             err << '\n';
             return 1;
+        }
+        if (request.files.any()) {
+            return writeChartFiles(request.files, *file.birth, ComputeBhava(*file.birth), err);
         }
         writeReading(out, ComputeBhava(*file.birth), request.json);
         break;

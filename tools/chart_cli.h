@@ -4,6 +4,8 @@
 // checking a birth, reading a batch line and writing a reading are plain
 // functions here so that they can be tested without running the program.
 
+#include "chart/bhava_chart.h"
+#include "display/reading_document.h"
 #include "engine/bhava_result.h"
 #include "engine/birth_record.h"
 #include "tools/birth_input.h"
@@ -25,11 +27,24 @@ enum class ChartMode {
     Version, // --version
 };
 
+// Files a single reading is written to instead of being printed: the whole
+// printed reading as a PDF, the chart alone as an SVG or a PNG.
+struct ChartFiles {
+    QString pdf;
+    QString svg;
+    QString png;
+    ChartStyle style = ChartStyle::North;
+    Paper paper = Paper::A4;
+
+    bool any() const { return !pdf.isEmpty() || !svg.isEmpty() || !png.isEmpty(); }
+};
+
 struct ChartRequest {
     ChartMode mode = ChartMode::Single;
     bool json = false;
     BirthRecord birth;   // ChartMode::Single
     QString readingFile; // ChartMode::File: the path as given
+    ChartFiles files;    // ChartMode::Single and ChartMode::File
 };
 
 // What the arguments ask for, or one plain line that says what is wrong.
@@ -39,7 +54,13 @@ struct ParsedArguments {
 };
 
 // arguments[0] is the program's name, as in QCoreApplication::arguments().
+// The paper of a PDF is the one of the system's locale unless --paper names it.
 ParsedArguments parseChartArguments(const QStringList& arguments);
+
+// Whether the arguments ask for a PDF or a picture, which are drawn with Qt's
+// GUI module: looked at before the application object is created, so that a
+// plain reading keeps to QCoreApplication.
+bool chartArgumentsDraw(const QStringList& arguments);
 
 // The full --help text, with an example for every option.
 QString chartHelpText();
@@ -56,7 +77,13 @@ QString readingText(const BhavaResult& result);
 // or the output could not be written.
 int runBatch(std::istream& in, std::ostream& out, std::ostream& err);
 
-// The whole program after QCoreApplication has started: 0 on success, 1 when
-// a reading file could not be used or a batch had errors, 2 for wrong
-// arguments.
+// Writes the files of a single reading; 0 when all were written, 1 after one
+// line on err for each that was not. Needs a QGuiApplication.
+int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, const BhavaResult& houses,
+                    std::ostream& err);
+
+// The whole program after the application object has started (a
+// QGuiApplication when chartArgumentsDraw): 0 on success, 1 when a reading
+// file could not be used, a file could not be written or a batch had errors,
+// 2 for wrong arguments.
 int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err);

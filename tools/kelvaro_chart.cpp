@@ -3,12 +3,36 @@
 #include "tools/chart_cli.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
+#include <cstdlib>
 #include <iostream>
 
-int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+namespace {
+
+int run() {
     QCoreApplication::setApplicationName(QStringLiteral("kelvaro-chart"));
     std::ios::sync_with_stdio(false);
     return runChart(QCoreApplication::arguments(), std::cin, std::cout, std::cerr);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (chartArgumentsDraw(arguments)) {
+        // PDFs and pictures are drawn with Qt's GUI module, whose application
+        // aborts without a display: without one it draws offscreen.
+        if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
+            std::getenv("WAYLAND_DISPLAY") == nullptr) {
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        }
+        QGuiApplication app(argc, argv);
+        return run();
+    }
+    QCoreApplication app(argc, argv);
+    return run();
 }

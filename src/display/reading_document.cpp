@@ -276,6 +276,14 @@ void drawFoot(QPainter& painter, const QRectF& page, qreal footHeight, int numbe
     painter.restore();
 }
 
+QString documentTitle(const BirthRecord& birth) {
+    const QString name = QString::fromStdString(birth.Name).trimmed();
+    const QString title = QStringLiteral("Bhava Chart Reading");
+    return name.isEmpty()
+               ? title
+               : QStringLiteral("%1: %2, born %3").arg(title, name, BirthDateText(birth));
+}
+
 // Where a block stands: the page it begins on and how far down.
 struct Placement {
     int page = 0;
@@ -470,8 +478,7 @@ DocumentSaveResult WriteReadingPdf(const QString& path, const ReadingDocument& r
     }
     {
         QPdfWriter writer(&file);
-        writer.setTitle(
-            QStringLiteral("Bhava Chart Reading %1").arg(ReadingFileBaseName(reading.birth)));
+        writer.setTitle(documentTitle(reading.birth));
         writer.setCreator(QStringLiteral("Kelvaro v%1").arg(QLatin1StringView(KELVARO_VERSION)));
         writer.setPageLayout(QPageLayout(PageSizeOf(paper), QPageLayout::Portrait,
                                          QMarginsF(kMarginMillimetres, kMarginMillimetres,

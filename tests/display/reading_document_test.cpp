@@ -1,7 +1,7 @@
 #include "display/mod_bhava_chart.h"
-#include "display/pdf_tools.h"
 #include "display/reading_document.h"
 #include "engine/mod_bhava.h"
+#include "support/pdf_tools.h"
 #include "support/sample_planets.h"
 #include "support/worked_examples.h"
 

@@ -1,10 +1,13 @@
 #include "engine/mod_bhava.h"
+#include "support/pdf_tools.h"
 #include "tools/chart_cli.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QSize>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -96,6 +99,25 @@ TEST(ParseChartArguments, Variants) {
              return r.mode == ChartMode::File && !r.json && r.readingFile == "saved.kvr";
          },
          "a reading file"},
+        {delhiWith({"--name", "Ram Kumar", "--pdf", "r.pdf", "--paper", "Letter"}),
+         [](const ChartRequest& r) {
+             return r.birth.Name == "Ram Kumar" && r.files.pdf == "r.pdf" &&
+                    r.files.paper == Paper::Letter && r.files.style == ChartStyle::North &&
+                    r.files.svg.isEmpty() && r.files.png.isEmpty();
+         },
+         "--name --pdf --paper"},
+        {delhiWith({"--svg=c.svg", "--png", "c.png", "--chart-style", "south"}),
+         [](const ChartRequest& r) {
+             return r.files.svg == "c.svg" && r.files.png == "c.png" && r.files.pdf.isEmpty() &&
+                    r.files.style == ChartStyle::South;
+         },
+         "--svg --png --chart-style"},
+        {args({"saved.kvr", "--pdf", "r.pdf", "--paper", "a4"}),
+         [](const ChartRequest& r) {
+             return r.mode == ChartMode::File && r.files.pdf == "r.pdf" &&
+                    r.files.paper == Paper::A4;
+         },
+         "a reading file to a PDF"},
         {args({"--json", "my readings/saved.kvr"}),
          [](const ChartRequest& r) {
              return r.mode == ChartMode::File && r.json && r.readingFile == "my readings/saved.kvr";
@@ -126,6 +148,17 @@ TEST(ParseChartArguments, WrongArguments) {
         {args({"--date"}), "Missing value after '--date'"},
         {args({"--batch", "--date", "2000-01-01"}), "--batch reads the births from standard input"},
         {args({"--batch", "--dst"}), "takes no --dst"},
+        {args({"--batch", "--pdf", "r.pdf"}), "--batch writes JSON Lines and takes no --pdf"},
+        {args({"saved.kvr", "--name", "Ram"}),
+         "the reading file 'saved.kvr' holds the birth and takes no --name"},
+        {delhiWith({"--chart-style", "south"}), "--chart-style is for --pdf, --svg and --png"},
+        {delhiWith({"--svg", "c.svg", "--paper", "a4"}), "--paper is for --pdf"},
+        {delhiWith({"--svg", "c.svg", "--chart-style", "east"}),
+         "--chart-style east is not north or south"},
+        {delhiWith({"--pdf", "r.pdf", "--paper", "a5"}), "--paper a5 is not a4 or letter"},
+        {delhiWith({"--pdf", ""}), "--pdf needs a file name"},
+        {delhiWith({"--pdf", "a.pdf", "--pdf", "b.pdf"}), "--pdf is given more than once"},
+        {delhiWith({"--json", "--png", "c.png"}), "--json prints the reading"},
     };
     for (const auto& [arguments, expected] : cases) {
         const ParsedArguments parsed = parseChartArguments(arguments);
@@ -180,8 +213,10 @@ TEST(ParseChartArguments, ValuesAreCheckedAsTheBatchChecksThem) {
 TEST(ChartHelpText, ExplainsEveryOptionWithAnExample) {
     const QString help = chartHelpText();
     EXPECT_TRUE(help.startsWith(QStringLiteral("Usage: kelvaro-chart ")));
-    const QStringList options = {"--date", "--time", "--zone",  "--longitude", "--latitude",
-                                 "--dst",  "--json", "--batch", "--help",      "--version"};
+    const QStringList options = {"--date",     "--time",  "--zone",        "--longitude",
+                                 "--latitude", "--dst",   "--name",        "--pdf",
+                                 "--svg",      "--png",   "--chart-style", "--paper",
+                                 "--json",     "--batch", "--help",        "--version"};
     for (const QString& option : options) {
         EXPECT_TRUE(help.contains(QStringLiteral("Example: ") + option) ||
                     help.contains(QStringLiteral("Example: kelvaro-chart ") + option))
@@ -191,6 +226,16 @@ TEST(ChartHelpText, ExplainsEveryOptionWithAnExample) {
     for (const char* key : {"JulianDayValue", "CuspPoints", "BhavaSandhiText", "\"line\""}) {
         EXPECT_TRUE(help.contains(QString::fromUtf8(key))) << key;
     }
+}
+
+TEST(ChartArgumentsDraw, OnlyForAPdfOrAPicture) {
+    EXPECT_FALSE(chartArgumentsDraw(args(kDelhi2000)));
+    EXPECT_FALSE(chartArgumentsDraw(delhiWith({"--json", "--name", "Ram"})));
+    EXPECT_FALSE(chartArgumentsDraw(args({"--batch"})));
+    EXPECT_FALSE(chartArgumentsDraw(args({"--", "--pdf"})));
+    EXPECT_TRUE(chartArgumentsDraw(delhiWith({"--pdf", "r.pdf"})));
+    EXPECT_TRUE(chartArgumentsDraw(args({"saved.kvr", "--svg=c.svg"})));
+    EXPECT_TRUE(chartArgumentsDraw(args({"saved.kvr", "--png", "c.png"})));
 }
 
 // ---------------------------------------------------------------- runChart
@@ -490,6 +535,94 @@ TEST(KelvaroChart, EndToEnd) {
     EXPECT_TRUE(fileAndDate.out.isEmpty());
     EXPECT_TRUE(fileAndDate.err.startsWith("kelvaro-chart: the reading file '" + saved.toUtf8() +
                                            "' holds the birth and takes no --date\n"));
+}
+
+// Runs the program as it runs without a display: none of the variables that
+// name one is set.
+Process runWithoutDisplay(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KELVARO_CHART_PATH), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// The width and height a PNG file's header gives.
+QSize pngSize(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray head = file.read(24);
+    if (head.size() < 24 || !head.startsWith("\x89PNG\r\n\x1a\n")) {
+        return {};
+    }
+    const auto word = [&](int at) {
+        int value = 0;
+        for (int i = 0; i < 4; ++i) {
+            value = value * 256 + static_cast<unsigned char>(head.at(at + i));
+        }
+        return value;
+    };
+    return {word(16), word(20)};
+}
+
+TEST(KelvaroChart, WritesThePrintedReadingAndThePicturesWithoutADisplay) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    QStringList options = args(kDelhi2000);
+    options.removeFirst();
+    options << QStringLiteral("--name") << QStringLiteral("Ram Kumar") << QStringLiteral("--pdf")
+            << pdf << QStringLiteral("--svg") << svg << QStringLiteral("--png") << png
+            << QStringLiteral("--chart-style") << QStringLiteral("south");
+    const Process run = runWithoutDisplay(options);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+
+    EXPECT_GE(pdfInfo(pdf, QStringLiteral("Pages")).toInt(), 2);
+    const QString text = pdfText(pdf);
+    for (const char* expected :
+         {"Ram Kumar", "13° 10' 47\" Pis", "27° 45' 45\" Aqu", "The House of Shortcomings"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    }
+    EXPECT_EQ(pngSize(png), QSize(1200, 1200));
+    QFile picture(svg);
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(picture.readAll().contains("<svg"));
+
+    // A saved reading gives the same document, its name included.
+    const QString saved = put(dir, "saved.kvr", fileBytes(kDelhiFile));
+    const QString fromFile = dir.filePath(QStringLiteral("from file.pdf"));
+    const Process file = runWithoutDisplay({saved, QStringLiteral("--pdf"), fromFile,
+                                            QStringLiteral("--paper"), QStringLiteral("letter")});
+    EXPECT_EQ(file.status, 0) << file.err.toStdString();
+    EXPECT_TRUE(pdfText(fromFile).contains(QStringLiteral("Asha")));
+    EXPECT_TRUE(
+        pdfInfo(fromFile, QStringLiteral("Page size")).endsWith(QStringLiteral("(letter)")));
+}
+
+TEST(KelvaroChart, AFileThatCannotBeWrittenIsToldAndLeftOut) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString missing = dir.filePath(QStringLiteral("missing/reading.pdf"));
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    QStringList options = args(kDelhi2000);
+    options.removeFirst();
+    options << QStringLiteral("--pdf") << missing << QStringLiteral("--png") << png;
+    const Process run = runWithoutDisplay(options);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("kelvaro-chart: the reading could not be saved to '" +
+                                 missing.toUtf8() + "': "));
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(pngSize(png), QSize(1200, 1200)); // the other file is written all the same
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "display/frm_display.h"
 
+#include "display/bhava_chart_view.h"
+#include "display/chart_picture.h"
 #include "display/mod_bhava_chart.h"
 #include "display/save_reading.h"
 #include "engine/bhava_result.h"
@@ -9,11 +11,14 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -93,6 +98,16 @@ void clearClipboard() {
 // The longest angle text of the chart: degrees, minutes, seconds and a sign.
 const QString kWidestAngle = QStringLiteral("-29° 59' 59\" Sag");
 
+// Where the chosen chart style is remembered, and its two values.
+const QString kChartSection = QStringLiteral("Chart");
+const QString kStyleName = QStringLiteral("Style");
+const QString kNorthValue = QStringLiteral("north");
+const QString kSouthValue = QStringLiteral("south");
+
+ChartStyle styleOfIndex(int index) {
+    return index == 1 ? ChartStyle::South : ChartStyle::North;
+}
+
 } // namespace
 
 FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
@@ -139,7 +154,10 @@ QWidget* FrmDisplay::createBanner() {
 
 QWidget* FrmDisplay::createChartTab() {
     auto* tab = new QWidget(this);
-    auto* layout = new QVBoxLayout(tab);
+    auto* row = new QHBoxLayout(tab);
+    auto* layout = new QVBoxLayout;
+    row->addLayout(layout, 1);
+    row->addWidget(createChartPicture());
 
     // Julian day and ayanamsa above, ascendant and midheaven below.
     QFrame* figures = boxFrame(tab);
@@ -199,6 +217,31 @@ QWidget* FrmDisplay::createChartTab() {
     rows->setColumnStretch(2, 1);
     layout->addWidget(table, 1);
     return tab;
+}
+
+QWidget* FrmDisplay::createChartPicture() {
+    QFrame* frame = boxFrame(this);
+    auto* layout = new QVBoxLayout(frame);
+    picBhavaChart = new BhavaChartView(frame);
+    picBhavaChart->setObjectName(QStringLiteral("picBhavaChart"));
+    picBhavaChart->setAccessibleName(QStringLiteral("Bhava chart"));
+    layout->addWidget(picBhavaChart, 1);
+
+    auto* choice = new QHBoxLayout;
+    auto* caption = new QLabel(QStringLiteral("Chart &style"), frame);
+    cboChartStyle = new QComboBox(frame);
+    cboChartStyle->setObjectName(QStringLiteral("cboChartStyle"));
+    cboChartStyle->setAccessibleName(QStringLiteral("Chart style"));
+    cboChartStyle->addItems({QStringLiteral("North Indian"), QStringLiteral("South Indian")});
+    caption->setBuddy(cboChartStyle);
+    // The style chosen last time.
+    const bool south = app.services().settings.value(kChartSection, kStyleName) == kSouthValue;
+    cboChartStyle->setCurrentIndex(south ? 1 : 0);
+    picBhavaChart->setChartStyle(styleOfIndex(cboChartStyle->currentIndex()));
+    choice->addWidget(caption);
+    choice->addWidget(cboChartStyle, 1);
+    layout->addLayout(choice);
+    return frame;
 }
 
 QWidget* FrmDisplay::createInterpretationTab() {
@@ -322,8 +365,17 @@ QWidget* FrmDisplay::createBrandFrame() {
 void FrmDisplay::createMenu() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPrint = menuAction("mnuPrint", QStringLiteral("Print…"), this);
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuExportPdf = menuAction("mnuExportPdf", QStringLiteral("Export PDF…"), this);
+    mnuSaveChartPicture =
+        menuAction("mnuSaveChartPicture", QStringLiteral("Save Chart Picture…"), this);
     mnuFileBack = menuAction("mnuFileBack", QStringLiteral("&Back"), this);
     mnuExit = menuAction("mnuExit", QStringLiteral("E&xit"), this);
+    mnuFile->addAction(mnuPrint);
+    mnuFile->addAction(mnuExportPdf);
+    mnuFile->addAction(mnuSaveChartPicture);
+    mnuFile->addSeparator();
     mnuFile->addAction(mnuFileBack);
     mnuFile->addAction(mnuExit);
 
@@ -351,6 +403,12 @@ void FrmDisplay::createMenu() {
 void FrmDisplay::connectEvents() {
     connect(lblName, &ClickableLabel::clicked, this, &FrmDisplay::on_lblName_clicked);
     connect(cmdSave, &QPushButton::clicked, this, &FrmDisplay::on_cmdSave_clicked);
+    connect(cboChartStyle, &QComboBox::currentIndexChanged, this,
+            &FrmDisplay::on_cboChartStyle_currentIndexChanged);
+    connect(mnuPrint, &QAction::triggered, this, &FrmDisplay::on_mnuPrint_triggered);
+    connect(mnuExportPdf, &QAction::triggered, this, &FrmDisplay::on_mnuExportPdf_triggered);
+    connect(mnuSaveChartPicture, &QAction::triggered, this,
+            &FrmDisplay::on_mnuSaveChartPicture_triggered);
     connect(cmdOK, &QPushButton::clicked, this, &FrmDisplay::on_cmdOK_clicked);
     connect(mnuFileBack, &QAction::triggered, this, &FrmDisplay::on_cmdOK_clicked);
     connect(cmdExit, &QPushButton::clicked, this, &FrmDisplay::on_cmdExit_clicked);
@@ -387,6 +445,7 @@ void FrmDisplay::showChart(const BhavaResult& result) {
     lblAyanamsa->setText(QString::fromStdString(result.AyanamsaText));
     lblAscendant->setText(QString::fromStdString(result.AscendantText));
     lblMidheaven->setText(QString::fromStdString(result.MidheavenText));
+    picBhavaChart->setReading(result, app.state().planets);
 }
 
 void FrmDisplay::showHouse(int houseIndex) {
@@ -421,6 +480,76 @@ void FrmDisplay::on_lblName_clicked() {
 
 void FrmDisplay::on_cmdSave_clicked() {
     SaveReading(app, this);
+}
+
+void FrmDisplay::on_cboChartStyle_currentIndexChanged(int index) {
+    picBhavaChart->setChartStyle(styleOfIndex(index));
+    app.services().settings.setValue(kChartSection, kStyleName,
+                                     index == 1 ? kSouthValue : kNorthValue);
+}
+
+ReadingDocument FrmDisplay::readingDocument() const {
+    const ProgramState& state = app.state();
+    ReadingDocument reading;
+    reading.birth = state.birthRecord;
+    reading.houses = state.bhavaResult;
+    reading.planets = state.planets;
+    reading.style = picBhavaChart->chartStyle();
+    return reading;
+}
+
+void FrmDisplay::on_mnuPrint_triggered() {
+    PrintJob job;
+    job.title = ReadingFileBaseName(app.state().birthRecord);
+    job.pageSize = PageSizeOf(PaperForLocale(QLocale::system()));
+    job.paint = [reading = readingDocument()](QPagedPaintDevice& device) {
+        return PaintReadingDocument(device, reading);
+    };
+    app.services().printing.printWithPreview(this, job);
+}
+
+void FrmDisplay::on_mnuExportPdf_triggered() {
+    Dialogs& dialogs = app.services().dialogs;
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Export PDF");
+    spec.filter = QStringLiteral("PDF (*.pdf)");
+    spec.defaultSuffix = QStringLiteral("pdf");
+    spec.confirmOverwrite = true;
+    spec.suggestedName = ReadingFileBaseName(app.state().birthRecord) + QStringLiteral(".pdf");
+    const std::optional<QString> path = dialogs.saveFileName(this, spec);
+    if (!path || path->isEmpty()) {
+        return;
+    }
+    const DocumentSaveResult result =
+        WriteReadingPdf(*path, readingDocument(), PaperForLocale(QLocale::system()));
+    if (!result.saved) {
+        dialogs.message(this, QStringLiteral("The reading could not be saved.\n") + result.error,
+                        MessageIcon::Critical);
+    }
+}
+
+void FrmDisplay::on_mnuSaveChartPicture_triggered() {
+    Dialogs& dialogs = app.services().dialogs;
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Save Chart Picture");
+    spec.filter = QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)");
+    spec.defaultSuffix = QStringLiteral("png");
+    spec.confirmOverwrite = true;
+    spec.suggestedName =
+        ReadingFileBaseName(app.state().birthRecord) + QStringLiteral(" chart.png");
+    const std::optional<QString> path = dialogs.saveFileName(this, spec);
+    if (!path || path->isEmpty()) {
+        return;
+    }
+    const ProgramState& state = app.state();
+    const PictureSaveResult result =
+        WriteChartPicture(*path, state.bhavaResult, state.planets, picBhavaChart->chartStyle(),
+                          PictureFormatOf(*path));
+    if (!result.saved) {
+        dialogs.message(this,
+                        QStringLiteral("The chart picture could not be saved.\n") + result.error,
+                        MessageIcon::Critical);
+    }
 }
 
 void FrmDisplay::on_cmdOK_clicked() {

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "display/reading_document.h"
+
 #include <QMainWindow>
 
 #include <array>
 
 struct BhavaResult;
 class App;
+class BhavaChartView;
 class ClickableLabel;
 class QAction;
+class QComboBox;
 class QEvent;
 class QLabel;
 class QMenu;
@@ -24,7 +28,8 @@ public:
     explicit FrmDisplay(App& app, QWidget* parent = nullptr);
 
     // Writes the reading's texts into the labels: the 12 Bhava Madhya, the 12
-    // Bhava Sandhi, then Julian day, ayanamsa, ascendant and midheaven.
+    // Bhava Sandhi, then Julian day, ayanamsa, ascendant and midheaven; and
+    // draws the chart with the program's planets.
     void showChart(const BhavaResult& result);
     // Shows the interpretation of house index 0..11 with the prompt that names
     // the next house, and makes it the program's current house.
@@ -44,6 +49,8 @@ public:
     ClickableLabel* Label19 = nullptr; // the house-number label "12"
     std::array<QLabel*, 12> lblBhavaMadhya{};
     std::array<QLabel*, 12> lblBhavaSandhi{};
+    BhavaChartView* picBhavaChart = nullptr;
+    QComboBox* cboChartStyle = nullptr; // "North Indian", "South Indian"
 
     // "Interpretation of Houses".
     ClickableLabel* lblName = nullptr;
@@ -65,6 +72,9 @@ public:
     ClickableLabel* lblCobrand = nullptr;
 
     QMenu* mnuFile = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuExportPdf = nullptr;
+    QAction* mnuSaveChartPicture = nullptr;
     QAction* mnuFileBack = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
@@ -83,6 +93,7 @@ protected:
 private:
     QWidget* createBanner();
     QWidget* createChartTab();
+    QWidget* createChartPicture();
     QWidget* createInterpretationTab();
     QWidget* createButtons();
     QWidget* createBrandFrame();
@@ -90,7 +101,14 @@ private:
     void reserveBannerHeights();
     void connectEvents();
 
+    // The printed reading of what the window shows, in the chosen style.
+    ReadingDocument readingDocument() const;
+
     void on_lblName_clicked();
+    void on_cboChartStyle_currentIndexChanged(int index);
+    void on_mnuPrint_triggered();
+    void on_mnuExportPdf_triggered();
+    void on_mnuSaveChartPicture_triggered();
     void on_cmdSave_clicked();
     void on_cmdOK_clicked();
     void on_cmdExit_clicked();

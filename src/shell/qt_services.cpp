@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -50,6 +53,9 @@ std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const FileDialog
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(spec.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    if (!spec.suggestedName.isEmpty()) {
+        dialog.selectFile(spec.suggestedName);
+    }
     return runFileDialog(dialog);
 }
 
@@ -59,6 +65,30 @@ std::optional<QString> QtDialogs::openFileName(QWidget* parent, const FileDialog
     dialog.setFileMode(spec.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(spec.defaultSuffix);
     return runFileDialog(dialog);
+}
+
+void QtPrinting::setUp(QPrinter& printer, const PrintJob& job) {
+    constexpr qreal kMarginMillimetres = 15;
+    printer.setDocName(job.title);
+    printer.setPageLayout(QPageLayout(
+        job.pageSize, QPageLayout::Portrait,
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter));
+}
+
+std::unique_ptr<QPrintPreviewDialog> QtPrinting::preview(QPrinter& printer, QWidget* parent,
+                                                         const PrintJob& job) {
+    auto dialog = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+    dialog->setWindowTitle(QStringLiteral("Kelvaro - %1").arg(job.title));
+    QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
+                     [paint = job.paint](QPrinter* target) { paint(*target); });
+    return dialog;
+}
+
+void QtPrinting::printWithPreview(QWidget* parent, const PrintJob& job) {
+    QPrinter printer(QPrinter::HighResolution);
+    setUp(printer, job);
+    preview(printer, parent, job)->exec();
 }
 
 void DesktopBrowser::openUrl(const QUrl& url) {

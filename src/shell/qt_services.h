@@ -9,6 +9,9 @@
 #include <random>
 #include <utility>
 
+class QPrinter;
+class QPrintPreviewDialog;
+
 // The production services: thin wrappers over Qt and the system.
 
 // Message boxes captioned "Kelvaro" and the common file dialogs.
@@ -84,6 +87,20 @@ private:
     std::unique_ptr<QLockFile> lock;
 };
 
+// The print preview of Qt's print support; its Print button opens the
+// system's print dialog.
+class QtPrinting : public Printing {
+public:
+    void printWithPreview(QWidget* parent, const PrintJob& job) override;
+
+    // The preview of the job on the printer, not yet shown; the benchmark
+    // opens it without waiting for the user.
+    static std::unique_ptr<QPrintPreviewDialog> preview(QPrinter& printer, QWidget* parent,
+                                                        const PrintJob& job);
+    // A printer set up for the job: high resolution, its paper and margins.
+    static void setUp(QPrinter& printer, const PrintJob& job);
+};
+
 // Where the production services keep their files; empty: the user's own.
 struct ServiceFiles {
     QString settingsFile; // an INI file instead of the user's settings store
@@ -102,8 +119,9 @@ struct ProductionServices {
     SeededRandom random;
     QtSettingsStore settings;
     LockFileInstanceGuard instance;
+    QtPrinting printing;
 
     Services services() {
-        return Services{dialogs, browser, webSearch, clock, random, settings, instance};
+        return Services{dialogs, browser, webSearch, clock, random, settings, instance, printing};
     }
 };

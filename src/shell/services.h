@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QDate>
+#include <QPageSize>
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
+class QPagedPaintDevice;
 class QWidget;
 
 // What the windows may ask of the world. Everything that leaves the process or
@@ -20,6 +23,7 @@ struct FileDialogSpec {
     QString defaultSuffix;
     bool confirmOverwrite = false; // save: ask before replacing a file
     bool fileMustExist = false;    // open: only existing files
+    QString suggestedName;         // save: the file name offered at first
 };
 
 // Message boxes (caption "Kelvaro", OK button) and the Yes/No question.
@@ -46,6 +50,22 @@ class WebSearch {
 public:
     virtual ~WebSearch() = default;
     virtual void search(const QString& query, const QString& baseAddress) = 0;
+};
+
+// A document to print: its name for the printer, the paper it begins on and
+// how it paints itself onto a page device (returning its number of pages).
+struct PrintJob {
+    QString title;
+    QPageSize pageSize;
+    std::function<int(QPagedPaintDevice&)> paint;
+};
+
+// Printing: a print preview whose Print button leads to the system's print
+// dialog. Returns when the preview has closed.
+class Printing {
+public:
+    virtual ~Printing() = default;
+    virtual void printWithPreview(QWidget* parent, const PrintJob& job) = 0;
 };
 
 // The system date.
@@ -88,4 +108,5 @@ struct Services {
     RandomSource& random;
     SettingsStore& settings;
     InstanceGuard& instance;
+    Printing& printing;
 };

@@ -126,7 +126,8 @@ TEST_P(StartUpStepFails, FrmMainStillOpensAndABannerIsDrawn) {
         services.clock,
         broken == Broken::Seeding ? seed : services.random,
         broken == Broken::Settings ? static_cast<SettingsStore&>(settings) : services.settings,
-        broken == Broken::InstanceCheck ? static_cast<InstanceGuard&>(guard) : services.instance};
+        broken == Broken::InstanceCheck ? static_cast<InstanceGuard&>(guard) : services.instance,
+        services.printing};
     seed.draws = {0.5F};
     fakes.random.draws = {0.5F};
     TestApplication app(used);

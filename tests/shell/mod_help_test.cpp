@@ -122,7 +122,7 @@ TEST_P(Reminder, AsksStoresAndOpensAsTheDaysSay) {
     };
     Services services = fakes.services();
     Services used{services.dialogs, browser,           services.webSearch, services.clock,
-                  services.random,  services.settings, services.instance};
+                  services.random,  services.settings, services.instance,  services.printing};
 
     UpdateReminder(used);
 

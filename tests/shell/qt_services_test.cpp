@@ -6,8 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrlQuery>
@@ -229,15 +233,21 @@ INSTANTIATE_TEST_SUITE_P(Answers, QtDialogsQuestion, testing::Bool());
 TEST(QtDialogs, SaveDialogCarriesTheSpecAndAddsTheDefaultSuffix) {
     QTemporaryDir dir;
     QtDialogs dialogs;
-    const FileDialogSpec spec{QStringLiteral("Save Reading"), QStringLiteral("Kelvaro (*.kvr)"),
-                              QStringLiteral("kvr"), true, false};
+    const FileDialogSpec spec{QStringLiteral("Save Reading"),
+                              QStringLiteral("Kelvaro (*.kvr)"),
+                              QStringLiteral("kvr"),
+                              true,
+                              false,
+                              QStringLiteral("Ram 2000-01-01.kvr")};
     QString title;
     QStringList filters;
     QString suffix;
+    QString offered;
     bool confirmsOverwrite = false;
     whenModalShown([&](QWidget& w) {
         auto& dialog = dynamic_cast<QFileDialog&>(w);
         title = dialog.windowTitle();
+        offered = dialog.selectedFiles().value(0);
         filters = dialog.nameFilters();
         suffix = dialog.defaultSuffix();
         confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
@@ -251,14 +261,18 @@ TEST(QtDialogs, SaveDialogCarriesTheSpecAndAddsTheDefaultSuffix) {
     EXPECT_EQ(filters, QStringList{spec.filter});
     EXPECT_EQ(suffix, QStringLiteral("kvr"));
     EXPECT_TRUE(confirmsOverwrite);
+    EXPECT_EQ(QFileInfo(offered).fileName(), spec.suggestedName);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(QDir::cleanPath(*chosen), QDir::cleanPath(dir.filePath(QStringLiteral("ram.kvr"))));
 }
 
 TEST(QtDialogs, CancellingTheOpenDialogGivesNothing) {
     QtDialogs dialogs;
-    const FileDialogSpec spec{QStringLiteral("Open Reading"), QStringLiteral("Kelvaro (*.kvr)"),
-                              QStringLiteral("kvr"), false, true};
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Open Reading");
+    spec.filter = QStringLiteral("Kelvaro (*.kvr)");
+    spec.defaultSuffix = QStringLiteral("kvr");
+    spec.fileMustExist = true;
     bool existingOnly = false;
     whenModalShown([&](QWidget& w) {
         auto& dialog = dynamic_cast<QFileDialog&>(w);
@@ -268,6 +282,34 @@ TEST(QtDialogs, CancellingTheOpenDialogGivesNothing) {
 
     EXPECT_FALSE(dialogs.openFileName(nullptr, spec).has_value());
     EXPECT_TRUE(existingOnly);
+}
+
+TEST(QtPrinting, ThePreviewShowsTheJobOnItsPaper) {
+    QtPrinting printing;
+    PrintJob job;
+    job.title = QStringLiteral("Ram 2000-01-01");
+    job.pageSize = QPageSize(QPageSize::Letter);
+    int painted = 0;
+    QPageSize paper;
+    job.paint = [&](QPagedPaintDevice& device) {
+        ++painted;
+        paper = device.pageLayout().pageSize();
+        QPainter painter(&device);
+        painter.drawText(QPointF(100, 100), QStringLiteral("one page"));
+        return 1;
+    };
+    QString title;
+    whenModalShown([&](QWidget& w) {
+        auto& preview = dynamic_cast<QPrintPreviewDialog&>(w);
+        title = preview.windowTitle();
+        preview.reject();
+    });
+
+    printing.printWithPreview(nullptr, job);
+
+    EXPECT_GE(painted, 1);
+    EXPECT_EQ(paper.id(), QPageSize::Letter);
+    EXPECT_TRUE(title.contains(job.title));
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "support/fake_services.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
+
 void FakeDialogs::message(QWidget* /*parent*/, const QString& text, MessageIcon icon) {
     messages.push_back({text, icon, false});
     if (onMessage) {
@@ -63,4 +66,16 @@ QStringList FakeServices::messageTexts() const {
         texts << m.text;
     }
     return texts;
+}
+
+void FakePrinting::printWithPreview(QWidget* /*parent*/, const PrintJob& job) {
+    PrintedJob printed{job.title, job.pageSize, 0, {}};
+    QBuffer buffer(&printed.pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(job.pageSize);
+        printed.pages = job.paint ? job.paint(writer) : 0;
+    }
+    jobs.push_back(std::move(printed));
 }

@@ -71,6 +71,21 @@ public:
     int writes = 0;
 };
 
+// Records each print job and paints it into a PDF in memory, as a printer
+// would, counting its pages; nothing is shown.
+struct PrintedJob {
+    QString title;
+    QPageSize pageSize;
+    int pages = 0;
+    QByteArray pdf;
+};
+
+class FakePrinting : public Printing {
+public:
+    void printWithPreview(QWidget* parent, const PrintJob& job) override;
+    std::vector<PrintedJob> jobs;
+};
+
 class FakeInstance : public InstanceGuard {
 public:
     bool anotherCopyRunning() override { return running; }
@@ -86,9 +101,10 @@ struct FakeServices {
     FakeRandom random;
     FakeSettings settings;
     FakeInstance instance;
+    FakePrinting printing;
 
     Services services() {
-        return Services{dialogs, browser, webSearch, clock, random, settings, instance};
+        return Services{dialogs, browser, webSearch, clock, random, settings, instance, printing};
     }
     // The texts of the messages shown so far.
     QStringList messageTexts() const;

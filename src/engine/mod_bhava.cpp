@@ -232,7 +232,7 @@ double Ayanamsa(double T) {
     return (nutation - precession - 80861.27) / 3600;
 }
 
-void computeBhavaValues(const BirthRecord& birth, BhavaResult& result) {
+BirthMoment birthMoment(const BirthRecord& birth) {
     const double time = birth.Hour + birth.Minute / 60.0;
     double zone = birth.ZoneHour + birth.ZoneMinute / 60.0;
     double longitude = birth.LonD + birth.LonM / 60.0; // positive West
@@ -250,10 +250,29 @@ void computeBhavaValues(const BirthRecord& birth, BhavaResult& result) {
         zone = longitude < 0 ? zone + 1 : zone - 1;
     }
 
-    result.JulianDayValue = JulianDay(birth.Month, birth.Day, birth.Year);
+    BirthMoment moment;
+    moment.JulianDayValue = JulianDay(birth.Month, birth.Day, birth.Year);
     // Universal time on the civil date of the birth; it may fall below 0 or
     // beyond 24, which moves T into the neighbouring day.
-    const double ut = longitude < 0 ? time - zone : time + zone;
+    moment.UT = longitude < 0 ? time - zone : time + zone;
+    moment.Longitude = longitude;
+    moment.Latitude = latitude;
+    return moment;
+}
+
+double julianDayUT(const BirthMoment& moment) {
+    return moment.JulianDayValue + moment.UT / 24 - 0.5;
+}
+
+void computeBhavaValues(const BirthRecord& birth, BhavaResult& result) {
+    computeBhavaValues(birthMoment(birth), result);
+}
+
+void computeBhavaValues(const BirthMoment& moment, BhavaResult& result) {
+    const double ut = moment.UT;
+    const double longitude = moment.Longitude;
+    const double latitude = moment.Latitude;
+    result.JulianDayValue = moment.JulianDayValue;
     // Julian centuries since Julian day 2415020.0.
     const double T = ((result.JulianDayValue - 2415020) + ut / 24 - 0.5) / 36525;
     result.AyanamsaValue = Ayanamsa(T);

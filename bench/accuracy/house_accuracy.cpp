@@ -67,7 +67,8 @@ double quantile(const std::vector<double>& sorted, double share) {
     if (sorted.empty()) {
         return 0;
     }
-    const auto at = static_cast<std::size_t>(share * static_cast<double>(sorted.size() - 1) + 0.5);
+    const auto at =
+        static_cast<std::size_t>(std::lround(share * static_cast<double>(sorted.size() - 1)));
     return sorted[std::min(at, sorted.size() - 1)];
 }
 

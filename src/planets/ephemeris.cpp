@@ -1,6 +1,7 @@
 #include "planets/ephemeris.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <mutex>
 #include <swephexp.h>
 
@@ -54,10 +55,17 @@ int32 bodyNumber(Body body) {
     return SE_SUN;
 }
 
+// The folder the library reads: the environment variable SE_EPHE_PATH, where
+// it is set, comes before the folder it is handed.
+std::string folderInUse() {
+    const char* variable = std::getenv("SE_EPHE_PATH");
+    return variable != nullptr && *variable != '\0' ? variable : ephemerisFolder();
+}
+
 std::string missingFilesText() {
     return "Planet positions need the Swiss Ephemeris files (Debian package swe-basic-data), "
            "which were not found in " +
-           ephemerisFolder() + ".";
+           folderInUse() + ".";
 }
 
 } // namespace

@@ -16,7 +16,9 @@ struct EclipticPosition {
 };
 
 // The folder that holds the ephemeris files. Until it is changed it is the
-// folder the program was built with (the build option KELVARO_EPHE_DIR).
+// folder the program was built with (the build option KELVARO_EPHE_DIR). The
+// environment variable SE_EPHE_PATH, which Swiss Ephemeris reads itself,
+// comes before it.
 std::string ephemerisFolder();
 void setEphemerisFolder(const std::string& folder);
 

@@ -16,8 +16,17 @@
 inline constexpr std::array<const char*, 9> kPlanetNames = {
     "Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn", "Rahu", "Ketu"};
 
+// The names of the twelve signs, Aries first (sign 1 at index 0).
+inline constexpr std::array<const char*, 12> kSignNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
 // The farthest the birth time is moved, minutes, either way.
 inline constexpr int kMaxSensitivityMinutes = 240;
+
+// A sensitivity of this many minutes or fewer is worth a second look at the
+// birth time: the reading shows it highlighted.
+inline constexpr int kCloseSensitivityMinutes = 15;
 
 // The planets of a reading, or why there are none.
 struct PlanetsOutcome {

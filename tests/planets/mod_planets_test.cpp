@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -154,6 +155,9 @@ TEST(Ephemeris, AgreesWithPublishedPositions) {
 }
 
 TEST(Ephemeris, MissingFilesAreReportedNotReplaced) {
+    if (const char* variable = std::getenv("SE_EPHE_PATH"); variable != nullptr && *variable) {
+        GTEST_SKIP() << "SE_EPHE_PATH comes before the folder the test sets";
+    }
     const std::string folder = ephemerisFolder();
     const auto empty = std::filesystem::temp_directory_path() /
                        ("kelvaro-no-ephemeris-" + std::to_string(std::random_device{}()));

@@ -1,6 +1,7 @@
 #include "tools/chart_cli.h"
 
 #include "engine/mod_bhava.h"
+#include "planets/mod_planets.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>
@@ -8,9 +9,12 @@
 #include <QLatin1StringView>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 #include <istream>
 #include <ostream>
+#include <thread>
+#include <vector>
 
 #ifndef KELVARO_VERSION
 #define KELVARO_VERSION "unknown"
@@ -204,12 +208,23 @@ void write(std::ostream& stream, const QString& text) {
     stream.write(utf8.constData(), utf8.size());
 }
 
-void writeReading(std::ostream& out, const BhavaResult& result, bool json) {
+// Writes the reading of a birth; false, after a line on err, when its planets
+// could not be computed (the houses are written all the same).
+bool writeReading(std::ostream& out, std::ostream& err, const BirthRecord& birth, bool json) {
+    const BhavaResult houses = ComputeBhava(birth);
+    const PlanetsOutcome planets = computePlanets(birth, houses);
     if (json) {
-        out << readingJson(result) << '\n';
+        out << readingJson(houses, planets) << '\n';
     } else {
-        write(out, readingText(result));
+        write(out, readingText(houses, planets));
     }
+    if (!planets.Reading) {
+        err << kProgram << ": ";
+        write(err, QString::fromStdString(planets.Error));
+        err << '\n';
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -303,8 +318,9 @@ QString chartHelpText() {
                "       kelvaro-chart --batch < births.jsonl > readings.jsonl\n"
                "\n"
                "Computes the Bhava chart reading of a birth: the Julian day, the ayanamsa, the\n"
-               "sidereal ascendant and midheaven, and for each of the twelve houses its\n"
-               "mid-point (Bhava Madhya) and its junction with the next house (Bhava Sandhi).\n"
+               "sidereal ascendant and midheaven, for each of the twelve houses its mid-point\n"
+               "(Bhava Madhya) and its junction with the next house (Bhava Sandhi), and the\n"
+               "planets in the houses with how many minutes of birth time move each one.\n"
                "\n"
                "Examples:\n"
                "  kelvaro-chart --date 2000-01-01 --time 12:00 --zone 5:30 --longitude 77E12 "
@@ -320,7 +336,14 @@ QString chartHelpText() {
                "With --json or --batch a reading is one JSON object with the keys\n"
                "JulianDayValue, AyanamsaValue, Ascendant, Midheaven (numbers), AyanamsaText,\n"
                "AscendantText, MidheavenText (texts), CuspPoints (25 numbers), BhavaMadhyaText\n"
-               "and BhavaSandhiText (12 texts each, house 1 first).\n"
+               "and BhavaSandhiText (12 texts each, house 1 first), Planets and\n"
+               "AscendantSignMinutesEarlier, AscendantSignMinutesLater. Planets lists the Sun,\n"
+               "Moon, Mars, Mercury, Jupiter, Venus, Saturn, Rahu and Ketu, each as\n"
+               "{Name, Longitude (sidereal degrees), LongitudeText, Retrograde, Sign (1-12,\n"
+               "Aries 1), Bhava (1-12), MinutesEarlier, MinutesLater}: the fewest minutes of\n"
+               "birth time, earlier and later, that put the planet in another Bhava (the\n"
+               "ascendant in another sign), null beyond 240. Planets is null, with a line on\n"
+               "standard error, when the Swiss Ephemeris files are missing.\n"
                "\n"
                "A --batch input line holds one birth, for example:\n"
                "  {\"Month\": 1, \"Day\": 1, \"Year\": 2000, \"Hour\": 12, \"Minute\": 0, "
@@ -331,13 +354,60 @@ QString chartHelpText() {
                "used gives {\"line\": N, \"error\": \"...\"} in its place and the batch goes "
                "on.\n"
                "\n"
-               "Exit status: 0 done; 1 the reading file or some batch line could not be used;\n"
-               "2 wrong arguments.\n");
+               "Exit status: 0 done; 1 the reading file or some batch line could not be used,\n"
+               "or the planets could not be computed; 2 wrong arguments.\n");
 }
 
 // ---------------------------------------------------------------- output
 
-QString readingText(const BhavaResult& result) {
+namespace {
+
+// A sensitivity as the tables write it: the minutes, a star within 15, and
+// "> 240" beyond four hours.
+QString minutesCell(const std::optional<int>& minutes) {
+    if (!minutes) {
+        return QStringLiteral("> %1").arg(kMaxSensitivityMinutes);
+    }
+    return *minutes <= kCloseSensitivityMinutes ? QStringLiteral("%1 *").arg(*minutes)
+                                                : QString::number(*minutes);
+}
+
+QString planetsText(const BhavaResult& result, const PlanetsOutcome& planets) {
+    if (!planets.Reading) {
+        return QString::fromStdString(planets.Error) + QLatin1Char('\n');
+    }
+    const auto row = [](const QString& name, const std::string& position, int sign,
+                        const QString& bhava, const std::optional<int>& earlier,
+                        const std::optional<int>& later) {
+        return name.leftJustified(12) + QString::fromStdString(position).leftJustified(20) +
+               QString::fromLatin1(kSignNames.at(static_cast<std::size_t>(sign - 1)))
+                   .leftJustified(13) +
+               bhava.leftJustified(7) + minutesCell(earlier).leftJustified(10) +
+               minutesCell(later) + QLatin1Char('\n');
+    };
+    QString text =
+        QStringLiteral("Planet").leftJustified(12) + QStringLiteral("Position").leftJustified(20) +
+        QStringLiteral("Sign").leftJustified(13) + QStringLiteral("Bhava").leftJustified(7) +
+        QStringLiteral("Earlier").leftJustified(10) + QStringLiteral("Later\n");
+    for (const PlanetPlacement& p : planets.Reading->Planets) {
+        const QString name =
+            QString::fromStdString(p.Name) + (p.Retrograde ? QStringLiteral(" (R)") : QString());
+        text += row(name, p.LongitudeText, p.Sign, QString::number(p.Bhava), p.MinutesEarlier,
+                    p.MinutesLater);
+    }
+    text += row(QStringLiteral("Ascendant"), result.AscendantText, signOf(result.Ascendant),
+                QStringLiteral("1"), planets.Reading->AscendantSignMinutesEarlier,
+                planets.Reading->AscendantSignMinutesLater);
+    text += QStringLiteral("\n"
+                           "Earlier, Later: the minutes of birth time that put the planet in "
+                           "another Bhava,\n"
+                           "the ascendant in another sign; * within 15 minutes. (R) retrograde.\n");
+    return text;
+}
+
+} // namespace
+
+QString readingText(const BhavaResult& result, const PlanetsOutcome& planets) {
     constexpr int kColumn = 20;
     constexpr int kHouseColumn = 8;
     const auto cell = [](const std::string& text, int width) {
@@ -360,38 +430,94 @@ QString readingText(const BhavaResult& result) {
                 cell(result.BhavaMadhyaText[i], kColumn) +
                 QString::fromStdString(result.BhavaSandhiText[i]) + QLatin1Char('\n');
     }
+    text += QLatin1Char('\n') + planetsText(result, planets);
     return text;
 }
 
 // ---------------------------------------------------------------- batch
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err) {
-    std::string line;
+namespace {
+
+// What one worker made of its share of a block of batch lines.
+struct BatchShare {
     std::string output;
-    BhavaResult result;
+    bool someLineFailed = false;
+    std::string planetsError; // the first, when the planets could not be computed
+};
+
+void computeShare(const std::vector<std::string>& lines, std::size_t begin, std::size_t end,
+                  long long firstNumber, BatchShare& share) {
+    BhavaResult houses;
+    for (std::size_t i = begin; i < end; ++i) {
+        const BatchLine batchLine = readBatchLine(lines[i]);
+        if (batchLine.birth) {
+            ComputeBhava(*batchLine.birth, houses);
+            const PlanetsOutcome planets = computePlanets(*batchLine.birth, houses);
+            if (!planets.Reading && share.planetsError.empty()) {
+                share.planetsError = planets.Error;
+            }
+            appendReadingJson(share.output, houses, planets);
+        } else {
+            appendBatchErrorJson(share.output, firstNumber + static_cast<long long>(i),
+                                 batchLine.error);
+            share.someLineFailed = true;
+        }
+        share.output += '\n';
+    }
+}
+
+} // namespace
+
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+    // Lines are read a block at a time; the processors share each block in
+    // consecutive runs, and the runs are written in input order.
+    constexpr std::size_t kBlockLines = 1024;
+    constexpr std::size_t kLinesPerWorker = 32;
+    const std::size_t processors = std::max(1U, std::thread::hardware_concurrency());
+    std::vector<std::string> lines;
+    std::vector<BatchShare> shares;
     long long number = 0;
     bool someLineFailed = false;
-    constexpr std::size_t kFlushSize = 1 << 16;
-    while (std::getline(in, line)) {
-        ++number;
-        const BatchLine batchLine = readBatchLine(line);
-        if (batchLine.birth) {
-            ComputeBhava(*batchLine.birth, result);
-            appendReadingJson(output, result);
-        } else {
-            appendBatchErrorJson(output, number, batchLine.error);
-            someLineFailed = true;
+    std::string planetsError;
+    for (;;) {
+        lines.clear();
+        for (std::string line; lines.size() < kBlockLines && std::getline(in, line);) {
+            lines.push_back(std::move(line));
         }
-        output += '\n';
-        if (output.size() >= kFlushSize) {
-            out.write(output.data(), static_cast<std::streamsize>(output.size()));
-            output.clear();
+        if (lines.empty()) {
+            break;
         }
+        const std::size_t workers =
+            std::min(processors, (lines.size() + kLinesPerWorker - 1) / kLinesPerWorker);
+        shares.assign(workers, BatchShare{});
+        const auto bounds = [&](std::size_t w) { return w * lines.size() / workers; };
+        std::vector<std::thread> threads;
+        for (std::size_t w = 1; w < workers; ++w) {
+            threads.emplace_back(computeShare, std::cref(lines), bounds(w), bounds(w + 1),
+                                 number + 1, std::ref(shares[w]));
+        }
+        computeShare(lines, 0, bounds(1), number + 1, shares[0]);
+        for (std::thread& thread : threads) {
+            thread.join();
+        }
+        for (const BatchShare& share : shares) {
+            out.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
+            someLineFailed = someLineFailed || share.someLineFailed;
+            if (planetsError.empty()) {
+                planetsError = share.planetsError;
+            }
+        }
+        number += static_cast<long long>(lines.size());
     }
-    out.write(output.data(), static_cast<std::streamsize>(output.size()));
     out.flush();
     if (!out) {
         err << kProgram << ": cannot write the readings\n";
+        return 1;
+    }
+    if (!planetsError.empty()) {
+        err << kProgram << ": ";
+        write(err, QString::fromStdString(planetsError));
+        err << '\n';
         return 1;
     }
     return someLineFailed ? 1 : 0;
@@ -407,6 +533,8 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
         return 2;
     }
     const ChartRequest& request = *parsed.request;
+    // The planets' failure still leaves the houses written: status 1 after them.
+    bool planetsComputed = true;
     switch (request.mode) {
     case ChartMode::Help:
         write(out, chartHelpText());
@@ -417,7 +545,7 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
     case ChartMode::Batch:
         return runBatch(in, out, err);
     case ChartMode::Single:
-        writeReading(out, ComputeBhava(request.birth), request.json);
+        planetsComputed = writeReading(out, err, request.birth, request.json);
         break;
     case ChartMode::File: {
         const ReadingFileBirth file = readReadingFileBirth(request.readingFile);
@@ -427,7 +555,7 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
             err << '\n';
             return 1;
         }
-        writeReading(out, ComputeBhava(*file.birth), request.json);
+        planetsComputed = writeReading(out, err, *file.birth, request.json);
         break;
     }
     }
@@ -436,5 +564,5 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
         err << kProgram << ": cannot write the reading\n";
         return 1;
     }
-    return 0;
+    return planetsComputed ? 0 : 1;
 }

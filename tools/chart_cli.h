@@ -48,11 +48,13 @@ QString chartHelpText();
 QString chartUsageText();
 
 // The reading laid out as the reading window shows it: the Julian day,
-// ayanamsa, ascendant and midheaven, then the table of the twelve houses.
-QString readingText(const BhavaResult& result);
+// ayanamsa, ascendant and midheaven, then the table of the twelve houses and
+// the table of the planets in them (or why there are none).
+QString readingText(const BhavaResult& result, const PlanetsOutcome& planets);
 
 // Reads JSON Lines from in and writes one object a line to out, in input
-// order. Returns the exit status: 0, or 1 when some line could not be used
+// order, computing the readings on every processor. Returns the exit status:
+// 0, or 1 when some line could not be used, the planets could not be computed
 // or the output could not be written.
 int runBatch(std::istream& in, std::ostream& out, std::ostream& err);
 

@@ -1,14 +1,19 @@
 #include "engine/mod_bhava.h"
+#include "planets/ephemeris.h"
+#include "planets/mod_planets.h"
 #include "tools/chart_cli.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -188,7 +193,8 @@ TEST(ChartHelpText, ExplainsEveryOptionWithAnExample) {
             << option.toStdString();
     }
     EXPECT_TRUE(help.contains(QStringLiteral("\n  kelvaro-chart --json reading.kvr\n")));
-    for (const char* key : {"JulianDayValue", "CuspPoints", "BhavaSandhiText", "\"line\""}) {
+    for (const char* key : {"JulianDayValue", "CuspPoints", "BhavaSandhiText", "Planets",
+                            "MinutesEarlier", "AscendantSignMinutesLater", "\"line\""}) {
         EXPECT_TRUE(help.contains(QString::fromUtf8(key))) << key;
     }
 }
@@ -200,6 +206,12 @@ struct ChartRun {
     std::string out;
     std::string err;
 };
+
+// The JSON reading of a birth, planets and all.
+std::string readingOf(const BirthRecord& birth) {
+    const BhavaResult houses = ComputeBhava(birth);
+    return readingJson(houses, computePlanets(birth, houses));
+}
 
 ChartRun run(const QStringList& arguments, const std::string& input = {}) {
     std::istringstream in(input);
@@ -231,7 +243,64 @@ TEST(RunChart, PrintsTheReadingAsTheReadingWindowShowsIt) {
                      "9       11° 30' 37\" Sco     26° 5' 34\" Sco\n"
                      "10      10° 40' 32\" Sag     26° 5' 34\" Sag\n"
                      "11      11° 30' 37\" Cap     26° 55' 39\" Cap\n"
-                     "12      12° 20' 42\" Aqu     27° 45' 45\" Aqu\n");
+                     "12      12° 20' 42\" Aqu     27° 45' 45\" Aqu\n"
+                     "\n"
+                     "Planet      Position            Sign         Bhava  Earlier   Later\n"
+                     "Sun         16° 16' 52\" Sag     Sagittarius  10     40        81\n"
+                     "Moon        16° 42' 39\" Lib     Libra        8      36        60\n"
+                     "Mars        3° 55' 53\" Aqu      Aquarius     12     72        25\n"
+                     "Mercury     7° 40' 43\" Sag      Sagittarius  10     74        47\n"
+                     "Jupiter     1° 23' 23\" Ari      Aries        2      88        11 *\n"
+                     "Venus       7° 26' 5\" Sco       Scorpio      9      75        37\n"
+                     "Saturn (R)  16° 32' 46\" Ari     Aries        2      36        58\n"
+                     "Rahu (R)    11° 11' 55\" Can     Cancer       5      54        61\n"
+                     "Ketu (R)    11° 11' 55\" Cap     Capricorn    11     54        61\n"
+                     "Ascendant   13° 10' 47\" Pis     Pisces       1      37        49\n"
+                     "\n"
+                     "Earlier, Later: the minutes of birth time that put the planet in another "
+                     "Bhava,\n"
+                     "the ascendant in another sign; * within 15 minutes. (R) retrograde.\n");
+}
+
+TEST(RunChart, BeyondFourHoursTheTableSaysSo) {
+    // Above the polar circle at midsummer midnight Ketu keeps its Bhava for
+    // more than four hours earlier.
+    const ChartRun r = run(args({"--date", "2000-06-21", "--time", "0:00", "--zone", "1:00",
+                                 "--longitude", "18E57", "--latitude", "69N39"}));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\nKetu (R)    2° 6' 3\" Cap        Capricorn    2      > 240     31\n"),
+              std::string::npos)
+        << r.out;
+}
+
+TEST(RunChart, WithoutTheEphemerisFilesTheHousesAndOneLineStatus1) {
+    if (const char* variable = std::getenv("SE_EPHE_PATH"); variable != nullptr && *variable) {
+        GTEST_SKIP() << "SE_EPHE_PATH comes before the folder the test sets";
+    }
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    const std::string folder = ephemerisFolder();
+    setEphemerisFolder(empty.path().toStdString());
+    const ChartRun text = run(args(kDelhi2000));
+    const ChartRun json = run(delhiWith({"--json"}));
+    setEphemerisFolder(folder);
+
+    const std::string line = "kelvaro-chart: Planet positions need the Swiss Ephemeris files "
+                             "(Debian package swe-basic-data), which were not found in " +
+                             empty.path().toStdString() + ".\n";
+    for (const ChartRun* r : {&text, &json}) {
+        EXPECT_EQ(r->status, 1);
+        EXPECT_EQ(r->err, line);
+    }
+    EXPECT_NE(text.out.find("12      12° 20' 42\" Aqu     27° 45' 45\" Aqu\n\nPlanet positions "
+                            "need the Swiss Ephemeris files"),
+              std::string::npos)
+        << text.out;
+    EXPECT_EQ(text.out.find("Sun "), std::string::npos);
+    const QJsonObject object =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(object["AscendantText"].toString(), QStringLiteral("13° 10' 47\" Pis"));
+    EXPECT_TRUE(object["Planets"].isNull());
 }
 
 TEST(RunChart, JsonIsOneLine) {
@@ -239,9 +308,7 @@ TEST(RunChart, JsonIsOneLine) {
     EXPECT_EQ(r.status, 0);
     ASSERT_FALSE(r.out.empty());
     EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
-    EXPECT_EQ(r.out,
-              readingJson(ComputeBhava(parseChartArguments(args(kDelhi2000)).request->birth)) +
-                  "\n");
+    EXPECT_EQ(r.out, readingOf(parseChartArguments(args(kDelhi2000)).request->birth) + "\n");
 }
 
 TEST(RunChart, WrongArgumentsGiveOneLineTheUsageAndStatus2) {
@@ -412,8 +479,8 @@ TEST(RunBatch, OneObjectALineInInputOrder) {
     EXPECT_EQ(r.err, "");
     const auto out = lines(r.out);
     ASSERT_EQ(out.size(), 2U);
-    EXPECT_EQ(out[0], readingJson(ComputeBhava(*readBatchLine(kDelhiLine).birth)));
-    EXPECT_EQ(out[1], readingJson(ComputeBhava(*readBatchLine(kNewYorkLine).birth)));
+    EXPECT_EQ(out[0], readingOf(*readBatchLine(kDelhiLine).birth));
+    EXPECT_EQ(out[1], readingOf(*readBatchLine(kNewYorkLine).birth));
     const QJsonObject second = QJsonDocument::fromJson(QByteArray::fromStdString(out[1])).object();
     EXPECT_EQ(second["AscendantText"].toString(), QStringLiteral("14° 25' 41\" Gem"));
 }
@@ -426,7 +493,33 @@ TEST(RunBatch, ABadLineGivesAnErrorInItsPlaceAndTheBatchGoesOn) {
     ASSERT_EQ(out.size(), 4U);
     EXPECT_EQ(out[1], R"({"line":2,"error":"Day is missing"})");
     EXPECT_EQ(out[2], R"({"line":3,"error":"the line is empty"})");
-    EXPECT_EQ(out[3], readingJson(ComputeBhava(*readBatchLine(kNewYorkLine).birth)));
+    EXPECT_EQ(out[3], readingOf(*readBatchLine(kNewYorkLine).birth));
+}
+
+TEST(RunBatch, ManyLinesKeepTheirOrderAcrossProcessorsAndBlocks) {
+    // More lines than one block (1024) holds, so that the work is shared out
+    // twice; every seventh line is bad.
+    const std::string delhi = readingOf(*readBatchLine(kDelhiLine).birth);
+    const std::string newYork = readingOf(*readBatchLine(kNewYorkLine).birth);
+    std::string input;
+    constexpr int kLines = 1100;
+    for (int n = 1; n <= kLines; ++n) {
+        input += n % 7 == 0 ? "[]" : n % 2 == 0 ? kDelhiLine : kNewYorkLine;
+        input += '\n';
+    }
+    const ChartRun r = run(args({"--batch"}), input);
+    EXPECT_EQ(r.status, 1);
+    const auto out = lines(r.out);
+    ASSERT_EQ(out.size(), static_cast<std::size_t>(kLines));
+    for (int n = 1; n <= kLines; ++n) {
+        const std::string& line = out[static_cast<std::size_t>(n - 1)];
+        if (n % 7 == 0) {
+            ASSERT_EQ(line, R"({"line":)" + std::to_string(n) +
+                                R"(,"error":"the line is not a JSON object"})");
+        } else {
+            ASSERT_EQ(line, n % 2 == 0 ? delhi : newYork) << "line " << n;
+        }
+    }
 }
 
 TEST(RunBatch, EmptyInput) {
@@ -443,8 +536,11 @@ struct Process {
     QByteArray err;
 };
 
-Process runProgram(const QStringList& arguments, const QByteArray& input = {}) {
+Process
+runProgram(const QStringList& arguments, const QByteArray& input = {},
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(KELVARO_CHART_PATH), arguments);
     EXPECT_TRUE(process.waitForStarted());
     process.write(input);
@@ -471,6 +567,19 @@ TEST(KelvaroChart, EndToEnd) {
     ASSERT_EQ(out.size(), 4); // three lines and the empty rest after the last line end
     EXPECT_EQ(out[1], QByteArray(R"({"line":2,"error":"the line is not a JSON object"})"));
     EXPECT_EQ(QJsonDocument::fromJson(out[2]).object()["JulianDayValue"].toInteger(), 2446232);
+
+    EXPECT_EQ(object["Planets"].toArray()[0].toObject()["LongitudeText"].toString(),
+              QStringLiteral("16° 16' 52\" Sag"));
+
+    // Swiss Ephemeris reads SE_EPHE_PATH before the folder it is handed.
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SE_EPHE_PATH"), empty.path());
+    const Process noFiles = runProgram(single, {}, environment);
+    EXPECT_EQ(noFiles.status, 1);
+    EXPECT_TRUE(QJsonDocument::fromJson(noFiles.out).object()["Planets"].isNull());
+    EXPECT_TRUE(noFiles.err.contains("which were not found in " + empty.path().toUtf8()));
 
     const Process wrong = runProgram({QStringLiteral("--date"), QStringLiteral("2000-01-01")});
     EXPECT_EQ(wrong.status, 2);

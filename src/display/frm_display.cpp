@@ -3,6 +3,7 @@
 #include "display/mod_bhava_chart.h"
 #include "display/save_reading.h"
 #include "engine/bhava_result.h"
+#include "planets/mod_planets.h"
 #include "shell/app.h"
 #include "shell/clickable_label.h"
 #include "shell/mod_help.h"
@@ -13,6 +14,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -93,6 +96,67 @@ void clearClipboard() {
 // The longest angle text of the chart: degrees, minutes, seconds and a sign.
 const QString kWidestAngle = QStringLiteral("-29° 59' 59\" Sag");
 
+// The planets table: its columns, and one row for each body and the ascendant.
+enum PlanetsColumn {
+    kPlanetColumn,
+    kPositionColumn,
+    kSignColumn,
+    kBhavaColumn,
+    kEarlierColumn,
+    kLaterColumn,
+    kPlanetsColumns
+};
+constexpr int kPlanetsRows = 10;
+
+const QString kPlanetsNote = QStringLiteral(
+    "Minutes earlier and later: how far the birth time may be off before the planet stands in "
+    "another Bhava (for the ascendant: before it rises in another sign). Marked * and "
+    "highlighted: within 15 minutes, worth checking the recorded birth time. (R): retrograde.");
+
+QTableWidgetItem* cell(const QString& text, const QString& spoken = {}) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (!spoken.isEmpty()) {
+        item->setData(Qt::AccessibleTextRole, spoken);
+    }
+    return item;
+}
+
+// A sensitivity cell: the minutes, marked and highlighted within 15, and said
+// in words for a screen reader.
+QTableWidgetItem* minutesCell(const std::optional<int>& minutes, const QString& body,
+                              bool earlier) {
+    const QString when = earlier ? QStringLiteral("earlier") : QStringLiteral("later");
+    const QString what = body == QStringLiteral("Ascendant")
+                             ? QStringLiteral("the ascendant would rise in another sign")
+                             : QStringLiteral("%1 would stand in another Bhava").arg(body);
+    if (!minutes) {
+        QTableWidgetItem* item =
+            cell(QStringLiteral("> %1").arg(kMaxSensitivityMinutes),
+                 QStringLiteral("more than %1 minutes %2").arg(kMaxSensitivityMinutes).arg(when));
+        item->setToolTip(QStringLiteral("Even born four hours %1, %2 would not change.")
+                             .arg(when, body == QStringLiteral("Ascendant")
+                                            ? QStringLiteral("the ascendant's sign")
+                                            : body + QStringLiteral("'s Bhava")));
+        return item;
+    }
+    const bool close = *minutes <= kCloseSensitivityMinutes;
+    const QString spoken =
+        close ? QStringLiteral("%1 minutes %2, within 15 minutes").arg(*minutes).arg(when)
+              : QStringLiteral("%1 minutes %2").arg(*minutes).arg(when);
+    QTableWidgetItem* item =
+        cell(close ? QStringLiteral("%1 *").arg(*minutes) : QString::number(*minutes), spoken);
+    item->setToolTip(QStringLiteral("Born %1 minutes %2, %3.").arg(*minutes).arg(when, what));
+    if (close) {
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        item->setBackground(QColor(0xff, 0xe0, 0x8a));
+        item->setForeground(QColor(0x3a, 0x2a, 0x00));
+    }
+    return item;
+}
+
 } // namespace
 
 FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
@@ -107,6 +171,7 @@ FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->addTab(createChartTab(), QStringLiteral("Bhava Chart"));
     SSTab1->addTab(createInterpretationTab(), QStringLiteral("Interpretation of Houses"));
+    SSTab1->addTab(createPlanetsTab(), QStringLiteral("Planets in Bhavas"));
     SSTab1->setCurrentIndex(0);
     layout->addWidget(SSTab1, 1);
 
@@ -271,6 +336,53 @@ QWidget* FrmDisplay::createInterpretationTab() {
     return tab;
 }
 
+QWidget* FrmDisplay::createPlanetsTab() {
+    tabPlanets = new QWidget(this);
+    tabPlanets->setObjectName(QStringLiteral("tabPlanets"));
+    tabPlanets->setAccessibleName(QStringLiteral("Planets in Bhavas"));
+    auto* layout = new QVBoxLayout(tabPlanets);
+
+    tblPlanets = new QTableWidget(kPlanetsRows, kPlanetsColumns, tabPlanets);
+    tblPlanets->setObjectName(QStringLiteral("tblPlanets"));
+    tblPlanets->setAccessibleName(QStringLiteral("Planets in Bhavas"));
+    const QStringList headings = {QStringLiteral("Planet"),
+                                  QStringLiteral("Position"),
+                                  QStringLiteral("Sign"),
+                                  QStringLiteral("Bhava"),
+                                  QStringLiteral("Minutes earlier"),
+                                  QStringLiteral("Minutes later")};
+    tblPlanets->setHorizontalHeaderLabels(headings);
+    tblPlanets->verticalHeader()->hide();
+    tblPlanets->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblPlanets->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblPlanets->setWordWrap(false);
+    // Wide enough for the longest texts before the first reading fills it.
+    QHeaderView* header = tblPlanets->horizontalHeader();
+    const QFontMetrics cells = tblPlanets->fontMetrics();
+    const QFontMetrics heads = header->fontMetrics();
+    const std::array<QString, kPlanetsColumns> widest = {
+        QStringLiteral("Jupiter (R)"), kWidestAngle,
+        QStringLiteral("Sagittarius"), QStringLiteral("12"),
+        QStringLiteral("> 240"),       QStringLiteral("> 240")};
+    for (int column = 0; column < kPlanetsColumns; ++column) {
+        header->resizeSection(
+            column, std::max(cells.horizontalAdvance(widest.at(static_cast<std::size_t>(column))),
+                             heads.horizontalAdvance(headings.at(column))) +
+                        3 * cells.averageCharWidth());
+    }
+    header->setStretchLastSection(true);
+    tblPlanets->setMinimumHeight(tblPlanets->verticalHeader()->defaultSectionSize() *
+                                     (kPlanetsRows + 1) +
+                                 2 * tblPlanets->frameWidth() + header->height() / 2);
+    layout->addWidget(tblPlanets, 1);
+
+    lblPlanetsNote = valueLabel(QStringLiteral("lblPlanetsNote"), tabPlanets);
+    lblPlanetsNote->setWordWrap(true);
+    lblPlanetsNote->setText(kPlanetsNote);
+    layout->addWidget(lblPlanetsNote);
+    return tabPlanets;
+}
+
 QWidget* FrmDisplay::createButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
@@ -387,6 +499,42 @@ void FrmDisplay::showChart(const BhavaResult& result) {
     lblAyanamsa->setText(QString::fromStdString(result.AyanamsaText));
     lblAscendant->setText(QString::fromStdString(result.AscendantText));
     lblMidheaven->setText(QString::fromStdString(result.MidheavenText));
+}
+
+void FrmDisplay::showPlanets(const BhavaResult& houses, const PlanetsOutcome& planets) {
+    tblPlanets->clearContents();
+    if (!planets.Reading) {
+        tblPlanets->setRowCount(0);
+        lblPlanetsNote->setText(QString::fromStdString(planets.Error));
+        return;
+    }
+    tblPlanets->setRowCount(kPlanetsRows);
+    const auto fillRow =
+        [this](int row, const QString& name, bool retrograde, const std::string& position, int sign,
+               int bhava, const std::optional<int>& earlier, const std::optional<int>& later) {
+            tblPlanets->setItem(row, kPlanetColumn,
+                                retrograde ? cell(name + QStringLiteral(" (R)"),
+                                                  name + QStringLiteral(", retrograde"))
+                                           : cell(name));
+            tblPlanets->setItem(row, kPositionColumn, cell(QString::fromStdString(position)));
+            tblPlanets->setItem(
+                row, kSignColumn,
+                cell(QString::fromLatin1(kSignNames.at(static_cast<std::size_t>(sign - 1)))));
+            tblPlanets->setItem(row, kBhavaColumn, cell(QString::number(bhava)));
+            tblPlanets->setItem(row, kEarlierColumn, minutesCell(earlier, name, true));
+            tblPlanets->setItem(row, kLaterColumn, minutesCell(later, name, false));
+        };
+    const PlanetsReading& reading = *planets.Reading;
+    for (std::size_t i = 0; i < reading.Planets.size(); ++i) {
+        const PlanetPlacement& p = reading.Planets.at(i);
+        fillRow(static_cast<int>(i), QString::fromStdString(p.Name), p.Retrograde, p.LongitudeText,
+                p.Sign, p.Bhava, p.MinutesEarlier, p.MinutesLater);
+    }
+    // The ascendant begins house 1; its minutes are those of its sign.
+    fillRow(kPlanetsRows - 1, QStringLiteral("Ascendant"), false, houses.AscendantText,
+            signOf(houses.Ascendant), 1, reading.AscendantSignMinutesEarlier,
+            reading.AscendantSignMinutesLater);
+    lblPlanetsNote->setText(kPlanetsNote);
 }
 
 void FrmDisplay::showHouse(int houseIndex) {

@@ -5,6 +5,7 @@
 #include <array>
 
 struct BhavaResult;
+struct PlanetsOutcome;
 class App;
 class ClickableLabel;
 class QAction;
@@ -15,6 +16,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QShowEvent;
 class QTabWidget;
+class QTableWidget;
 
 // The reading window: the chart's figures on one tab, the house
 // interpretations on the other, stepped through by a click on lblName.
@@ -31,6 +33,10 @@ public:
     void showHouse(int houseIndex);
     // Advances the program's current house index in a cycle and shows it.
     void ShowNextHouse();
+    // Fills the planets table: each body's position, sign and Bhava and how
+    // many minutes of birth time move it, then the ascendant's sign; or says
+    // why there are no planets.
+    void showPlanets(const BhavaResult& houses, const PlanetsOutcome& planets);
 
     ClickableLabel* Label61 = nullptr;
     QTabWidget* SSTab1 = nullptr;
@@ -58,6 +64,11 @@ public:
     QLabel* lblElement = nullptr;
     QPlainTextEdit* txtHouseDesc = nullptr;
 
+    // "Planets in Bhavas".
+    QWidget* tabPlanets = nullptr;
+    QTableWidget* tblPlanets = nullptr; // the nine bodies, then the ascendant
+    QLabel* lblPlanetsNote = nullptr;   // what the columns mean, or why they are empty
+
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdOK = nullptr; // "&Back"
     QPushButton* cmdExit = nullptr;
@@ -84,6 +95,7 @@ private:
     QWidget* createBanner();
     QWidget* createChartTab();
     QWidget* createInterpretationTab();
+    QWidget* createPlanetsTab();
     QWidget* createButtons();
     QWidget* createBrandFrame();
     void createMenu();

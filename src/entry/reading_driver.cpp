@@ -5,6 +5,7 @@
 #include "engine/mod_bhava.h"
 #include "entry/frm_main.h"
 #include "files/field_codec.h"
+#include "planets/mod_planets.h"
 #include "shell/app.h"
 
 #include <QCheckBox>
@@ -95,9 +96,11 @@ void RunReadingDriver(App& app) {
     state.currentHouse = 0;
     fillBirthRecord(form, state.birthRecord);
     ComputeBhava(state.birthRecord, state.bhavaResult);
+    state.planets = computePlanets(state.birthRecord, state.bhavaResult);
 
     FrmDisplay& display = app.frmDisplay();
     display.showChart(state.bhavaResult);
+    display.showPlanets(state.bhavaResult, state.planets);
     LoadHouseCatalogue();
     display.showHouse(0);
 

@@ -2,6 +2,7 @@
 
 #include "engine/bhava_result.h"
 #include "engine/birth_record.h"
+#include "planets/mod_planets.h"
 #include "shell/services.h"
 
 #include <QString>
@@ -25,6 +26,9 @@ struct ReferralFields {
 struct ProgramState {
     BirthRecord birthRecord;
     BhavaResult bhavaResult;
+    // The planets of the reading; Reading is empty, and Error says why, when
+    // the ephemeris files are missing.
+    PlanetsOutcome planets;
     std::int16_t currentHouse = 0; // 0..11, the house on the interpretation tab
     ReferralFields referral;
     QString referralAddress;

@@ -71,6 +71,14 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     lblCoBrand->setWordWrap(false);
     lookLikeLink(lblCoBrand);
 
+    lblCredits = makeLabel<QLabel>(
+        "lblCredits",
+        QStringLiteral("Planet positions come from Swiss Ephemeris, © Astrodienst AG, under the "
+                       "GNU Affero General Public License 3.0. Kelvaro is free software: you may "
+                       "share and change it under the GNU Affero General Public License, version "
+                       "3 or later."),
+        this);
+
     Line2 = new QFrame(this);
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setFrameShape(QFrame::HLine);
@@ -95,6 +103,8 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     layout->addSpacing(8);
     layout->addWidget(Label3);
     layout->addWidget(lblCoBrand, 0, Qt::AlignRight);
+    layout->addSpacing(8);
+    layout->addWidget(lblCredits);
     layout->addWidget(Line2);
     layout->addLayout(buttons);
     setFixedWidth(420);

@@ -371,15 +371,20 @@ QWidget* FrmDisplay::createPlanetsTab() {
                         3 * cells.averageCharWidth());
     }
     header->setStretchLastSection(true);
-    tblPlanets->setMinimumHeight(tblPlanets->verticalHeader()->defaultSectionSize() *
-                                     (kPlanetsRows + 1) +
-                                 2 * tblPlanets->frameWidth() + header->height() / 2);
-    layout->addWidget(tblPlanets, 1);
+    // The whole table shows at the window's smallest size: no scrolling.
+    tblPlanets->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tblPlanets->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int frame = 2 * tblPlanets->frameWidth();
+    tblPlanets->setMinimumWidth(header->length() + frame);
+    tblPlanets->setFixedHeight(header->sizeHint().height() +
+                               tblPlanets->verticalHeader()->length() + frame);
+    layout->addWidget(tblPlanets);
 
     lblPlanetsNote = valueLabel(QStringLiteral("lblPlanetsNote"), tabPlanets);
     lblPlanetsNote->setWordWrap(true);
     lblPlanetsNote->setText(kPlanetsNote);
     layout->addWidget(lblPlanetsNote);
+    layout->addStretch(1);
     return tabPlanets;
 }
 

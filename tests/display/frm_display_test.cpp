@@ -486,6 +486,31 @@ TEST_F(FrmDisplayTest, TextsShowWholeAtTheSmallestWindowSize) {
         display->showHouse(house);
         expectNothingClipped();
     }
+
+    // The planets table with its widest texts, every row and column in view.
+    PlanetsOutcome widest = handMadePlanets();
+    for (PlanetPlacement& p : widest.Reading->Planets) {
+        p.LongitudeText = "29° 59' 59\" Sag";
+        p.Retrograde = true;
+        p.Sign = 9;
+        p.MinutesLater.reset();
+    }
+    display->showPlanets(result, widest);
+    display->SSTab1->setCurrentWidget(display->tabPlanets);
+    expectNothingClipped();
+    QTableWidget* table = display->tblPlanets;
+    EXPECT_LE(table->horizontalHeader()->length(), table->viewport()->width());
+    EXPECT_LE(table->verticalHeader()->length(), table->viewport()->height());
+    const QFontMetrics metrics = table->fontMetrics();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem* item = table->item(row, column);
+            QFontMetrics itemMetrics(item->font());
+            EXPECT_LE(itemMetrics.horizontalAdvance(item->text()),
+                      table->visualItemRect(item).width())
+                << item->text().toStdString();
+        }
+    }
 }
 
 TEST_F(FrmDisplayTest, SaveAsksForTheReadingFile) {

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <cstdio>
 #include <iosfwd>
 #include <optional>
@@ -54,11 +55,11 @@ QString readingText(const BhavaResult& result);
 
 // A batch line may be this long; a longer one gives an error object of its
 // own, and the rest of it is skipped without being held.
-inline constexpr std::size_t kMaxBatchLineBytes = 64 * 1024;
+inline constexpr std::size_t kMaxBatchLineBytes = std::size_t{64} * 1024;
 // Readings are written out at least this often.
 inline constexpr long long kBatchFlushLines = 1000;
-inline constexpr std::size_t kBatchFlushBytes = 64 * 1024;
-inline constexpr std::size_t kBatchChunkBytes = 64 * 1024;
+inline constexpr std::size_t kBatchFlushBytes = std::size_t{64} * 1024;
+inline constexpr std::size_t kBatchChunkBytes = std::size_t{64} * 1024;
 
 // Reads JSON Lines from in and writes one object a line to out, in input
 // order, as they are made. Returns the exit status: 0, or 1 when some line

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build ccache dpkg-dev pkg-config
+  rapidjson-dev tzdata
   qt6-base-dev libgl-dev
   libswe-dev swe-basic-data
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,6 +1,7 @@
 #include "tools/chart_cli.h"
 
 #include "engine/mod_bhava.h"
+#include "kelvaro_version.h"
 #include "planets/mod_planets.h"
 
 #include <QByteArray>
@@ -11,14 +12,10 @@
 
 #include <algorithm>
 #include <array>
-#include <istream>
+#include <cstring>
 #include <ostream>
 #include <thread>
 #include <vector>
-
-#ifndef KELVARO_VERSION
-#define KELVARO_VERSION "unknown"
-#endif
 
 namespace {
 
@@ -92,12 +89,6 @@ OptionValue singleValue(const QCommandLineParser& parser, const QCommandLineOpti
     return {values.first(), {}};
 }
 
-// Whole numbers of the options are read as doubles: a run of digits of any
-// length is a number, and the range check rejects what is too large.
-double digits(const QString& text) {
-    return text.isEmpty() ? 0 : text.toDouble();
-}
-
 const QRegularExpression& datePattern() {
     static const QRegularExpression pattern(QStringLiteral("^([0-9]+)-([0-9]+)-([0-9]+)$"));
     return pattern;
@@ -120,21 +111,24 @@ const QRegularExpression& latitudePattern() {
 }
 
 // Which option a field of the birth came from.
-const char* optionOfField(const char* field) {
-    const std::string_view f(field);
-    if (f == "Month" || f == "Day" || f == "Year") {
+const char* optionOfField(BirthField field) {
+    switch (field) {
+    case BirthField::Month:
+    case BirthField::Day:
+    case BirthField::Year:
         return "date";
-    }
-    if (f == "Hour" || f == "Minute") {
+    case BirthField::Hour:
+    case BirthField::Minute:
         return "time";
-    }
-    if (f == "ZoneHour" || f == "ZoneMinute") {
+    case BirthField::ZoneHour:
+    case BirthField::ZoneMinute:
         return "zone";
-    }
-    if (f == "LonD" || f == "LonM") {
+    case BirthField::LonD:
+    case BirthField::LonM:
         return "longitude";
+    default:
+        return "latitude";
     }
-    return "latitude";
 }
 
 ParsedArguments failure(const QString& error) {
@@ -175,31 +169,39 @@ ParsedArguments parseSingleBirth(const QCommandLineParser& parser, const ChartOp
         }
     }
 
-    BirthInput input;
-    input.Year = digits(required[0].match.captured(1));
-    input.Month = digits(required[0].match.captured(2));
-    input.Day = digits(required[0].match.captured(3));
-    input.Hour = digits(required[1].match.captured(1));
-    input.Minute = digits(required[1].match.captured(2));
-    input.ZoneHour = digits(required[2].match.captured(1));
-    input.ZoneMinute = digits(required[2].match.captured(2));
-    input.LonD = digits(required[3].match.captured(1));
-    input.LonEast = required[3].match.captured(2).toUpper() == QLatin1StringView("E");
-    input.LonM = digits(required[3].match.captured(3));
-    input.LatD = digits(required[4].match.captured(1));
-    input.LatSouth = required[4].match.captured(2).toUpper() == QLatin1StringView("S");
-    input.LatM = digits(required[4].match.captured(3));
-    input.DST = parser.isSet(options.dst);
+    // The options' numbers are digits, checked as the birth-data window checks
+    // its boxes and lists; a number left out (the minutes of "5") is 0.
+    const auto digits = [](const QString& text) {
+        return text.isEmpty() ? QStringLiteral("0") : text;
+    };
+    BirthEntry entry;
+    entry.Year = digits(required[0].match.captured(1));
+    entry.Month = digits(required[0].match.captured(2));
+    entry.Day = digits(required[0].match.captured(3));
+    entry.Hour = digits(required[1].match.captured(1));
+    entry.Minute = digits(required[1].match.captured(2));
+    entry.ZoneHour = digits(required[2].match.captured(1));
+    entry.ZoneMinute = digits(required[2].match.captured(2));
+    entry.LonD = digits(required[3].match.captured(1));
+    entry.LonEast = required[3].match.captured(2).toUpper() == QLatin1StringView("E");
+    entry.LonM = digits(required[3].match.captured(3));
+    entry.LatD = digits(required[4].match.captured(1));
+    entry.LatSouth = required[4].match.captured(2).toUpper() == QLatin1StringView("S");
+    entry.LatM = digits(required[4].match.captured(3));
+    entry.DST = parser.isSet(options.dst);
 
-    if (const auto problem = checkBirth(input)) {
-        const QLatin1StringView option(optionOfField(problem->field));
+    CheckedBirth checked = CheckBirth(entry, NameRule::Optional);
+    if (!checked.record) {
+        const QLatin1StringView option(optionOfField(checked.problem->field));
         for (const auto& r : required) {
             if (r.option->names().first() == option) {
-                return failure(QStringLiteral("--%1 %2: %3").arg(option, r.text, problem->message));
+                return failure(
+                    QStringLiteral("--%1 %2: %3").arg(option, r.text, checked.problem->message));
             }
         }
+        return failure(checked.problem->message);
     }
-    request.birth = toBirthRecord(input);
+    request.birth = std::move(*checked.record);
     return {request, {}};
 }
 
@@ -430,6 +432,10 @@ QString readingText(const BhavaResult& result, const PlanetsOutcome& planets) {
                 cell(result.BhavaMadhyaText[i], kColumn) +
                 QString::fromStdString(result.BhavaSandhiText[i]) + QLatin1Char('\n');
     }
+    for (const std::string& warning : result.Warnings) {
+        text += QLatin1Char('\n') + QStringLiteral("Note: ") + QString::fromStdString(warning) +
+                QLatin1Char('\n');
+    }
     text += QLatin1Char('\n') + planetsText(result, planets);
     return text;
 }
@@ -438,6 +444,12 @@ QString readingText(const BhavaResult& result, const PlanetsOutcome& planets) {
 
 namespace {
 
+// One batch line as read: its text, or too long to be held.
+struct BatchInputLine {
+    std::string text;
+    bool tooLong = false;
+};
+
 // What one worker made of its share of a block of batch lines.
 struct BatchShare {
     std::string output;
@@ -445,12 +457,17 @@ struct BatchShare {
     std::string planetsError; // the first, when the planets could not be computed
 };
 
-void computeShare(const std::vector<std::string>& lines, std::size_t begin, std::size_t end,
+void computeShare(const std::vector<BatchInputLine>& lines, std::size_t begin, std::size_t end,
                   long long firstNumber, BatchShare& share) {
     BhavaResult houses;
     for (std::size_t i = begin; i < end; ++i) {
-        const BatchLine batchLine = readBatchLine(lines[i]);
-        if (batchLine.birth) {
+        const long long number = firstNumber + static_cast<long long>(i);
+        if (lines[i].tooLong) {
+            appendBatchErrorJson(
+                share.output, number,
+                QStringLiteral("the line is longer than %1 bytes").arg(kMaxBatchLineBytes));
+            share.someLineFailed = true;
+        } else if (const BatchLine batchLine = readBatchLine(lines[i].text); batchLine.birth) {
             ComputeBhava(*batchLine.birth, houses);
             const PlanetsOutcome planets = computePlanets(*batchLine.birth, houses);
             if (!planets.Reading && share.planetsError.empty()) {
@@ -458,72 +475,149 @@ void computeShare(const std::vector<std::string>& lines, std::size_t begin, std:
             }
             appendReadingJson(share.output, houses, planets);
         } else {
-            appendBatchErrorJson(share.output, firstNumber + static_cast<long long>(i),
-                                 batchLine.error);
+            appendBatchErrorJson(share.output, number, batchLine.error);
             share.someLineFailed = true;
         }
         share.output += '\n';
     }
 }
 
-} // namespace
+// Lines are gathered into blocks; the processors share each block in
+// consecutive runs, and the runs are written in input order.
+class BatchBlocks {
+public:
+    BatchBlocks(std::ostream& out)
+        : out_(out), processors_(std::max(1U, std::thread::hardware_concurrency())) {}
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err) {
-    // Lines are read a block at a time; the processors share each block in
-    // consecutive runs, and the runs are written in input order.
-    constexpr std::size_t kBlockLines = 1024;
-    constexpr std::size_t kLinesPerWorker = 32;
-    const std::size_t processors = std::max(1U, std::thread::hardware_concurrency());
-    std::vector<std::string> lines;
-    std::vector<BatchShare> shares;
-    long long number = 0;
-    bool someLineFailed = false;
-    std::string planetsError;
-    for (;;) {
-        lines.clear();
-        for (std::string line; lines.size() < kBlockLines && std::getline(in, line);) {
-            lines.push_back(std::move(line));
+    void add(BatchInputLine line) {
+        blockBytes_ += line.text.size();
+        lines_.push_back(std::move(line));
+    }
+    bool full() const {
+        return lines_.size() >= static_cast<std::size_t>(kBatchFlushLines) ||
+               blockBytes_ >= kBatchFlushBytes;
+    }
+    // Computes the block, writes it out and empties it; false when the
+    // output failed.
+    bool flush() {
+        if (!lines_.empty()) {
+            compute();
         }
-        if (lines.empty()) {
-            break;
-        }
+        out_.flush();
+        return static_cast<bool>(out_);
+    }
+    long long linesDone() const { return number_; }
+    bool someLineFailed() const { return someLineFailed_; }
+    const std::string& planetsError() const { return planetsError_; }
+
+private:
+    static constexpr std::size_t kLinesPerWorker = 32;
+
+    void compute() {
         const std::size_t workers =
-            std::min(processors, (lines.size() + kLinesPerWorker - 1) / kLinesPerWorker);
-        shares.assign(workers, BatchShare{});
-        const auto bounds = [&](std::size_t w) { return w * lines.size() / workers; };
+            std::min(processors_, (lines_.size() + kLinesPerWorker - 1) / kLinesPerWorker);
+        shares_.assign(workers, BatchShare{});
+        const auto bounds = [&](std::size_t w) { return w * lines_.size() / workers; };
         std::vector<std::thread> threads;
         for (std::size_t w = 1; w < workers; ++w) {
-            threads.emplace_back(computeShare, std::cref(lines), bounds(w), bounds(w + 1),
-                                 number + 1, std::ref(shares[w]));
+            threads.emplace_back(computeShare, std::cref(lines_), bounds(w), bounds(w + 1),
+                                 number_ + 1, std::ref(shares_[w]));
         }
-        computeShare(lines, 0, bounds(1), number + 1, shares[0]);
+        computeShare(lines_, 0, bounds(1), number_ + 1, shares_[0]);
         for (std::thread& thread : threads) {
             thread.join();
         }
-        for (const BatchShare& share : shares) {
-            out.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
-            someLineFailed = someLineFailed || share.someLineFailed;
-            if (planetsError.empty()) {
-                planetsError = share.planetsError;
+        for (const BatchShare& share : shares_) {
+            out_.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
+            someLineFailed_ = someLineFailed_ || share.someLineFailed;
+            if (planetsError_.empty()) {
+                planetsError_ = share.planetsError;
             }
         }
-        number += static_cast<long long>(lines.size());
+        number_ += static_cast<long long>(lines_.size());
+        lines_.clear();
+        blockBytes_ = 0;
     }
-    out.flush();
-    if (!out) {
+
+    std::ostream& out_;
+    std::size_t processors_;
+    std::vector<BatchInputLine> lines_;
+    std::size_t blockBytes_ = 0;
+    std::vector<BatchShare> shares_;
+    long long number_ = 0;
+    bool someLineFailed_ = false;
+    std::string planetsError_;
+};
+
+} // namespace
+
+int runBatch(std::FILE* in, std::ostream& out, std::ostream& err) {
+    // Memory stays bounded whatever the input: a chunk of input, one line of
+    // at most kMaxBatchLineBytes, and a block of at most kBatchFlushLines
+    // lines or kBatchFlushBytes of input with their readings are held at a time.
+    std::vector<char> chunk(kBatchChunkBytes);
+    BatchInputLine line;
+    BatchBlocks blocks(out);
+    bool outputFailed = false;
+    const auto finishLine = [&] {
+        blocks.add(std::move(line));
+        line = BatchInputLine{};
+        if (blocks.full()) {
+            outputFailed = !blocks.flush();
+        }
+    };
+    for (;;) {
+        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), in);
+        std::size_t from = 0;
+        while (from < got && !outputFailed) {
+            const char* start = chunk.data() + from;
+            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', got - from));
+            const std::size_t length =
+                newline != nullptr ? static_cast<std::size_t>(newline - start) : got - from;
+            if (!line.tooLong) {
+                if (line.text.size() + length > kMaxBatchLineBytes) {
+                    line.tooLong = true;
+                    line.text = std::string();
+                } else {
+                    line.text.append(start, length);
+                }
+            }
+            from += length;
+            if (newline != nullptr) {
+                ++from;
+                finishLine();
+            }
+        }
+        if (outputFailed || got < chunk.size()) {
+            break;
+        }
+    }
+    // A last line without its end.
+    if (!outputFailed && (!line.text.empty() || line.tooLong) && !std::ferror(in)) {
+        finishLine();
+    }
+    if (!outputFailed) {
+        outputFailed = !blocks.flush();
+    }
+    if (outputFailed) {
         err << kProgram << ": cannot write the readings\n";
         return 1;
     }
-    if (!planetsError.empty()) {
+    if (std::ferror(in)) {
+        err << kProgram << ": cannot read the births from standard input after line "
+            << blocks.linesDone() << '\n';
+        return 1;
+    }
+    if (!blocks.planetsError().empty()) {
         err << kProgram << ": ";
-        write(err, QString::fromStdString(planetsError));
+        write(err, QString::fromStdString(blocks.planetsError()));
         err << '\n';
         return 1;
     }
-    return someLineFailed ? 1 : 0;
+    return blocks.someLineFailed() ? 1 : 0;
 }
 
-int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+int runChart(const QStringList& arguments, std::FILE* in, std::ostream& out, std::ostream& err) {
     const ParsedArguments parsed = parseChartArguments(arguments);
     if (!parsed.request) {
         err << kProgram << ": ";
@@ -540,7 +634,7 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
         write(out, chartHelpText());
         break;
     case ChartMode::Version:
-        out << kProgram << ' ' << KELVARO_VERSION << '\n';
+        out << kProgram << ' ' << kKelvaroVersion << '\n';
         break;
     case ChartMode::Batch:
         return runBatch(in, out, err);
@@ -550,8 +644,9 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
     case ChartMode::File: {
         const ReadingFileBirth file = readReadingFileBirth(request.readingFile);
         if (!file.birth) {
+            // The window's own message, after the file's name.
             err << kProgram << ": ";
-            write(err, file.error);
+            write(err, QStringLiteral("'%1': %2").arg(request.readingFile, file.error));
             err << '\n';
             return 1;
         }

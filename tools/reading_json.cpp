@@ -113,6 +113,9 @@ std::size_t maxReadingSize(const BhavaResult& r, const PlanetsOutcome& planets) 
     for (std::size_t i = 0; i < 12; ++i) {
         size += maxQuotedSize(r.BhavaMadhyaText[i]) + maxQuotedSize(r.BhavaSandhiText[i]);
     }
+    for (const std::string& warning : r.Warnings) {
+        size += maxQuotedSize(warning) + 1;
+    }
     // A body's keys take about 110 characters, its five numbers a number's
     // room each; the ascendant's keys and numbers another 120.
     size += 256;
@@ -205,6 +208,14 @@ void appendReadingJson(std::string& out, const BhavaResult& r, const PlanetsOutc
         w.quotedArray(r.BhavaMadhyaText);
         w.literal(",\"BhavaSandhiText\":");
         w.quotedArray(r.BhavaSandhiText);
+        w.literal(",\"Warnings\":[");
+        for (std::size_t i = 0; i < r.Warnings.size(); ++i) {
+            if (i > 0) {
+                w.character(',');
+            }
+            w.quoted(r.Warnings[i]);
+        }
+        w.character(']');
         writePlanets(w, planets);
         w.character('}');
     });

@@ -3,10 +3,10 @@
 #include "engine/bhava_result.h"
 #include "entry/frm_main.h"
 #include "planets/mod_planets.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
 #include "shell/application.h"
-#include "shell/clickable_label.h"
 #include "shell/frm_referral.h"
-#include "shell/mod_help.h"
 #include "support/fake_services.h"
 
 #include <QAccessible>
@@ -316,7 +316,7 @@ TEST_F(FrmDisplayTest, WithoutPlanetsTheTabSaysWhy) {
     EXPECT_EQ(cellText(display->tblPlanets, 2, 0), QStringLiteral("Mars"));
 }
 
-TEST_F(FrmDisplayTest, TheDescriptionBoxClearsTheClipboard) {
+TEST_F(FrmDisplayTest, TheDescriptionBoxClearsOnlyWhatWasTakenFromIt) {
     openInterpretationTab();
     QWidget* viewport = display->txtHouseDesc->viewport();
     const QPoint inside = viewport->rect().center();
@@ -334,12 +334,33 @@ TEST_F(FrmDisplayTest, TheDescriptionBoxClearsTheClipboard) {
          }},
     };
     QClipboard* clipboard = QGuiApplication::clipboard();
+    // Text selected in the description and copied, as the selection buffer
+    // takes it on a desktop.
+    const auto copyFromTheDescription = [this, clipboard] {
+        QTextCursor cursor = display->txtHouseDesc->textCursor();
+        cursor.setPosition(5);
+        cursor.setPosition(25, QTextCursor::KeepAnchor);
+        display->txtHouseDesc->setTextCursor(cursor);
+        clipboard->setText(cursor.selectedText());
+    };
     for (const auto& [name, fire] : events) {
-        clipboard->setText(QStringLiteral("copied from the description"));
-        ASSERT_EQ(clipboard->text(), QStringLiteral("copied from the description"));
+        copyFromTheDescription();
+        ASSERT_FALSE(clipboard->text().isEmpty());
         fire();
         EXPECT_TRUE(clipboard->text().isEmpty()) << name;
+
+        // What came from elsewhere, another program included, stays.
+        clipboard->setText(QStringLiteral("copied from another program"));
+        fire();
+        EXPECT_EQ(clipboard->text(), QStringLiteral("copied from another program")) << name;
     }
+
+    // The copy keys do nothing in the description.
+    clipboard->setText(QStringLiteral("kept"));
+    display->txtHouseDesc->setFocus();
+    display->txtHouseDesc->selectAll();
+    QTest::keyClick(display->txtHouseDesc, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
 
     // Elsewhere in the window the clipboard is left alone.
     clipboard->setText(QStringLiteral("kept"));

@@ -64,13 +64,16 @@ TEST(ReadingJson, HasExactlyTheKeysWithTheReadingsValues) {
     EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()),
               (QSet<QString>{"JulianDayValue", "AyanamsaValue", "Ascendant", "Midheaven",
                              "AyanamsaText", "AscendantText", "MidheavenText", "CuspPoints",
-                             "BhavaMadhyaText", "BhavaSandhiText", "Planets",
+                             "BhavaMadhyaText", "BhavaSandhiText", "Warnings", "Planets",
                              "AscendantSignMinutesEarlier", "AscendantSignMinutesLater"}));
-    // The planets' keys come last, in this order.
+    // The new keys come last, in this order, so that readers of the old keys
+    // see the same bytes.
+    const auto warnings = json.find(",\"Warnings\":[]");
     const auto planets = json.find(",\"Planets\":[");
     const auto earlier = json.find(",\"AscendantSignMinutesEarlier\":");
     const auto later = json.find(",\"AscendantSignMinutesLater\":");
-    EXPECT_LT(json.find(",\"BhavaSandhiText\":"), planets);
+    EXPECT_LT(json.find(",\"BhavaSandhiText\":"), warnings);
+    EXPECT_LT(warnings, planets);
     EXPECT_LT(planets, earlier);
     EXPECT_LT(earlier, later);
     EXPECT_EQ(json.find(',', json.find(':', later + 1)), std::string::npos);
@@ -155,6 +158,23 @@ TEST(ReadingJson, BeyondFourHoursAndWithoutPlanetsIsNull) {
                         "\"AscendantSignMinutesLater\":null}"),
               std::string::npos);
     EXPECT_EQ(parsed(none)["AscendantText"].toString(), QStringLiteral("13° 10' 47\" Pis"));
+}
+
+TEST(ReadingJson, APolarReadingWarnsOfTheOverlap) {
+    // 70° N at a sidereal time where the arc from the midheaven to the
+    // ascendant passes 180°.
+    BirthRecord polar = delhi2000();
+    polar.LatD = 70;
+    polar.Hour = 0;
+    BhavaResult r = ComputeBhava(polar);
+    for (int hour = 1; hour < 24 && !r.QuadrantsOverlap; ++hour) {
+        polar.Hour = static_cast<std::int16_t>(hour);
+        r = ComputeBhava(polar);
+    }
+    ASSERT_TRUE(r.QuadrantsOverlap);
+    const QJsonArray warnings = parsed(readingJson(r, kNoPlanets))["Warnings"].toArray();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].toString().contains(QStringLiteral("overlap")));
 }
 
 TEST(ReadingJson, NumbersInTheShortestForm) {

@@ -1,9 +1,15 @@
 // One reading of the engine: the computation alone, and the computation with
-// all 27 texts.
+// all 27 texts; and a full reading with the planets and their birth-time
+// sensitivity.
 
 #include "engine/mod_bhava.h"
+#include "planets/mod_planets.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -72,5 +78,50 @@ void BM_TextsAlone(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TextsAlone);
+
+// The reading as the program shows it: the houses with their texts, the
+// nine bodies in them and how many minutes of birth time move each one.
+void BM_FullReadingWithPlanets(benchmark::State& state) {
+    const BirthRecord birth = delhi2000();
+    BhavaResult result;
+    for (auto _ : state) {
+        ComputeBhava(birth, result);
+        PlanetsOutcome planets = computePlanets(birth, result);
+        benchmark::DoNotOptimize(planets);
+    }
+}
+BENCHMARK(BM_FullReadingWithPlanets)->Unit(benchmark::kMicrosecond);
+
+// The same over many births of the years 1901 to 2050, as a batch meets them:
+// each date makes the ephemeris read other parts of its files.
+void BM_FullReadingWithPlanetsManyBirths(benchmark::State& state) {
+    std::mt19937 random(1);
+    std::uniform_int_distribution<int> year(1901, 2050), month(1, 12), day(1, 28), hour(0, 23),
+        minute(0, 59), lonD(0, 179), latD(0, 65), zone(0, 11), coin(0, 1);
+    std::vector<BirthRecord> births(1000);
+    for (BirthRecord& b : births) {
+        b.Year = static_cast<std::int16_t>(year(random));
+        b.Month = static_cast<std::int16_t>(month(random));
+        b.Day = static_cast<std::int16_t>(day(random));
+        b.Hour = static_cast<std::int16_t>(hour(random));
+        b.Minute = static_cast<std::int16_t>(minute(random));
+        b.ZoneHour = static_cast<std::int16_t>(zone(random));
+        b.LonD = static_cast<std::int16_t>(lonD(random));
+        b.LonM = static_cast<std::int16_t>(minute(random));
+        b.LonEast = coin(random) == 1;
+        b.LatD = static_cast<std::int16_t>(latD(random));
+        b.LatM = static_cast<std::int16_t>(minute(random));
+        b.LatSouth = coin(random) == 1;
+    }
+    BhavaResult result;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const BirthRecord& birth = births[next++ % births.size()];
+        ComputeBhava(birth, result);
+        PlanetsOutcome planets = computePlanets(birth, result);
+        benchmark::DoNotOptimize(planets);
+    }
+}
+BENCHMARK(BM_FullReadingWithPlanetsManyBirths)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -2,6 +2,9 @@
 # that install tree by `cpack -G DEB` (or `cpack --preset deb`).
 
 install(TARGETS kelvaro kelvaro-chart RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The licence, where Debian looks for a package's copyright.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/kelvaro
+        RENAME copyright)
 
 set(CPACK_PACKAGE_NAME kelvaro)
 set(CPACK_PACKAGE_VENDOR "Orvenna Softwares")
@@ -13,8 +16,9 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Kelvaro computes the twelve houses (Bhavas) of a natal chart from a person's\n"
   "date, time and place of birth: the Julian day, the ayanamsa, the sidereal\n"
   "ascendant and midheaven, and the mid-point and junction of every house, with\n"
-  "an interpretation of each house. Readings are saved to files and opened\n"
-  "again later.\n"
+  "an interpretation of each house, the planets in the houses and how many\n"
+  "minutes of birth time would move each planet into another house. Readings\n"
+  "are saved to files and opened again later.\n"
   "\n"
   "The package also holds kelvaro-chart, which computes readings on the command\n"
   "line as text or JSON.")
@@ -26,8 +30,11 @@ set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The package's dependencies are those of the binaries, found by dpkg-shlibdeps.
+# The package's dependencies are those of the binaries, found by dpkg-shlibdeps
+# (Swiss Ephemeris among them, libswe2.0), and the ephemeris files the planets
+# are read from, which no binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS swe-basic-data)
 # Web links and the update reminder hand their pages to the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 

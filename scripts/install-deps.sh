@@ -4,8 +4,10 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ ninja-build ccache dpkg-dev
+  cmake g++ ninja-build ccache dpkg-dev pkg-config
+  rapidjson-dev tzdata
   qt6-base-dev libgl-dev
+  libswe-dev swe-basic-data
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth xdotool imagemagick xdg-utils

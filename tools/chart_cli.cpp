@@ -2,6 +2,8 @@
 
 #include "display/chart_picture.h"
 #include "engine/mod_bhava.h"
+#include "kelvaro_version.h"
+#include "planets/mod_planets.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>
@@ -10,13 +12,12 @@
 #include <QLatin1StringView>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
-#include <istream>
+#include <cstring>
 #include <ostream>
-
-#ifndef KELVARO_VERSION
-#define KELVARO_VERSION "unknown"
-#endif
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -121,12 +122,6 @@ OptionValue singleValue(const QCommandLineParser& parser, const QCommandLineOpti
     return {values.first(), {}};
 }
 
-// Whole numbers of the options are read as doubles: a run of digits of any
-// length is a number, and the range check rejects what is too large.
-double digits(const QString& text) {
-    return text.isEmpty() ? 0 : text.toDouble();
-}
-
 const QRegularExpression& datePattern() {
     static const QRegularExpression pattern(QStringLiteral("^([0-9]+)-([0-9]+)-([0-9]+)$"));
     return pattern;
@@ -149,21 +144,24 @@ const QRegularExpression& latitudePattern() {
 }
 
 // Which option a field of the birth came from.
-const char* optionOfField(const char* field) {
-    const std::string_view f(field);
-    if (f == "Month" || f == "Day" || f == "Year") {
+const char* optionOfField(BirthField field) {
+    switch (field) {
+    case BirthField::Month:
+    case BirthField::Day:
+    case BirthField::Year:
         return "date";
-    }
-    if (f == "Hour" || f == "Minute") {
+    case BirthField::Hour:
+    case BirthField::Minute:
         return "time";
-    }
-    if (f == "ZoneHour" || f == "ZoneMinute") {
+    case BirthField::ZoneHour:
+    case BirthField::ZoneMinute:
         return "zone";
-    }
-    if (f == "LonD" || f == "LonM") {
+    case BirthField::LonD:
+    case BirthField::LonM:
         return "longitude";
+    default:
+        return "latitude";
     }
-    return "latitude";
 }
 
 ParsedArguments failure(const QString& error) {
@@ -204,36 +202,45 @@ ParsedArguments parseSingleBirth(const QCommandLineParser& parser, const ChartOp
         }
     }
 
-    BirthInput input;
-    input.Year = digits(required[0].match.captured(1));
-    input.Month = digits(required[0].match.captured(2));
-    input.Day = digits(required[0].match.captured(3));
-    input.Hour = digits(required[1].match.captured(1));
-    input.Minute = digits(required[1].match.captured(2));
-    input.ZoneHour = digits(required[2].match.captured(1));
-    input.ZoneMinute = digits(required[2].match.captured(2));
-    input.LonD = digits(required[3].match.captured(1));
-    input.LonEast = required[3].match.captured(2).toUpper() == QLatin1StringView("E");
-    input.LonM = digits(required[3].match.captured(3));
-    input.LatD = digits(required[4].match.captured(1));
-    input.LatSouth = required[4].match.captured(2).toUpper() == QLatin1StringView("S");
-    input.LatM = digits(required[4].match.captured(3));
-    input.DST = parser.isSet(options.dst);
+    // The options' numbers are digits, checked as the birth-data window checks
+    // its boxes and lists; a number left out (the minutes of "5") is 0.
+    const auto digits = [](const QString& text) {
+        return text.isEmpty() ? QStringLiteral("0") : text;
+    };
+    BirthEntry entry;
+    entry.Year = digits(required[0].match.captured(1));
+    entry.Month = digits(required[0].match.captured(2));
+    entry.Day = digits(required[0].match.captured(3));
+    entry.Hour = digits(required[1].match.captured(1));
+    entry.Minute = digits(required[1].match.captured(2));
+    entry.ZoneHour = digits(required[2].match.captured(1));
+    entry.ZoneMinute = digits(required[2].match.captured(2));
+    entry.LonD = digits(required[3].match.captured(1));
+    entry.LonEast = required[3].match.captured(2).toUpper() == QLatin1StringView("E");
+    entry.LonM = digits(required[3].match.captured(3));
+    entry.LatD = digits(required[4].match.captured(1));
+    entry.LatSouth = required[4].match.captured(2).toUpper() == QLatin1StringView("S");
+    entry.LatM = digits(required[4].match.captured(3));
+    entry.DST = parser.isSet(options.dst);
 
-    if (const auto problem = checkBirth(input)) {
-        const QLatin1StringView option(optionOfField(problem->field));
-        for (const auto& r : required) {
-            if (r.option->names().first() == option) {
-                return failure(QStringLiteral("--%1 %2: %3").arg(option, r.text, problem->message));
-            }
-        }
-    }
     const OptionValue name = singleValue(parser, options.name);
     if (!name.error.isEmpty()) {
         return failure(name.error);
     }
-    input.Name = name.value.value_or(QString()).toStdString();
-    request.birth = toBirthRecord(input);
+    entry.Name = name.value.value_or(QString());
+
+    CheckedBirth checked = CheckBirth(entry, NameRule::Optional);
+    if (!checked.record) {
+        const QLatin1StringView option(optionOfField(checked.problem->field));
+        for (const auto& r : required) {
+            if (r.option->names().first() == option) {
+                return failure(
+                    QStringLiteral("--%1 %2: %3").arg(option, r.text, checked.problem->message));
+            }
+        }
+        return failure(checked.problem->message);
+    }
+    request.birth = std::move(*checked.record);
     return {request, {}};
 }
 
@@ -295,12 +302,23 @@ void write(std::ostream& stream, const QString& text) {
     stream.write(utf8.constData(), utf8.size());
 }
 
-void writeReading(std::ostream& out, const BhavaResult& result, bool json) {
+// Writes the reading of a birth; false, after a line on err, when its planets
+// could not be computed (the houses are written all the same).
+bool writeReading(std::ostream& out, std::ostream& err, const BirthRecord& birth, bool json) {
+    const BhavaResult houses = ComputeBhava(birth);
+    const PlanetsOutcome planets = computePlanets(birth, houses);
     if (json) {
-        out << readingJson(result) << '\n';
+        out << readingJson(houses, planets) << '\n';
     } else {
-        write(out, readingText(result));
+        write(out, readingText(houses, planets));
     }
+    if (!planets.Reading) {
+        err << kProgram << ": ";
+        write(err, QString::fromStdString(planets.Error));
+        err << '\n';
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -414,8 +432,9 @@ QString chartHelpText() {
                "       kelvaro-chart --batch < births.jsonl > readings.jsonl\n"
                "\n"
                "Computes the Bhava chart reading of a birth: the Julian day, the ayanamsa, the\n"
-               "sidereal ascendant and midheaven, and for each of the twelve houses its\n"
-               "mid-point (Bhava Madhya) and its junction with the next house (Bhava Sandhi).\n"
+               "sidereal ascendant and midheaven, for each of the twelve houses its mid-point\n"
+               "(Bhava Madhya) and its junction with the next house (Bhava Sandhi), and the\n"
+               "planets in the houses with how many minutes of birth time move each one.\n"
                "\n"
                "Examples:\n"
                "  kelvaro-chart --date 2000-01-01 --time 12:00 --zone 5:30 --longitude 77E12 "
@@ -435,7 +454,14 @@ QString chartHelpText() {
                "With --json or --batch a reading is one JSON object with the keys\n"
                "JulianDayValue, AyanamsaValue, Ascendant, Midheaven (numbers), AyanamsaText,\n"
                "AscendantText, MidheavenText (texts), CuspPoints (25 numbers), BhavaMadhyaText\n"
-               "and BhavaSandhiText (12 texts each, house 1 first).\n"
+               "and BhavaSandhiText (12 texts each, house 1 first), Planets and\n"
+               "AscendantSignMinutesEarlier, AscendantSignMinutesLater. Planets lists the Sun,\n"
+               "Moon, Mars, Mercury, Jupiter, Venus, Saturn, Rahu and Ketu, each as\n"
+               "{Name, Longitude (sidereal degrees), LongitudeText, Retrograde, Sign (1-12,\n"
+               "Aries 1), Bhava (1-12), MinutesEarlier, MinutesLater}: the fewest minutes of\n"
+               "birth time, earlier and later, that put the planet in another Bhava (the\n"
+               "ascendant in another sign), null beyond 240. Planets is null, with a line on\n"
+               "standard error, when the Swiss Ephemeris files are missing.\n"
                "\n"
                "A --batch input line holds one birth, for example:\n"
                "  {\"Month\": 1, \"Day\": 1, \"Year\": 2000, \"Hour\": 12, \"Minute\": 0, "
@@ -447,12 +473,60 @@ QString chartHelpText() {
                "on.\n"
                "\n"
                "Exit status: 0 done; 1 the reading file or some batch line could not be used,\n"
-               "or a file could not be written; 2 wrong arguments.\n");
+               "a file could not be written or the planets could not be computed;\n"
+               "2 wrong arguments.\n");
 }
 
 // ---------------------------------------------------------------- output
 
-QString readingText(const BhavaResult& result) {
+namespace {
+
+// A sensitivity as the tables write it: the minutes, a star within 15, and
+// "> 240" beyond four hours.
+QString minutesCell(const std::optional<int>& minutes) {
+    if (!minutes) {
+        return QStringLiteral("> %1").arg(kMaxSensitivityMinutes);
+    }
+    return *minutes <= kCloseSensitivityMinutes ? QStringLiteral("%1 *").arg(*minutes)
+                                                : QString::number(*minutes);
+}
+
+QString planetsText(const BhavaResult& result, const PlanetsOutcome& planets) {
+    if (!planets.Reading) {
+        return QString::fromStdString(planets.Error) + QLatin1Char('\n');
+    }
+    const auto row = [](const QString& name, const std::string& position, int sign,
+                        const QString& bhava, const std::optional<int>& earlier,
+                        const std::optional<int>& later) {
+        return name.leftJustified(12) + QString::fromStdString(position).leftJustified(20) +
+               QString::fromLatin1(kSignNames.at(static_cast<std::size_t>(sign - 1)))
+                   .leftJustified(13) +
+               bhava.leftJustified(7) + minutesCell(earlier).leftJustified(10) +
+               minutesCell(later) + QLatin1Char('\n');
+    };
+    QString text =
+        QStringLiteral("Planet").leftJustified(12) + QStringLiteral("Position").leftJustified(20) +
+        QStringLiteral("Sign").leftJustified(13) + QStringLiteral("Bhava").leftJustified(7) +
+        QStringLiteral("Earlier").leftJustified(10) + QStringLiteral("Later\n");
+    for (const PlanetPlacement& p : planets.Reading->Planets) {
+        const QString name =
+            QString::fromStdString(p.Name) + (p.Retrograde ? QStringLiteral(" (R)") : QString());
+        text += row(name, p.LongitudeText, p.Sign, QString::number(p.Bhava), p.MinutesEarlier,
+                    p.MinutesLater);
+    }
+    text += row(QStringLiteral("Ascendant"), result.AscendantText, signOf(result.Ascendant),
+                QStringLiteral("1"), planets.Reading->AscendantSignMinutesEarlier,
+                planets.Reading->AscendantSignMinutesLater);
+    text += QStringLiteral("\n"
+                           "Earlier, Later: the minutes of birth time that put the planet in "
+                           "another Bhava,\n"
+                           "the ascendant in another sign; * within 15 minutes. (R) retrograde.\n");
+    return text;
+}
+
+} // namespace
+
+QString readingText(const BhavaResult& result, const PlanetsOutcome& planets) {
     constexpr int kColumn = 20;
     constexpr int kHouseColumn = 8;
     const auto cell = [](const std::string& text, int width) {
@@ -475,6 +549,11 @@ QString readingText(const BhavaResult& result) {
                 cell(result.BhavaMadhyaText[i], kColumn) +
                 QString::fromStdString(result.BhavaSandhiText[i]) + QLatin1Char('\n');
     }
+    for (const std::string& warning : result.Warnings) {
+        text += QLatin1Char('\n') + QStringLiteral("Note: ") + QString::fromStdString(warning) +
+                QLatin1Char('\n');
+    }
+    text += QLatin1Char('\n') + planetsText(result, planets);
     return text;
 }
 
@@ -495,17 +574,27 @@ bool chartArgumentsDraw(const QStringList& arguments) {
     return false;
 }
 
-int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, const BhavaResult& houses,
-                    std::ostream& err) {
+int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, std::ostream& err) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         err << kProgram << ": drawing needs Qt's GUI application\n";
         return 1;
     }
     ReadingDocument reading;
     reading.birth = birth;
-    reading.houses = houses;
+    reading.houses = ComputeBhava(birth);
     reading.style = files.style;
     int status = 0;
+    // Without the ephemeris the files still hold the houses, and the status
+    // says what is missing.
+    const PlanetsOutcome planets = computePlanets(birth, reading.houses);
+    if (planets.Reading) {
+        reading.planets = *planets.Reading;
+    } else {
+        err << kProgram << ": ";
+        write(err, QString::fromStdString(planets.Error));
+        err << '\n';
+        status = 1;
+    }
     const auto report = [&](const QString& path, bool saved, const QString& error) {
         if (!saved) {
             err << kProgram << ": ";
@@ -532,39 +621,182 @@ int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, const Bha
 
 // ---------------------------------------------------------------- batch
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err) {
-    std::string line;
+namespace {
+
+// One batch line as read: its text, or too long to be held.
+struct BatchInputLine {
+    std::string text;
+    bool tooLong = false;
+};
+
+// What one worker made of its share of a block of batch lines.
+struct BatchShare {
     std::string output;
-    BhavaResult result;
-    long long number = 0;
     bool someLineFailed = false;
-    constexpr std::size_t kFlushSize = 1 << 16;
-    while (std::getline(in, line)) {
-        ++number;
-        const BatchLine batchLine = readBatchLine(line);
-        if (batchLine.birth) {
-            ComputeBhava(*batchLine.birth, result);
-            appendReadingJson(output, result);
+    std::string planetsError; // the first, when the planets could not be computed
+};
+
+void computeShare(const std::vector<BatchInputLine>& lines, std::size_t begin, std::size_t end,
+                  long long firstNumber, BatchShare& share) {
+    BhavaResult houses;
+    for (std::size_t i = begin; i < end; ++i) {
+        const long long number = firstNumber + static_cast<long long>(i);
+        if (lines[i].tooLong) {
+            appendBatchErrorJson(
+                share.output, number,
+                QStringLiteral("the line is longer than %1 bytes").arg(kMaxBatchLineBytes));
+            share.someLineFailed = true;
+        } else if (const BatchLine batchLine = readBatchLine(lines[i].text); batchLine.birth) {
+            ComputeBhava(*batchLine.birth, houses);
+            const PlanetsOutcome planets = computePlanets(*batchLine.birth, houses);
+            if (!planets.Reading && share.planetsError.empty()) {
+                share.planetsError = planets.Error;
+            }
+            appendReadingJson(share.output, houses, planets);
         } else {
-            appendBatchErrorJson(output, number, batchLine.error);
-            someLineFailed = true;
+            appendBatchErrorJson(share.output, number, batchLine.error);
+            share.someLineFailed = true;
         }
-        output += '\n';
-        if (output.size() >= kFlushSize) {
-            out.write(output.data(), static_cast<std::streamsize>(output.size()));
-            output.clear();
+        share.output += '\n';
+    }
+}
+
+// Lines are gathered into blocks; the processors share each block in
+// consecutive runs, and the runs are written in input order.
+class BatchBlocks {
+public:
+    BatchBlocks(std::ostream& out)
+        : out_(out), processors_(std::max(1U, std::thread::hardware_concurrency())) {}
+
+    void add(BatchInputLine line) {
+        blockBytes_ += line.text.size();
+        lines_.push_back(std::move(line));
+    }
+    bool full() const {
+        return lines_.size() >= static_cast<std::size_t>(kBatchFlushLines) ||
+               blockBytes_ >= kBatchFlushBytes;
+    }
+    // Computes the block, writes it out and empties it; false when the
+    // output failed.
+    bool flush() {
+        if (!lines_.empty()) {
+            compute();
+        }
+        out_.flush();
+        return static_cast<bool>(out_);
+    }
+    long long linesDone() const { return number_; }
+    bool someLineFailed() const { return someLineFailed_; }
+    const std::string& planetsError() const { return planetsError_; }
+
+private:
+    static constexpr std::size_t kLinesPerWorker = 32;
+
+    void compute() {
+        const std::size_t workers =
+            std::min(processors_, (lines_.size() + kLinesPerWorker - 1) / kLinesPerWorker);
+        shares_.assign(workers, BatchShare{});
+        const auto bounds = [&](std::size_t w) { return w * lines_.size() / workers; };
+        std::vector<std::thread> threads;
+        for (std::size_t w = 1; w < workers; ++w) {
+            threads.emplace_back(computeShare, std::cref(lines_), bounds(w), bounds(w + 1),
+                                 number_ + 1, std::ref(shares_[w]));
+        }
+        computeShare(lines_, 0, bounds(1), number_ + 1, shares_[0]);
+        for (std::thread& thread : threads) {
+            thread.join();
+        }
+        for (const BatchShare& share : shares_) {
+            out_.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
+            someLineFailed_ = someLineFailed_ || share.someLineFailed;
+            if (planetsError_.empty()) {
+                planetsError_ = share.planetsError;
+            }
+        }
+        number_ += static_cast<long long>(lines_.size());
+        lines_.clear();
+        blockBytes_ = 0;
+    }
+
+    std::ostream& out_;
+    std::size_t processors_;
+    std::vector<BatchInputLine> lines_;
+    std::size_t blockBytes_ = 0;
+    std::vector<BatchShare> shares_;
+    long long number_ = 0;
+    bool someLineFailed_ = false;
+    std::string planetsError_;
+};
+
+} // namespace
+
+int runBatch(std::FILE* in, std::ostream& out, std::ostream& err) {
+    // Memory stays bounded whatever the input: a chunk of input, one line of
+    // at most kMaxBatchLineBytes, and a block of at most kBatchFlushLines
+    // lines or kBatchFlushBytes of input with their readings are held at a time.
+    std::vector<char> chunk(kBatchChunkBytes);
+    BatchInputLine line;
+    BatchBlocks blocks(out);
+    bool outputFailed = false;
+    const auto finishLine = [&] {
+        blocks.add(std::move(line));
+        line = BatchInputLine{};
+        if (blocks.full()) {
+            outputFailed = !blocks.flush();
+        }
+    };
+    for (;;) {
+        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), in);
+        std::size_t from = 0;
+        while (from < got && !outputFailed) {
+            const char* start = chunk.data() + from;
+            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', got - from));
+            const std::size_t length =
+                newline != nullptr ? static_cast<std::size_t>(newline - start) : got - from;
+            if (!line.tooLong) {
+                if (line.text.size() + length > kMaxBatchLineBytes) {
+                    line.tooLong = true;
+                    line.text = std::string();
+                } else {
+                    line.text.append(start, length);
+                }
+            }
+            from += length;
+            if (newline != nullptr) {
+                ++from;
+                finishLine();
+            }
+        }
+        if (outputFailed || got < chunk.size()) {
+            break;
         }
     }
-    out.write(output.data(), static_cast<std::streamsize>(output.size()));
-    out.flush();
-    if (!out) {
+    // A last line without its end.
+    if (!outputFailed && (!line.text.empty() || line.tooLong) && !std::ferror(in)) {
+        finishLine();
+    }
+    if (!outputFailed) {
+        outputFailed = !blocks.flush();
+    }
+    if (outputFailed) {
         err << kProgram << ": cannot write the readings\n";
         return 1;
     }
-    return someLineFailed ? 1 : 0;
+    if (std::ferror(in)) {
+        err << kProgram << ": cannot read the births from standard input after line "
+            << blocks.linesDone() << '\n';
+        return 1;
+    }
+    if (!blocks.planetsError().empty()) {
+        err << kProgram << ": ";
+        write(err, QString::fromStdString(blocks.planetsError()));
+        err << '\n';
+        return 1;
+    }
+    return blocks.someLineFailed() ? 1 : 0;
 }
 
-int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+int runChart(const QStringList& arguments, std::FILE* in, std::ostream& out, std::ostream& err) {
     const ParsedArguments parsed = parseChartArguments(arguments);
     if (!parsed.request) {
         err << kProgram << ": ";
@@ -574,33 +806,36 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
         return 2;
     }
     const ChartRequest& request = *parsed.request;
+    // The planets' failure still leaves the houses written: status 1 after them.
+    bool planetsComputed = true;
     switch (request.mode) {
     case ChartMode::Help:
         write(out, chartHelpText());
         break;
     case ChartMode::Version:
-        out << kProgram << ' ' << KELVARO_VERSION << '\n';
+        out << kProgram << ' ' << kKelvaroVersion << '\n';
         break;
     case ChartMode::Batch:
         return runBatch(in, out, err);
     case ChartMode::Single:
         if (request.files.any()) {
-            return writeChartFiles(request.files, request.birth, ComputeBhava(request.birth), err);
+            return writeChartFiles(request.files, request.birth, err);
         }
-        writeReading(out, ComputeBhava(request.birth), request.json);
+        planetsComputed = writeReading(out, err, request.birth, request.json);
         break;
     case ChartMode::File: {
         const ReadingFileBirth file = readReadingFileBirth(request.readingFile);
         if (!file.birth) {
+            // The window's own message, after the file's name.
             err << kProgram << ": ";
-            write(err, file.error);
+            write(err, QStringLiteral("'%1': %2").arg(request.readingFile, file.error));
             err << '\n';
             return 1;
         }
         if (request.files.any()) {
-            return writeChartFiles(request.files, *file.birth, ComputeBhava(*file.birth), err);
+            return writeChartFiles(request.files, *file.birth, err);
         }
-        writeReading(out, ComputeBhava(*file.birth), request.json);
+        planetsComputed = writeReading(out, err, *file.birth, request.json);
         break;
     }
     }
@@ -609,5 +844,5 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
         err << kProgram << ": cannot write the reading\n";
         return 1;
     }
-    return 0;
+    return planetsComputed ? 0 : 1;
 }

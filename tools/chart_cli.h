@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
+#include <cstdio>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -69,21 +71,30 @@ QString chartHelpText();
 QString chartUsageText();
 
 // The reading laid out as the reading window shows it: the Julian day,
-// ayanamsa, ascendant and midheaven, then the table of the twelve houses.
-QString readingText(const BhavaResult& result);
+// ayanamsa, ascendant and midheaven, then the table of the twelve houses and
+// the table of the planets in them (or why there are none).
+QString readingText(const BhavaResult& result, const PlanetsOutcome& planets);
+
+// A batch line may be this long; a longer one gives an error object of its
+// own, and the rest of it is skipped without being held.
+inline constexpr std::size_t kMaxBatchLineBytes = std::size_t{64} * 1024;
+// Readings are written out at least this often: lines, or bytes of input.
+inline constexpr long long kBatchFlushLines = 1000;
+inline constexpr std::size_t kBatchFlushBytes = std::size_t{64} * 1024;
+inline constexpr std::size_t kBatchChunkBytes = std::size_t{64} * 1024;
 
 // Reads JSON Lines from in and writes one object a line to out, in input
-// order. Returns the exit status: 0, or 1 when some line could not be used
-// or the output could not be written.
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err);
+// order, computing each block of lines on every processor. Returns the exit
+// status: 0, or 1 when some line could not be used, the planets could not be
+// computed, the input could not be read or the output not written.
+int runBatch(std::FILE* in, std::ostream& out, std::ostream& err);
 
 // Writes the files of a single reading; 0 when all were written, 1 after one
 // line on err for each that was not. Needs a QGuiApplication.
-int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, const BhavaResult& houses,
-                    std::ostream& err);
+int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, std::ostream& err);
 
 // The whole program after the application object has started (a
 // QGuiApplication when chartArgumentsDraw): 0 on success, 1 when a reading
 // file could not be used, a file could not be written or a batch had errors,
 // 2 for wrong arguments.
-int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err);
+int runChart(const QStringList& arguments, std::FILE* in, std::ostream& out, std::ostream& err);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
@@ -13,7 +14,7 @@ namespace {
 int run() {
     QCoreApplication::setApplicationName(QStringLiteral("kelvaro-chart"));
     std::ios::sync_with_stdio(false);
-    return runChart(QCoreApplication::arguments(), std::cin, std::cout, std::cerr);
+    return runChart(QCoreApplication::arguments(), stdin, std::cout, std::cerr);
 }
 
 } // namespace

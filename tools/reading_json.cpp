@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -50,6 +51,22 @@ public:
 
     void integer(long long value) { at_ = std::to_chars(at_, at_ + kNumberRoom, value).ptr; }
 
+    void integer(const std::optional<int>& value) {
+        if (value) {
+            integer(static_cast<long long>(*value));
+        } else {
+            literal("null");
+        }
+    }
+
+    void boolean(bool value) {
+        if (value) {
+            literal("true");
+        } else {
+            literal("false");
+        }
+    }
+
     void quoted(std::string_view text) {
         *at_++ = '"';
         for (const char c : text) {
@@ -88,7 +105,7 @@ private:
     char* at_;
 };
 
-std::size_t maxReadingSize(const BhavaResult& r) {
+std::size_t maxReadingSize(const BhavaResult& r, const PlanetsOutcome& planets) {
     // The keys, brackets and commas take about 250 characters.
     std::size_t size = 512 + (4 + r.CuspPoints.size()) * Writer::kNumberRoom;
     size += maxQuotedSize(r.AyanamsaText) + maxQuotedSize(r.AscendantText) +
@@ -96,7 +113,57 @@ std::size_t maxReadingSize(const BhavaResult& r) {
     for (std::size_t i = 0; i < 12; ++i) {
         size += maxQuotedSize(r.BhavaMadhyaText[i]) + maxQuotedSize(r.BhavaSandhiText[i]);
     }
+    for (const std::string& warning : r.Warnings) {
+        size += maxQuotedSize(warning) + 1;
+    }
+    // A body's keys take about 110 characters, its five numbers a number's
+    // room each; the ascendant's keys and numbers another 120.
+    size += 256;
+    if (planets.Reading) {
+        for (const PlanetPlacement& p : planets.Reading->Planets) {
+            size += 128 + 5 * Writer::kNumberRoom + maxQuotedSize(p.Name) +
+                    maxQuotedSize(p.LongitudeText);
+        }
+    }
     return size;
+}
+
+// "Planets" and the ascendant's sign sensitivity, after the houses' keys.
+void writePlanets(Writer& w, const PlanetsOutcome& planets) {
+    if (!planets.Reading) {
+        w.literal(",\"Planets\":null,\"AscendantSignMinutesEarlier\":null,"
+                  "\"AscendantSignMinutesLater\":null");
+        return;
+    }
+    const PlanetsReading& reading = *planets.Reading;
+    w.literal(",\"Planets\":[");
+    for (std::size_t i = 0; i < reading.Planets.size(); ++i) {
+        const PlanetPlacement& p = reading.Planets[i];
+        if (i > 0) {
+            w.character(',');
+        }
+        w.literal("{\"Name\":");
+        w.quoted(p.Name);
+        w.literal(",\"Longitude\":");
+        w.number(p.Longitude);
+        w.literal(",\"LongitudeText\":");
+        w.quoted(p.LongitudeText);
+        w.literal(",\"Retrograde\":");
+        w.boolean(p.Retrograde);
+        w.literal(",\"Sign\":");
+        w.integer(static_cast<long long>(p.Sign));
+        w.literal(",\"Bhava\":");
+        w.integer(static_cast<long long>(p.Bhava));
+        w.literal(",\"MinutesEarlier\":");
+        w.integer(p.MinutesEarlier);
+        w.literal(",\"MinutesLater\":");
+        w.integer(p.MinutesLater);
+        w.character('}');
+    }
+    w.literal("],\"AscendantSignMinutesEarlier\":");
+    w.integer(reading.AscendantSignMinutesEarlier);
+    w.literal(",\"AscendantSignMinutesLater\":");
+    w.integer(reading.AscendantSignMinutesLater);
 }
 
 // Lets write fill up to size characters of a scratch buffer, then appends
@@ -114,8 +181,8 @@ template <typename Write> void appendWith(std::string& out, std::size_t size, Wr
 
 } // namespace
 
-void appendReadingJson(std::string& out, const BhavaResult& r) {
-    appendWith(out, maxReadingSize(r), [&r](Writer& w) {
+void appendReadingJson(std::string& out, const BhavaResult& r, const PlanetsOutcome& planets) {
+    appendWith(out, maxReadingSize(r, planets), [&r, &planets](Writer& w) {
         w.literal("{\"JulianDayValue\":");
         w.integer(r.JulianDayValue);
         w.literal(",\"AyanamsaValue\":");
@@ -141,6 +208,15 @@ void appendReadingJson(std::string& out, const BhavaResult& r) {
         w.quotedArray(r.BhavaMadhyaText);
         w.literal(",\"BhavaSandhiText\":");
         w.quotedArray(r.BhavaSandhiText);
+        w.literal(",\"Warnings\":[");
+        for (std::size_t i = 0; i < r.Warnings.size(); ++i) {
+            if (i > 0) {
+                w.character(',');
+            }
+            w.quoted(r.Warnings[i]);
+        }
+        w.character(']');
+        writePlanets(w, planets);
         w.character('}');
     });
 }
@@ -157,9 +233,9 @@ void appendBatchErrorJson(std::string& out, long long line, const QString& error
     });
 }
 
-std::string readingJson(const BhavaResult& result) {
+std::string readingJson(const BhavaResult& result, const PlanetsOutcome& planets) {
     std::string out;
-    appendReadingJson(out, result);
+    appendReadingJson(out, result, planets);
     return out;
 }
 

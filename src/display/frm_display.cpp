@@ -5,9 +5,11 @@
 #include "display/mod_bhava_chart.h"
 #include "display/save_reading.h"
 #include "engine/bhava_result.h"
-#include "shell/app.h"
-#include "shell/clickable_label.h"
-#include "shell/mod_help.h"
+#include "planets/mod_planets.h"
+#include "platform/app.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
+#include "platform/program_title.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -16,6 +18,8 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
@@ -25,6 +29,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -89,12 +94,6 @@ QAction* menuAction(const char* objectName, const QString& text, QObject* parent
     return action;
 }
 
-void clearClipboard() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard != nullptr) {
-        clipboard->clear();
-    }
-}
-
 // The longest angle text of the chart: degrees, minutes, seconds and a sign.
 const QString kWidestAngle = QStringLiteral("-29° 59' 59\" Sag");
 
@@ -108,11 +107,72 @@ ChartStyle styleOfIndex(int index) {
     return index == 1 ? ChartStyle::South : ChartStyle::North;
 }
 
+// The planets table: its columns, and one row for each body and the ascendant.
+enum PlanetsColumn {
+    kPlanetColumn,
+    kPositionColumn,
+    kSignColumn,
+    kBhavaColumn,
+    kEarlierColumn,
+    kLaterColumn,
+    kPlanetsColumns
+};
+constexpr int kPlanetsRows = 10;
+
+const QString kPlanetsNote = QStringLiteral(
+    "Minutes earlier and later: how far the birth time may be off before the planet stands in "
+    "another Bhava (for the ascendant: before it rises in another sign). Marked * and "
+    "highlighted: within 15 minutes, worth checking the recorded birth time. (R): retrograde.");
+
+QTableWidgetItem* cell(const QString& text, const QString& spoken = {}) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (!spoken.isEmpty()) {
+        item->setData(Qt::AccessibleTextRole, spoken);
+    }
+    return item;
+}
+
+// A sensitivity cell: the minutes, marked and highlighted within 15, and said
+// in words for a screen reader.
+QTableWidgetItem* minutesCell(const std::optional<int>& minutes, const QString& body,
+                              bool earlier) {
+    const QString when = earlier ? QStringLiteral("earlier") : QStringLiteral("later");
+    const QString what = body == QStringLiteral("Ascendant")
+                             ? QStringLiteral("the ascendant would rise in another sign")
+                             : QStringLiteral("%1 would stand in another Bhava").arg(body);
+    if (!minutes) {
+        QTableWidgetItem* item =
+            cell(QStringLiteral("> %1").arg(kMaxSensitivityMinutes),
+                 QStringLiteral("more than %1 minutes %2").arg(kMaxSensitivityMinutes).arg(when));
+        item->setToolTip(QStringLiteral("Even born four hours %1, %2 would not change.")
+                             .arg(when, body == QStringLiteral("Ascendant")
+                                            ? QStringLiteral("the ascendant's sign")
+                                            : body + QStringLiteral("'s Bhava")));
+        return item;
+    }
+    const bool close = *minutes <= kCloseSensitivityMinutes;
+    const QString spoken =
+        close ? QStringLiteral("%1 minutes %2, within 15 minutes").arg(*minutes).arg(when)
+              : QStringLiteral("%1 minutes %2").arg(*minutes).arg(when);
+    QTableWidgetItem* item =
+        cell(close ? QStringLiteral("%1 *").arg(*minutes) : QString::number(*minutes), spoken);
+    item->setToolTip(QStringLiteral("Born %1 minutes %2, %3.").arg(*minutes).arg(when, what));
+    if (close) {
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        item->setBackground(QColor(0xff, 0xe0, 0x8a));
+        item->setForeground(QColor(0x3a, 0x2a, 0x00));
+    }
+    return item;
+}
+
 } // namespace
 
 FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
     setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QStringLiteral("Kelvaro v1.15"));
+    setWindowTitle(ProgramTitle());
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -122,6 +182,7 @@ FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->addTab(createChartTab(), QStringLiteral("Bhava Chart"));
     SSTab1->addTab(createInterpretationTab(), QStringLiteral("Interpretation of Houses"));
+    SSTab1->addTab(createPlanetsTab(), QStringLiteral("Planets in Bhavas"));
     SSTab1->setCurrentIndex(0);
     layout->addWidget(SSTab1, 1);
 
@@ -180,6 +241,17 @@ QWidget* FrmDisplay::createChartTab() {
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     layout->addWidget(figures);
+
+    // What the reader must know besides the figures (the polar overlap of the
+    // quadrants); hidden when there is nothing to say.
+    lblWarnings = valueLabel(QStringLiteral("lblWarnings"), tab);
+    lblWarnings->setAccessibleName(QStringLiteral("Warnings"));
+    lblWarnings->setWordWrap(true);
+    QPalette warning = lblWarnings->palette();
+    warning.setColor(QPalette::WindowText, QColor(0x9a, 0x34, 0x12));
+    lblWarnings->setPalette(warning);
+    lblWarnings->hide();
+    layout->addWidget(lblWarnings);
 
     // The houses, one row each, separated by ruled lines.
     QFrame* table = boxFrame(tab);
@@ -308,10 +380,65 @@ QWidget* FrmDisplay::createInterpretationTab() {
     txtHouseDesc->setMinimumHeight(txtHouseDesc->fontMetrics().lineSpacing() * 7);
     txtHouseDesc->viewport()->setMouseTracking(true);
     txtHouseDesc->viewport()->installEventFilter(this);
+    // The description is not for copying: no copy menu, no copy keys.
+    txtHouseDesc->setContextMenuPolicy(Qt::NoContextMenu);
+    txtHouseDesc->installEventFilter(this);
     layout->addWidget(txtHouseDesc, 1);
 
     outer->addWidget(frame);
     return tab;
+}
+
+QWidget* FrmDisplay::createPlanetsTab() {
+    tabPlanets = new QWidget(this);
+    tabPlanets->setObjectName(QStringLiteral("tabPlanets"));
+    tabPlanets->setAccessibleName(QStringLiteral("Planets in Bhavas"));
+    auto* layout = new QVBoxLayout(tabPlanets);
+
+    tblPlanets = new QTableWidget(kPlanetsRows, kPlanetsColumns, tabPlanets);
+    tblPlanets->setObjectName(QStringLiteral("tblPlanets"));
+    tblPlanets->setAccessibleName(QStringLiteral("Planets in Bhavas"));
+    const QStringList headings = {QStringLiteral("Planet"),
+                                  QStringLiteral("Position"),
+                                  QStringLiteral("Sign"),
+                                  QStringLiteral("Bhava"),
+                                  QStringLiteral("Minutes earlier"),
+                                  QStringLiteral("Minutes later")};
+    tblPlanets->setHorizontalHeaderLabels(headings);
+    tblPlanets->verticalHeader()->hide();
+    tblPlanets->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblPlanets->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblPlanets->setWordWrap(false);
+    // Wide enough for the longest texts before the first reading fills it.
+    QHeaderView* header = tblPlanets->horizontalHeader();
+    const QFontMetrics cells = tblPlanets->fontMetrics();
+    const QFontMetrics heads = header->fontMetrics();
+    const std::array<QString, kPlanetsColumns> widest = {
+        QStringLiteral("Jupiter (R)"), kWidestAngle,
+        QStringLiteral("Sagittarius"), QStringLiteral("12"),
+        QStringLiteral("> 240"),       QStringLiteral("> 240")};
+    for (int column = 0; column < kPlanetsColumns; ++column) {
+        header->resizeSection(
+            column, std::max(cells.horizontalAdvance(widest.at(static_cast<std::size_t>(column))),
+                             heads.horizontalAdvance(headings.at(column))) +
+                        3 * cells.averageCharWidth());
+    }
+    header->setStretchLastSection(true);
+    // The whole table shows at the window's smallest size: no scrolling.
+    tblPlanets->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tblPlanets->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int frame = 2 * tblPlanets->frameWidth();
+    tblPlanets->setMinimumWidth(header->length() + frame);
+    tblPlanets->setFixedHeight(header->sizeHint().height() +
+                               tblPlanets->verticalHeader()->length() + frame);
+    layout->addWidget(tblPlanets);
+
+    lblPlanetsNote = valueLabel(QStringLiteral("lblPlanetsNote"), tabPlanets);
+    lblPlanetsNote->setWordWrap(true);
+    lblPlanetsNote->setText(kPlanetsNote);
+    layout->addWidget(lblPlanetsNote);
+    layout->addStretch(1);
+    return tabPlanets;
 }
 
 QWidget* FrmDisplay::createButtons() {
@@ -413,8 +540,18 @@ void FrmDisplay::connectEvents() {
     connect(mnuFileBack, &QAction::triggered, this, &FrmDisplay::on_cmdOK_clicked);
     connect(cmdExit, &QPushButton::clicked, this, &FrmDisplay::on_cmdExit_clicked);
     connect(mnuExit, &QAction::triggered, this, &FrmDisplay::on_cmdExit_clicked);
-    // A new description in the box wipes the clipboard as well.
-    connect(txtHouseDesc, &QPlainTextEdit::textChanged, this, &clearClipboard);
+    // Text selected in the description reaches the selection buffer (and the
+    // clipboard, should a copy get through); remember it, so that exactly that
+    // text is wiped again and nothing else the user copied.
+    connect(txtHouseDesc, &QPlainTextEdit::selectionChanged, this, [this] {
+        const QString selected = txtHouseDesc->textCursor().selectedText();
+        if (!selected.isEmpty()) {
+            selectedDescription = selected;
+        }
+    });
+    // A new description in the box wipes it as well.
+    connect(txtHouseDesc, &QPlainTextEdit::textChanged, this,
+            [this] { clearDescriptionFromClipboard(); });
 
     // The link entries open the maker's pages and do nothing else.
     const auto link = [this](void (*open)(Browser&)) {
@@ -445,7 +582,49 @@ void FrmDisplay::showChart(const BhavaResult& result) {
     lblAyanamsa->setText(QString::fromStdString(result.AyanamsaText));
     lblAscendant->setText(QString::fromStdString(result.AscendantText));
     lblMidheaven->setText(QString::fromStdString(result.MidheavenText));
-    picBhavaChart->setReading(result, app.state().planets);
+    picBhavaChart->setReading(result, PlanetsOf(app.state().planets));
+    QStringList warnings;
+    for (const std::string& warning : result.Warnings) {
+        warnings << QString::fromStdString(warning);
+    }
+    lblWarnings->setText(warnings.join(QLatin1Char('\n')));
+    lblWarnings->setVisible(!warnings.isEmpty());
+}
+
+void FrmDisplay::showPlanets(const BhavaResult& houses, const PlanetsOutcome& planets) {
+    tblPlanets->clearContents();
+    if (!planets.Reading) {
+        tblPlanets->setRowCount(0);
+        lblPlanetsNote->setText(QString::fromStdString(planets.Error));
+        return;
+    }
+    tblPlanets->setRowCount(kPlanetsRows);
+    const auto fillRow =
+        [this](int row, const QString& name, bool retrograde, const std::string& position, int sign,
+               int bhava, const std::optional<int>& earlier, const std::optional<int>& later) {
+            tblPlanets->setItem(row, kPlanetColumn,
+                                retrograde ? cell(name + QStringLiteral(" (R)"),
+                                                  name + QStringLiteral(", retrograde"))
+                                           : cell(name));
+            tblPlanets->setItem(row, kPositionColumn, cell(QString::fromStdString(position)));
+            tblPlanets->setItem(
+                row, kSignColumn,
+                cell(QString::fromLatin1(kSignNames.at(static_cast<std::size_t>(sign - 1)))));
+            tblPlanets->setItem(row, kBhavaColumn, cell(QString::number(bhava)));
+            tblPlanets->setItem(row, kEarlierColumn, minutesCell(earlier, name, true));
+            tblPlanets->setItem(row, kLaterColumn, minutesCell(later, name, false));
+        };
+    const PlanetsReading& reading = *planets.Reading;
+    for (std::size_t i = 0; i < reading.Planets.size(); ++i) {
+        const PlanetPlacement& p = reading.Planets.at(i);
+        fillRow(static_cast<int>(i), QString::fromStdString(p.Name), p.Retrograde, p.LongitudeText,
+                p.Sign, p.Bhava, p.MinutesEarlier, p.MinutesLater);
+    }
+    // The ascendant begins house 1; its minutes are those of its sign.
+    fillRow(kPlanetsRows - 1, QStringLiteral("Ascendant"), false, houses.AscendantText,
+            signOf(houses.Ascendant), 1, reading.AscendantSignMinutesEarlier,
+            reading.AscendantSignMinutesLater);
+    lblPlanetsNote->setText(kPlanetsNote);
 }
 
 void FrmDisplay::showHouse(int houseIndex) {
@@ -493,7 +672,7 @@ ReadingDocument FrmDisplay::readingDocument() const {
     ReadingDocument reading;
     reading.birth = state.birthRecord;
     reading.houses = state.bhavaResult;
-    reading.planets = state.planets;
+    reading.planets = PlanetsOf(state.planets);
     reading.style = picBhavaChart->chartStyle();
     return reading;
 }
@@ -543,8 +722,8 @@ void FrmDisplay::on_mnuSaveChartPicture_triggered() {
     }
     const ProgramState& state = app.state();
     const PictureSaveResult result =
-        WriteChartPicture(*path, state.bhavaResult, state.planets, picBhavaChart->chartStyle(),
-                          PictureFormatOf(*path));
+        WriteChartPicture(*path, state.bhavaResult, PlanetsOf(state.planets),
+                          picBhavaChart->chartStyle(), PictureFormatOf(*path));
     if (!result.saved) {
         dialogs.message(this,
                         QStringLiteral("The chart picture could not be saved.\n") + result.error,
@@ -564,19 +743,46 @@ void FrmDisplay::on_cmdExit_clicked() {
     close();
 }
 
+void FrmDisplay::clearDescriptionFromClipboard() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr || selectedDescription.isEmpty()) {
+        return;
+    }
+    for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        if (mode == QClipboard::Selection && !clipboard->supportsSelection()) {
+            continue;
+        }
+        if (clipboard->text(mode) == selectedDescription) {
+            clipboard->clear(mode);
+        }
+    }
+}
+
 bool FrmDisplay::eventFilter(QObject* watched, QEvent* event) {
-    // Text copied from the description is wiped as soon as the mouse comes
+    if (txtHouseDesc == nullptr) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // Text taken from the description is wiped as soon as the mouse comes
     // back over it.
-    if (txtHouseDesc != nullptr && watched == txtHouseDesc->viewport()) {
+    if (watched == txtHouseDesc->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
         case QEvent::MouseButtonRelease:
-            clearClipboard();
+            clearDescriptionFromClipboard();
             break;
         default:
             break;
+        }
+    }
+    // The copy keys do nothing in the description.
+    if (watched == txtHouseDesc &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut)) {
+            event->accept();
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -3,10 +3,12 @@
 #include "display/reading_document.h"
 
 #include <QMainWindow>
+#include <QString>
 
 #include <array>
 
 struct BhavaResult;
+struct PlanetsOutcome;
 class App;
 class BhavaChartView;
 class ClickableLabel;
@@ -19,6 +21,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QShowEvent;
 class QTabWidget;
+class QTableWidget;
 
 // The reading window: the chart's figures on one tab, the house
 // interpretations on the other, stepped through by a click on lblName.
@@ -36,6 +39,10 @@ public:
     void showHouse(int houseIndex);
     // Advances the program's current house index in a cycle and shows it.
     void ShowNextHouse();
+    // Fills the planets table: each body's position, sign and Bhava and how
+    // many minutes of birth time move it, then the ascendant's sign; or says
+    // why there are no planets.
+    void showPlanets(const BhavaResult& houses, const PlanetsOutcome& planets);
 
     ClickableLabel* Label61 = nullptr;
     QTabWidget* SSTab1 = nullptr;
@@ -45,6 +52,7 @@ public:
     QLabel* lblAyanamsa = nullptr;
     QLabel* lblAscendant = nullptr;
     QLabel* lblMidheaven = nullptr;
+    QLabel* lblWarnings = nullptr;     // the reading's warnings, hidden when there are none
     ClickableLabel* Label1 = nullptr;  // the "House" column heading
     ClickableLabel* Label19 = nullptr; // the house-number label "12"
     std::array<QLabel*, 12> lblBhavaMadhya{};
@@ -64,6 +72,11 @@ public:
     QLabel* lblQuality = nullptr;
     QLabel* lblElement = nullptr;
     QPlainTextEdit* txtHouseDesc = nullptr;
+
+    // "Planets in Bhavas".
+    QWidget* tabPlanets = nullptr;
+    QTableWidget* tblPlanets = nullptr; // the nine bodies, then the ascendant
+    QLabel* lblPlanetsNote = nullptr;   // what the columns mean, or why they are empty
 
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdOK = nullptr; // "&Back"
@@ -95,11 +108,14 @@ private:
     QWidget* createChartTab();
     QWidget* createChartPicture();
     QWidget* createInterpretationTab();
+    QWidget* createPlanetsTab();
     QWidget* createButtons();
     QWidget* createBrandFrame();
     void createMenu();
     void reserveBannerHeights();
     void connectEvents();
+
+    void clearDescriptionFromClipboard();
 
     // The printed reading of what the window shows, in the chosen style.
     ReadingDocument readingDocument() const;
@@ -114,4 +130,5 @@ private:
     void on_cmdExit_clicked();
 
     App& app;
+    QString selectedDescription; // the last text selected in the description
 };

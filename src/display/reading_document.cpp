@@ -2,6 +2,7 @@
 
 #include "display/chart_text_object.h"
 #include "display/mod_bhava_chart.h"
+#include "platform/program_title.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
@@ -22,10 +23,6 @@
 #include <cstddef>
 #include <memory>
 #include <vector>
-
-#ifndef KELVARO_VERSION
-#define KELVARO_VERSION "unknown"
-#endif
 
 namespace {
 
@@ -269,8 +266,7 @@ void drawFoot(QPainter& painter, const QRectF& page, qreal footHeight, int numbe
     painter.setPen(rule);
     painter.drawLine(foot.topLeft(), foot.topRight());
     painter.setPen(QColor(0x44, 0x44, 0x44));
-    painter.drawText(foot, Qt::AlignLeft | Qt::AlignBottom,
-                     QStringLiteral("Kelvaro v%1").arg(QLatin1StringView(KELVARO_VERSION)));
+    painter.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, ProgramTitle());
     painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom,
                      QStringLiteral("page %1 of %2").arg(number).arg(count));
     painter.restore();
@@ -479,7 +475,7 @@ DocumentSaveResult WriteReadingPdf(const QString& path, const ReadingDocument& r
     {
         QPdfWriter writer(&file);
         writer.setTitle(documentTitle(reading.birth));
-        writer.setCreator(QStringLiteral("Kelvaro v%1").arg(QLatin1StringView(KELVARO_VERSION)));
+        writer.setCreator(ProgramTitle());
         writer.setPageLayout(QPageLayout(PageSizeOf(paper), QPageLayout::Portrait,
                                          QMarginsF(kMarginMillimetres, kMarginMillimetres,
                                                    kMarginMillimetres, kMarginMillimetres),

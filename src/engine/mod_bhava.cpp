@@ -174,6 +174,11 @@ void setText(std::string& target, double value, std::size_t (*format)(double&, c
 
 } // namespace
 
+const char* const kQuadrantsOverlapWarning =
+    "The quadrants of this chart overlap: at this latitude and time the arc from the midheaven "
+    "to the ascendant is more than 180°, so some houses repeat. The figures are those the "
+    "method gives, kept as they are.";
+
 double JulianDay(std::int16_t month, std::int16_t day, std::int16_t year) {
     const double mm = 12 * (static_cast<double>(year) + 4800) + static_cast<double>(month) - 3;
     const double r = mm - 12 * std::floor(mm / 12);
@@ -232,7 +237,7 @@ double Ayanamsa(double T) {
     return (nutation - precession - 80861.27) / 3600;
 }
 
-void computeBhavaValues(const BirthRecord& birth, BhavaResult& result) {
+BirthMoment birthMoment(const BirthRecord& birth) {
     const double time = birth.Hour + birth.Minute / 60.0;
     double zone = birth.ZoneHour + birth.ZoneMinute / 60.0;
     double longitude = birth.LonD + birth.LonM / 60.0; // positive West
@@ -250,10 +255,29 @@ void computeBhavaValues(const BirthRecord& birth, BhavaResult& result) {
         zone = longitude < 0 ? zone + 1 : zone - 1;
     }
 
-    result.JulianDayValue = JulianDay(birth.Month, birth.Day, birth.Year);
+    BirthMoment moment;
+    moment.JulianDayValue = JulianDay(birth.Month, birth.Day, birth.Year);
     // Universal time on the civil date of the birth; it may fall below 0 or
     // beyond 24, which moves T into the neighbouring day.
-    const double ut = longitude < 0 ? time - zone : time + zone;
+    moment.UT = longitude < 0 ? time - zone : time + zone;
+    moment.Longitude = longitude;
+    moment.Latitude = latitude;
+    return moment;
+}
+
+double julianDayUT(const BirthMoment& moment) {
+    return moment.JulianDayValue + moment.UT / 24 - 0.5;
+}
+
+void computeBhavaValues(const BirthRecord& birth, BhavaResult& result) {
+    computeBhavaValues(birthMoment(birth), result);
+}
+
+void computeBhavaValues(const BirthMoment& moment, BhavaResult& result) {
+    const double ut = moment.UT;
+    const double longitude = moment.Longitude;
+    const double latitude = moment.Latitude;
+    result.JulianDayValue = moment.JulianDayValue;
     // Julian centuries since Julian day 2415020.0.
     const double T = ((result.JulianDayValue - 2415020) + ut / 24 - 0.5) / 36525;
     result.AyanamsaValue = Ayanamsa(T);
@@ -300,6 +324,10 @@ void computeBhavaValues(const BirthRecord& birth, BhavaResult& result) {
     if (d < 0) {
         d = d + 360;
     }
+    // The arc from the midheaven to the ascendant and the one from the
+    // descendant to the midheaven add up to half the circle, or to one and a
+    // half when the first passes 180°: then the quadrants overlap.
+    result.QuadrantsOverlap = d > 180;
     d = d / 6;
     for (int n = 0; n <= 6; ++n) {
         double point = n * d + result.Midheaven;
@@ -335,6 +363,10 @@ void ComputeBhava(const BirthRecord& birth, BhavaResult& result) {
     setText(result.AyanamsaText, result.AyanamsaValue, angleText);
     setText(result.AscendantText, result.Ascendant, zodiacText);
     setText(result.MidheavenText, result.Midheaven, zodiacText);
+    result.Warnings.clear();
+    if (result.QuadrantsOverlap) {
+        result.Warnings.emplace_back(kQuadrantsOverlapWarning);
+    }
 }
 
 BhavaResult ComputeBhava(const BirthRecord& birth) {

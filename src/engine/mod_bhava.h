@@ -13,6 +13,9 @@ inline constexpr double DegToRad = 0.0174532925199433;
 inline constexpr double RadToDeg = 57.2957795130823;
 inline constexpr const char* SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 
+// The reading's warning when the quadrants overlap (BhavaResult::Warnings).
+extern const char* const kQuadrantsOverlapWarning;
+
 // Julian day number of a civil date (Julian calendar up to 1582-10-15,
 // Gregorian after).
 double JulianDay(std::int16_t month, std::int16_t day, std::int16_t year);
@@ -41,6 +44,25 @@ BhavaResult ComputeBhava(const BirthRecord& birth);
 // the way to compute many readings without allocating for each.
 void ComputeBhava(const BirthRecord& birth, BhavaResult& result);
 
+// The instant and place of a birth as the house computation reads them.
+struct BirthMoment {
+    double JulianDayValue = 0; // Julian day number of the civil birth date
+    double UT = 0;             // hours of universal time on that date; may be below 0 or beyond 24
+    double Longitude = 0;      // degrees, positive West
+    double Latitude = 0;       // degrees, positive North
+};
+
+// The moment of a birth record: its clock time and zone turned into universal
+// time by the zone and daylight-saving rules of the house computation.
+BirthMoment birthMoment(const BirthRecord& birth);
+
+// The Julian day, in universal time, of a moment: the form an ephemeris takes.
+double julianDayUT(const BirthMoment& moment);
+
 // The values alone (Julian day, ayanamsa, ascendant, midheaven and the cusp
 // points); the texts of result are left as they were.
 void computeBhavaValues(const BirthRecord& birth, BhavaResult& result);
+
+// The same from a moment; the birth's clock time moved by some minutes is
+// the moment with UT moved by as many.
+void computeBhavaValues(const BirthMoment& moment, BhavaResult& result);

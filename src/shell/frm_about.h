@@ -21,6 +21,7 @@ public:
     ClickableLabel* lblHomePage = nullptr;
     QLabel* Label3 = nullptr; // the branding offer
     ClickableLabel* lblCoBrand = nullptr;
+    QLabel* lblCredits = nullptr; // Swiss Ephemeris and the licence
     QFrame* Line2 = nullptr;
     QPushButton* cmdOK = nullptr;
 

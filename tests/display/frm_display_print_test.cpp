@@ -33,7 +33,7 @@ protected:
         ProgramState& state = app.state();
         state.birthRecord = firstExampleBirth();
         state.bhavaResult = ComputeBhava(state.birthRecord);
-        state.planets = firstExamplePlanets();
+        state.planets = PlanetsOutcome{firstExamplePlanets(), {}};
         display = &app.frmDisplay();
         display->showChart(state.bhavaResult);
         display->showHouse(0);
@@ -109,7 +109,8 @@ TEST_F(FrmDisplayPrintTest, AScreenReaderFindsEveryHouseOfTheChart) {
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("Bhava chart"));
     ASSERT_EQ(chart->childCount(), 12);
-    const auto expected = BhavaChartHouseTexts(app.state().bhavaResult, app.state().planets);
+    const auto expected =
+        BhavaChartHouseTexts(app.state().bhavaResult, PlanetsOf(app.state().planets));
     const QRect chartOnScreen(display->picBhavaChart->mapToGlobal(QPoint(0, 0)),
                               display->picBhavaChart->size());
     for (int i = 0; i < 12; ++i) {

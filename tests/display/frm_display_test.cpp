@@ -2,15 +2,18 @@
 #include "display/mod_bhava_chart.h"
 #include "engine/bhava_result.h"
 #include "entry/frm_main.h"
+#include "planets/mod_planets.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
 #include "shell/application.h"
-#include "shell/clickable_label.h"
 #include "shell/frm_referral.h"
-#include "shell/mod_help.h"
 #include "support/fake_services.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -20,6 +23,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -176,7 +180,144 @@ TEST_F(FrmDisplayTest, ShowChartWritesEveryFigure) {
     }
 }
 
-TEST_F(FrmDisplayTest, TheDescriptionBoxClearsTheClipboard) {
+namespace {
+
+// A reading's planets made by hand: the figures the window must show.
+PlanetsOutcome handMadePlanets() {
+    PlanetsReading r;
+    const std::array<const char*, 9> positions = {
+        "16° 16' 52\" Sag", "16° 42' 39\" Lib", "3° 55' 53\" Aqu",
+        "7° 40' 43\" Sag",  "1° 23' 23\" Ari",  "7° 26' 5\" Sco",
+        "16° 32' 46\" Ari", "11° 11' 55\" Can", "11° 11' 55\" Cap"};
+    for (std::size_t i = 0; i < 9; ++i) {
+        PlanetPlacement& p = r.Planets.at(i);
+        p.Name = kPlanetNames.at(i);
+        p.LongitudeText = positions.at(i);
+        p.Sign = static_cast<int>(i) + 1;
+        p.Bhava = 12 - static_cast<int>(i);
+        p.MinutesEarlier = 40 + static_cast<int>(i);
+        p.MinutesLater = 81;
+    }
+    r.Planets[4].MinutesLater = 11;      // Jupiter: within 15 minutes
+    r.Planets[6].Retrograde = true;      // Saturn
+    r.Planets[8].Retrograde = true;      // Ketu
+    r.Planets[8].MinutesEarlier.reset(); // more than four hours
+    r.Planets[0].MinutesEarlier = 15;    // the Sun: just within
+    r.Planets[1].MinutesEarlier = 16;    // the Moon: just beyond
+    r.AscendantSignMinutesEarlier = 37;
+    r.AscendantSignMinutesLater = 3;
+    return {r, {}};
+}
+
+BhavaResult ascendantInPisces() {
+    BhavaResult houses;
+    houses.Ascendant = 343.18;
+    houses.AscendantText = "13° 10' 47\" Pis";
+    return houses;
+}
+
+QString cellText(const QTableWidget* table, int row, int column) {
+    const QTableWidgetItem* item = table->item(row, column);
+    return item != nullptr ? item->text() : QStringLiteral("(none)");
+}
+
+// What a screen reader says for a cell.
+QString spokenCell(QTableWidget* table, int row, int column) {
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(table);
+    QAccessibleTableInterface* cells = view != nullptr ? view->tableInterface() : nullptr;
+    QAccessibleInterface* cell = cells != nullptr ? cells->cellAt(row, column) : nullptr;
+    return cell != nullptr ? cell->text(QAccessible::Name) : QStringLiteral("(none)");
+}
+
+} // namespace
+
+TEST_F(FrmDisplayTest, ThePlanetsTabShowsEachBodyAndTheAscendant) {
+    ASSERT_EQ(display->SSTab1->count(), 3);
+    EXPECT_EQ(display->SSTab1->tabText(2), QStringLiteral("Planets in Bhavas"));
+    EXPECT_EQ(display->SSTab1->widget(2), display->tabPlanets);
+    EXPECT_EQ(display->tabPlanets->objectName(), QStringLiteral("tabPlanets"));
+    EXPECT_EQ(display->tabPlanets->accessibleName(), QStringLiteral("Planets in Bhavas"));
+
+    display->showPlanets(ascendantInPisces(), handMadePlanets());
+    display->SSTab1->setCurrentIndex(2);
+
+    QTableWidget* table = display->tblPlanets;
+    ASSERT_EQ(table->rowCount(), 10);
+    ASSERT_EQ(table->columnCount(), 6);
+    const QStringList headings = {"Planet", "Position",        "Sign",
+                                  "Bhava",  "Minutes earlier", "Minutes later"};
+    for (int column = 0; column < 6; ++column) {
+        EXPECT_EQ(table->horizontalHeaderItem(column)->text(), headings.at(column));
+    }
+    const std::vector<std::vector<const char*>> rows = {
+        {"Sun", "16° 16' 52\" Sag", "Aries", "12", "15 *", "81"},
+        {"Moon", "16° 42' 39\" Lib", "Taurus", "11", "16", "81"},
+        {"Jupiter", "1° 23' 23\" Ari", "Leo", "8", "44", "11 *"},
+        {"Saturn (R)", "16° 32' 46\" Ari", "Libra", "6", "46", "81"},
+        {"Ketu (R)", "11° 11' 55\" Cap", "Sagittarius", "4", "> 240", "81"},
+        {"Ascendant", "13° 10' 47\" Pis", "Pisces", "1", "37", "3 *"},
+    };
+    for (const auto& expected : rows) {
+        int row = 0;
+        while (row < 10 && cellText(table, row, 0) != QString::fromUtf8(expected[0])) {
+            ++row;
+        }
+        ASSERT_LT(row, 10) << expected[0];
+        for (int column = 1; column < 6; ++column) {
+            EXPECT_EQ(cellText(table, row, column), QString::fromUtf8(expected.at(column)))
+                << expected[0] << " column " << column;
+        }
+    }
+    EXPECT_EQ(cellText(table, 9, 0), QStringLiteral("Ascendant"));
+    EXPECT_TRUE(display->lblPlanetsNote->text().contains(QStringLiteral("within 15 minutes")));
+}
+
+TEST_F(FrmDisplayTest, CloseMinutesStandOutInColourAndInWords) {
+    display->showPlanets(ascendantInPisces(), handMadePlanets());
+    display->SSTab1->setCurrentIndex(2);
+    QTableWidget* table = display->tblPlanets;
+    const QTableWidgetItem* close = table->item(4, 5); // Jupiter, 11 minutes later
+    const QTableWidgetItem* far = table->item(4, 4);   // Jupiter, 44 minutes earlier
+    EXPECT_TRUE(close->font().bold());
+    EXPECT_NE(close->background(), far->background());
+    EXPECT_FALSE(far->font().bold());
+    EXPECT_EQ(spokenCell(table, 4, 5), QStringLiteral("11 minutes later, within 15 minutes"));
+    EXPECT_EQ(spokenCell(table, 4, 4), QStringLiteral("44 minutes earlier"));
+    EXPECT_EQ(spokenCell(table, 8, 4), QStringLiteral("more than 240 minutes earlier"));
+    EXPECT_EQ(spokenCell(table, 6, 0), QStringLiteral("Saturn, retrograde"));
+    EXPECT_EQ(spokenCell(table, 0, 4), QStringLiteral("15 minutes earlier, within 15 minutes"));
+    EXPECT_EQ(spokenCell(table, 1, 4), QStringLiteral("16 minutes earlier"));
+    EXPECT_TRUE(close->toolTip().contains(QStringLiteral("Jupiter would stand in another Bhava")));
+    EXPECT_TRUE(table->item(9, 5)->toolTip().contains(QStringLiteral("another sign")));
+}
+
+TEST_F(FrmDisplayTest, ThePlanetsCannotBeEdited) {
+    display->showPlanets(ascendantInPisces(), handMadePlanets());
+    display->SSTab1->setCurrentIndex(2);
+    QTableWidget* table = display->tblPlanets;
+    table->setCurrentCell(0, 3);
+    const QRect bhava = table->visualItemRect(table->item(0, 3));
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, bhava.center());
+    QTest::keyClicks(table->viewport(), QStringLiteral("7"));
+    QTest::keyClick(table->viewport(), Qt::Key_Return);
+    EXPECT_EQ(cellText(table, 0, 3), QStringLiteral("12"));
+    EXPECT_FALSE(table->item(0, 3)->flags().testFlag(Qt::ItemIsEditable));
+}
+
+TEST_F(FrmDisplayTest, WithoutPlanetsTheTabSaysWhy) {
+    display->showPlanets(ascendantInPisces(), handMadePlanets());
+    const PlanetsOutcome missing{std::nullopt, "The ephemeris files were not found."};
+    display->showPlanets(ascendantInPisces(), missing);
+    EXPECT_EQ(display->tblPlanets->rowCount(), 0);
+    EXPECT_EQ(display->lblPlanetsNote->text(),
+              QStringLiteral("The ephemeris files were not found."));
+    // The next reading with planets fills the table again.
+    display->showPlanets(ascendantInPisces(), handMadePlanets());
+    EXPECT_EQ(display->tblPlanets->rowCount(), 10);
+    EXPECT_EQ(cellText(display->tblPlanets, 2, 0), QStringLiteral("Mars"));
+}
+
+TEST_F(FrmDisplayTest, TheDescriptionBoxClearsOnlyWhatWasTakenFromIt) {
     openInterpretationTab();
     QWidget* viewport = display->txtHouseDesc->viewport();
     const QPoint inside = viewport->rect().center();
@@ -194,12 +335,33 @@ TEST_F(FrmDisplayTest, TheDescriptionBoxClearsTheClipboard) {
          }},
     };
     QClipboard* clipboard = QGuiApplication::clipboard();
+    // Text selected in the description and copied, as the selection buffer
+    // takes it on a desktop.
+    const auto copyFromTheDescription = [this, clipboard] {
+        QTextCursor cursor = display->txtHouseDesc->textCursor();
+        cursor.setPosition(5);
+        cursor.setPosition(25, QTextCursor::KeepAnchor);
+        display->txtHouseDesc->setTextCursor(cursor);
+        clipboard->setText(cursor.selectedText());
+    };
     for (const auto& [name, fire] : events) {
-        clipboard->setText(QStringLiteral("copied from the description"));
-        ASSERT_EQ(clipboard->text(), QStringLiteral("copied from the description"));
+        copyFromTheDescription();
+        ASSERT_FALSE(clipboard->text().isEmpty());
         fire();
         EXPECT_TRUE(clipboard->text().isEmpty()) << name;
+
+        // What came from elsewhere, another program included, stays.
+        clipboard->setText(QStringLiteral("copied from another program"));
+        fire();
+        EXPECT_EQ(clipboard->text(), QStringLiteral("copied from another program")) << name;
     }
+
+    // The copy keys do nothing in the description.
+    clipboard->setText(QStringLiteral("kept"));
+    display->txtHouseDesc->setFocus();
+    display->txtHouseDesc->selectAll();
+    QTest::keyClick(display->txtHouseDesc, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
 
     // Elsewhere in the window the clipboard is left alone.
     clipboard->setText(QStringLiteral("kept"));
@@ -345,6 +507,31 @@ TEST_F(FrmDisplayTest, TextsShowWholeAtTheSmallestWindowSize) {
         SCOPED_TRACE(testing::Message() << "house " << house + 1);
         display->showHouse(house);
         expectNothingClipped();
+    }
+
+    // The planets table with its widest texts, every row and column in view.
+    PlanetsOutcome widest = handMadePlanets();
+    for (PlanetPlacement& p : widest.Reading->Planets) {
+        p.LongitudeText = "29° 59' 59\" Sag";
+        p.Retrograde = true;
+        p.Sign = 9;
+        p.MinutesLater.reset();
+    }
+    display->showPlanets(result, widest);
+    display->SSTab1->setCurrentWidget(display->tabPlanets);
+    expectNothingClipped();
+    QTableWidget* table = display->tblPlanets;
+    EXPECT_LE(table->horizontalHeader()->length(), table->viewport()->width());
+    EXPECT_LE(table->verticalHeader()->length(), table->viewport()->height());
+    const QFontMetrics metrics = table->fontMetrics();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            const QTableWidgetItem* item = table->item(row, column);
+            QFontMetrics itemMetrics(item->font());
+            EXPECT_LE(itemMetrics.horizontalAdvance(item->text()),
+                      table->visualItemRect(item).width())
+                << item->text().toStdString();
+        }
     }
 }
 

@@ -1,7 +1,7 @@
 #include "display/frm_display.h"
 #include "entry/frm_main.h"
+#include "platform/clickable_label.h"
 #include "shell/application.h"
-#include "shell/clickable_label.h"
 #include "support/fake_services.h"
 #include "support/worked_examples.h"
 
@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -130,6 +131,51 @@ INSTANTIATE_TEST_SUITE_P(
                       WorkedExample{"NewYork1985", &kNewYork1985, &kNewYork1985Figures},
                       WorkedExample{"Sydney1990", &kSydney1990, &kSydney1990Figures}),
     [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(ReadingDriver, ComputesThePlanetsWithTheHousesAndShowsThem) {
+    typeBirth(form(), kDelhi2000);
+    getReading();
+    ASSERT_NE(display(), nullptr);
+    const auto& planets = app.state().planets;
+    ASSERT_TRUE(planets.Reading) << planets.Error;
+    for (std::size_t i = 0; i < 9; ++i) {
+        const PlanetPlacement& p = planets.Reading->Planets.at(i);
+        EXPECT_EQ(p.LongitudeText, kDelhi2000Planets.at(i).longitude);
+        EXPECT_EQ(p.Bhava, kDelhi2000Planets.at(i).bhava);
+        ASSERT_TRUE(p.MinutesEarlier && p.MinutesLater) << p.Name;
+        const int row = static_cast<int>(i);
+        EXPECT_EQ(display()->tblPlanets->item(row, 1)->text().toStdString(), p.LongitudeText);
+        EXPECT_EQ(display()->tblPlanets->item(row, 3)->text(), QString::number(p.Bhava));
+    }
+    EXPECT_EQ(display()->tblPlanets->item(9, 1)->text(), QStringLiteral("13° 10' 47\" Pis"));
+
+    // A second reading, a year on, replaces them.
+    QTest::mouseClick(display()->cmdOK, Qt::LeftButton);
+    pickFromList(form().cboYear, "2001");
+    getReading();
+    ASSERT_TRUE(app.state().planets.Reading);
+    const std::string sun = app.state().planets.Reading->Planets[0].LongitudeText;
+    EXPECT_NE(sun, kDelhi2000Planets[0].longitude);
+    EXPECT_EQ(display()->tblPlanets->item(0, 1)->text().toStdString(), sun);
+}
+
+TEST_F(ReadingDriver, APolarChartSaysItsQuadrantsOverlap) {
+    TypedBirth polar = kDelhi2000;
+    polar.latD = "70";
+    polar.latM = "0";
+    typeBirth(form(), polar);
+    getReading();
+
+    ASSERT_NE(display(), nullptr);
+    EXPECT_FALSE(display()->lblWarnings->isHidden());
+    EXPECT_TRUE(display()->lblWarnings->text().contains(QStringLiteral("overlap")));
+
+    // The next, ordinary reading takes the note away.
+    QTest::mouseClick(display()->cmdOK, Qt::LeftButton);
+    form().txtLatD->setText(QStringLiteral("28"));
+    getReading();
+    EXPECT_TRUE(display()->lblWarnings->isHidden());
+}
 
 TEST_F(ReadingDriver, FillsTheBirthRecordInTheFormsTerms) {
     typeBirth(form(), kDelhi2000);

@@ -1,11 +1,11 @@
 #include "display/frm_display.h"
 #include "entry/frm_main.h"
 #include "files/field_codec.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
 #include "qt_printers.h"
-#include "shell/clickable_label.h"
 #include "shell/frm_about.h"
 #include "shell/frm_referral.h"
-#include "shell/mod_help.h"
 #include "support/fake_services.h"
 #include "test_application.h"
 
@@ -349,11 +349,17 @@ TEST(AboutWindow, ShowsItsControlsAndLinksAndIsGoneOnceClosed) {
                                  "and make money online. Get this software fully branded for "
                                  "your website."));
         EXPECT_EQ(about.lblCoBrand->text(), QStringLiteral("Click here for more details"));
+        // The credits name the ephemeris and both licences.
+        for (const char* words : {"Swiss Ephemeris", "Astrodienst AG",
+                                  "GNU Affero General Public License 3.0", "version 3 or later"}) {
+            EXPECT_TRUE(about.lblCredits->text().contains(QString::fromUtf8(words))) << words;
+        }
         EXPECT_EQ(about.cmdOK->text(), QStringLiteral("&OK"));
         ASSERT_NE(about.Line2, nullptr);
         EXPECT_EQ(about.Line2->frameShape(), QFrame::HLine);
-        for (QLabel* label : {about.Label2, about.Label1, static_cast<QLabel*>(about.lblHomePage),
-                              about.Label3, static_cast<QLabel*>(about.lblCoBrand)}) {
+        for (QLabel* label :
+             {about.Label2, about.Label1, static_cast<QLabel*>(about.lblHomePage), about.Label3,
+              static_cast<QLabel*>(about.lblCoBrand), about.lblCredits}) {
             EXPECT_EQ(label->font().family(), QStringLiteral("Verdana"))
                 << label->objectName().toStdString();
         }

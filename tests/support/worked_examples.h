@@ -47,3 +47,50 @@ inline constexpr WorkedExampleFigures kSydney1990Figures = {
     "27° 20' 45\" Gem",
     {"10° 2' 55\" Lib", "5° 48' 52\" Sco", "", "", "", "", "", "", "", "27° 20' 45\" Gem", "", ""},
     {"", "", "", "", "", "", "", "", "", "", "", "22° 55' 53\" Vir"}};
+
+// One body of a worked example as the planets table shows it. The positions
+// are those Swiss Ephemeris gives in the reading's own frame; each Bhava was
+// checked by hand against the example's Sandhis.
+struct WorkedPlanet {
+    const char* longitude;
+    bool retrograde;
+    int sign;  // 1..12, Aries 1
+    int bhava; // 1..12
+};
+
+// Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn, Rahu, Ketu.
+inline constexpr std::array<WorkedPlanet, 9> kDelhi2000Planets = {{
+    {"16° 16' 52\" Sag", false, 9, 10},
+    {"16° 42' 39\" Lib", false, 7, 8},
+    {"3° 55' 53\" Aqu", false, 11, 12},
+    {"7° 40' 43\" Sag", false, 9, 10},
+    {"1° 23' 23\" Ari", false, 1, 2},
+    {"7° 26' 5\" Sco", false, 8, 9},
+    {"16° 32' 46\" Ari", true, 1, 2},
+    {"11° 11' 55\" Can", true, 4, 5},
+    {"11° 11' 55\" Cap", true, 10, 11},
+}};
+
+inline constexpr std::array<WorkedPlanet, 9> kNewYork1985Planets = {{
+    {"0° 36' 35\" Gem", false, 3, 1},
+    {"26° 14' 17\" Ari", false, 1, 12},
+    {"10° 20' 16\" Gem", false, 3, 1},
+    {"10° 3' 20\" Gem", false, 3, 1},
+    {"23° 8' 12\" Cap", true, 10, 9},
+    {"14° 53' 19\" Ari", false, 1, 11},
+    {"29° 3' 37\" Lib", true, 7, 6},
+    {"22° 44' 11\" Ari", true, 1, 12},
+    {"22° 44' 11\" Lib", true, 7, 6},
+}};
+
+inline constexpr std::array<WorkedPlanet, 9> kSydney1990Planets = {{
+    {"25° 51' 21\" Aqu", false, 11, 6},
+    {"13° 56' 28\" Leo", false, 5, 11},
+    {"5° 21' 45\" Cap", false, 10, 4},
+    {"18° 2' 20\" Aqu", false, 11, 5},
+    {"7° 23' 24\" Gem", false, 3, 9},
+    {"11° 13' 31\" Cap", false, 10, 4},
+    {"29° 12' 42\" Sag", false, 9, 4},
+    {"21° 6' 50\" Cap", true, 10, 5},
+    {"21° 6' 50\" Can", true, 4, 11},
+}};

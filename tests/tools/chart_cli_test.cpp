@@ -1,8 +1,11 @@
 #include "engine/mod_bhava.h"
+#include "planets/ephemeris.h"
+#include "planets/mod_planets.h"
 #include "support/pdf_tools.h"
 #include "tools/chart_cli.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -12,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -170,8 +174,8 @@ TEST(ParseChartArguments, WrongArguments) {
 }
 
 TEST(ParseChartArguments, ValuesAreCheckedAsTheBatchChecksThem) {
-    // The ranges themselves are those of checkBirth; here each option's
-    // message names the option and what was typed.
+    // The rules and their messages are the birth-data window's; here each
+    // option's message names the option and what was typed.
     struct Case {
         const char* option;
         const char* value;
@@ -179,20 +183,23 @@ TEST(ParseChartArguments, ValuesAreCheckedAsTheBatchChecksThem) {
     };
     const std::vector<Case> cases = {
         {"--date", "2050-12-31", nullptr},
-        {"--date", "1901-02-29", "--date 1901-02-29: Day 29 does not exist in February 1901"},
+        {"--date", "1901-02-29", "--date 1901-02-29: Please Enter Correct Date Or Month!"},
         {"--date", "2000-65537-01", "--date 2000-65537-01: Month 65537 is outside 1 to 12"},
         {"--time", "24:00", "--time 24:00: Hour 24 is outside 0 to 23"},
         {"--time", "12", "--time 12 is not a time like 12:00"},
         // Digits of other scripts are not read as a silent 0.
         {"--time", "12:\xD9\xA3\xD9\xA0", "is not a time like 12:00"},
         {"--zone", "14:59", nullptr},
-        {"--zone", "15:00", "--zone 15:00: ZoneHour 15 is outside 0 to 14"},
+        {"--zone", "15:00", "--zone 15:00: Please Enter Value Between 0 And 14 in the Zone Hour"},
         {"--zone", "-5:30", "--zone -5:30 is not a zone like 5:30"},
         {"--longitude", "179W59", nullptr},
-        {"--longitude", "77E60", "--longitude 77E60: LonM 60 is outside 0 to 59"},
+        {"--longitude", "77E60",
+         "--longitude 77E60: Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
         {"--longitude", "77N12", "is not a longitude like 77E12"},
-        {"--latitude", "90N0", "--latitude 90N0: LatD 90 is outside 0 to 89"},
-        {"--latitude", "99999999999999999999N0", "LatD 1e+20 is outside 0 to 89"},
+        {"--latitude", "90N0",
+         "--latitude 90N0: Please Enter Value Between 0 And 89 in the Degree of Latitude"},
+        {"--latitude", "99999999999999999999N0",
+         "Please Enter Value Between 0 And 89 in the Degree of Latitude"},
     };
     for (const auto& c : cases) {
         QStringList arguments = args(kDelhi2000);
@@ -223,7 +230,8 @@ TEST(ChartHelpText, ExplainsEveryOptionWithAnExample) {
             << option.toStdString();
     }
     EXPECT_TRUE(help.contains(QStringLiteral("\n  kelvaro-chart --json reading.kvr\n")));
-    for (const char* key : {"JulianDayValue", "CuspPoints", "BhavaSandhiText", "\"line\""}) {
+    for (const char* key : {"JulianDayValue", "CuspPoints", "BhavaSandhiText", "Planets",
+                            "MinutesEarlier", "AscendantSignMinutesLater", "\"line\""}) {
         EXPECT_TRUE(help.contains(QString::fromUtf8(key))) << key;
     }
 }
@@ -246,11 +254,21 @@ struct ChartRun {
     std::string err;
 };
 
+// The JSON reading of a birth, planets and all.
+std::string readingOf(const BirthRecord& birth) {
+    const BhavaResult houses = ComputeBhava(birth);
+    return readingJson(houses, computePlanets(birth, houses));
+}
+
 ChartRun run(const QStringList& arguments, const std::string& input = {}) {
-    std::istringstream in(input);
+    std::FILE* in = std::tmpfile();
+    EXPECT_NE(in, nullptr);
+    std::fwrite(input.data(), 1, input.size(), in);
+    std::rewind(in);
     std::ostringstream out;
     std::ostringstream err;
     const int status = runChart(arguments, in, out, err);
+    std::fclose(in);
     return {status, out.str(), err.str()};
 }
 
@@ -276,7 +294,64 @@ TEST(RunChart, PrintsTheReadingAsTheReadingWindowShowsIt) {
                      "9       11° 30' 37\" Sco     26° 5' 34\" Sco\n"
                      "10      10° 40' 32\" Sag     26° 5' 34\" Sag\n"
                      "11      11° 30' 37\" Cap     26° 55' 39\" Cap\n"
-                     "12      12° 20' 42\" Aqu     27° 45' 45\" Aqu\n");
+                     "12      12° 20' 42\" Aqu     27° 45' 45\" Aqu\n"
+                     "\n"
+                     "Planet      Position            Sign         Bhava  Earlier   Later\n"
+                     "Sun         16° 16' 52\" Sag     Sagittarius  10     40        81\n"
+                     "Moon        16° 42' 39\" Lib     Libra        8      36        60\n"
+                     "Mars        3° 55' 53\" Aqu      Aquarius     12     72        25\n"
+                     "Mercury     7° 40' 43\" Sag      Sagittarius  10     74        47\n"
+                     "Jupiter     1° 23' 23\" Ari      Aries        2      88        11 *\n"
+                     "Venus       7° 26' 5\" Sco       Scorpio      9      75        37\n"
+                     "Saturn (R)  16° 32' 46\" Ari     Aries        2      36        58\n"
+                     "Rahu (R)    11° 11' 55\" Can     Cancer       5      54        61\n"
+                     "Ketu (R)    11° 11' 55\" Cap     Capricorn    11     54        61\n"
+                     "Ascendant   13° 10' 47\" Pis     Pisces       1      37        49\n"
+                     "\n"
+                     "Earlier, Later: the minutes of birth time that put the planet in another "
+                     "Bhava,\n"
+                     "the ascendant in another sign; * within 15 minutes. (R) retrograde.\n");
+}
+
+TEST(RunChart, BeyondFourHoursTheTableSaysSo) {
+    // Above the polar circle at midsummer midnight Ketu keeps its Bhava for
+    // more than four hours earlier.
+    const ChartRun r = run(args({"--date", "2000-06-21", "--time", "0:00", "--zone", "1:00",
+                                 "--longitude", "18E57", "--latitude", "69N39"}));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\nKetu (R)    2° 6' 3\" Cap        Capricorn    2      > 240     31\n"),
+              std::string::npos)
+        << r.out;
+}
+
+TEST(RunChart, WithoutTheEphemerisFilesTheHousesAndOneLineStatus1) {
+    if (const char* variable = std::getenv("SE_EPHE_PATH"); variable != nullptr && *variable) {
+        GTEST_SKIP() << "SE_EPHE_PATH comes before the folder the test sets";
+    }
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    const std::string folder = ephemerisFolder();
+    setEphemerisFolder(empty.path().toStdString());
+    const ChartRun text = run(args(kDelhi2000));
+    const ChartRun json = run(delhiWith({"--json"}));
+    setEphemerisFolder(folder);
+
+    const std::string line = "kelvaro-chart: Planet positions need the Swiss Ephemeris files "
+                             "(Debian package swe-basic-data), which were not found in " +
+                             empty.path().toStdString() + ".\n";
+    for (const ChartRun* r : {&text, &json}) {
+        EXPECT_EQ(r->status, 1);
+        EXPECT_EQ(r->err, line);
+    }
+    EXPECT_NE(text.out.find("12      12° 20' 42\" Aqu     27° 45' 45\" Aqu\n\nPlanet positions "
+                            "need the Swiss Ephemeris files"),
+              std::string::npos)
+        << text.out;
+    EXPECT_EQ(text.out.find("Sun "), std::string::npos);
+    const QJsonObject object =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(object["AscendantText"].toString(), QStringLiteral("13° 10' 47\" Pis"));
+    EXPECT_TRUE(object["Planets"].isNull());
 }
 
 TEST(RunChart, JsonIsOneLine) {
@@ -284,9 +359,7 @@ TEST(RunChart, JsonIsOneLine) {
     EXPECT_EQ(r.status, 0);
     ASSERT_FALSE(r.out.empty());
     EXPECT_EQ(r.out.find('\n'), r.out.size() - 1);
-    EXPECT_EQ(r.out,
-              readingJson(ComputeBhava(parseChartArguments(args(kDelhi2000)).request->birth)) +
-                  "\n");
+    EXPECT_EQ(r.out, readingOf(parseChartArguments(args(kDelhi2000)).request->birth) + "\n");
 }
 
 TEST(RunChart, WrongArgumentsGiveOneLineTheUsageAndStatus2) {
@@ -389,48 +462,49 @@ TEST(RunChartFile, PrintsTheSameReadingAsTheOptions) {
               std::string::npos);
 }
 
-TEST(RunChartFile, ABadFileGivesOneLineNamingItAndStatus1) {
+TEST(RunChartFile, ABadFileGivesTheWindowsMessageAndStatus1) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     struct Case {
         const char* name;
         std::optional<QByteArray> bytes; // no file when absent
-        std::string error;               // the line after "kelvaro-chart: '<path>'"
+        std::string error;               // after "kelvaro-chart: '<path>': "
     };
+    const std::string checkFile = "Please Check The File.\n";
     const std::vector<Case> cases = {
         // The reason is the system's, in the user's language.
-        {"missing.kvr", std::nullopt, " cannot be opened: "},
-        {"empty.kvr", QByteArray(), " is empty\n"},
-        {"17 lines.kvr", fileBytes(FileLines(kDelhiFile.begin(), kDelhiFile.end() - 1)),
-         " holds only 17 of the 18 lines of a reading\n"},
+        {"missing.kvr", std::nullopt, checkFile + "The file cannot be opened: "},
+        {"empty.kvr", QByteArray(), checkFile + "The file is empty.\n"},
         {"day.kvr", delhiFileWith({{3, "1a"}}),
-         ", line 3 (Day): \"1a\" is not a whole number from -32768 to 32767\n"},
+         checkFile + "Line 3 (Day): \"1a\" is not one of the list's values 1 to 31\n"},
         {"flag.kvr", delhiFileWith({{15, "yes"}}),
-         ", line 15 (DST): \"yes\" is neither True nor False\n"},
-        // A line end inside a value must not break the message's one line.
-        {"line end.kvr", delhiFileWith({{2, "1\n2"}}),
-         ", line 2 (Month): \"1\\x0a2\" is not a whole number from -32768 to 32767\n"},
-        {"long.kvr", delhiFileWith({{4, std::string(4000, '9')}}),
-         ", line 4 (Year): \"" + std::string(40, '9') +
-             "...\" is not a whole number from -32768 to 32767\n"},
-        // Clean values that the birth-data window would not let through.
-        {"month.kvr", delhiFileWith({{2, "13"}}), ", line 2: Month 13 is outside 1 to 12\n"},
-        {"february.kvr", delhiFileWith({{2, "2"}, {3, "30"}}),
-         ", line 3: Day 30 does not exist in February 2000\n"},
-        {"zone.kvr", delhiFileWith({{7, "-1"}}), ", line 7: ZoneHour -1 is outside 0 to 14\n"},
-        {"latitude.kvr", delhiFileWith({{11, "90"}}), ", line 11: LatD 90 is outside 0 to 89\n"},
-        {"minute.kvr", delhiFileWith({{12, "60"}}), ", line 12: LatM 60 is outside 0 to 59\n"},
+         checkFile + "Line 15 (DST): \"yes\" is neither True, False nor a whole number\n"},
+        // Values the window takes, then refuses with its own message.
+        {"name.kvr", delhiFileWith({{1, ""}}), "Please Enter Name\n"},
+        {"zone.kvr", delhiFileWith({{7, "15"}}),
+         "Please Enter Value Between 0 And 14 in the Zone Hour\n"},
+        {"april.kvr", delhiFileWith({{2, "4"}, {3, "31"}}),
+         "Please Enter Correct Date Or Month !\n"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         const QString path =
             c.bytes ? put(dir, c.name, *c.bytes) : dir.filePath(QString::fromUtf8(c.name));
         const ChartRun r = run(args({}) << path);
-        EXPECT_EQ(r.status, 1) << c.name;
-        EXPECT_EQ(r.out, "") << c.name;
-        const std::string expected = "kelvaro-chart: '" + path.toStdString() + "'" + c.error;
-        EXPECT_EQ(r.err.substr(0, expected.size()), expected) << c.name;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << c.name << ": one line";
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        const std::string expected = "kelvaro-chart: '" + path.toStdString() + "': " + c.error;
+        EXPECT_EQ(r.err.substr(0, expected.size()), expected);
     }
+}
+
+TEST(RunChartFile, AZoneWithAMinusReadsAsTheWindowReadsIt) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const ChartRun minus = run(args({}) << put(dir, "minus.kvr", delhiFileWith({{7, "-5"}})));
+    const ChartRun plain = run(args({}) << put(dir, "plain.kvr", fileBytes(kDelhiFile)));
+    EXPECT_EQ(minus.status, 0) << minus.err;
+    EXPECT_EQ(minus.out, plain.out);
 }
 
 // ---------------------------------------------------------------- batch
@@ -457,8 +531,8 @@ TEST(RunBatch, OneObjectALineInInputOrder) {
     EXPECT_EQ(r.err, "");
     const auto out = lines(r.out);
     ASSERT_EQ(out.size(), 2U);
-    EXPECT_EQ(out[0], readingJson(ComputeBhava(*readBatchLine(kDelhiLine).birth)));
-    EXPECT_EQ(out[1], readingJson(ComputeBhava(*readBatchLine(kNewYorkLine).birth)));
+    EXPECT_EQ(out[0], readingOf(*readBatchLine(kDelhiLine).birth));
+    EXPECT_EQ(out[1], readingOf(*readBatchLine(kNewYorkLine).birth));
     const QJsonObject second = QJsonDocument::fromJson(QByteArray::fromStdString(out[1])).object();
     EXPECT_EQ(second["AscendantText"].toString(), QStringLiteral("14° 25' 41\" Gem"));
 }
@@ -471,7 +545,56 @@ TEST(RunBatch, ABadLineGivesAnErrorInItsPlaceAndTheBatchGoesOn) {
     ASSERT_EQ(out.size(), 4U);
     EXPECT_EQ(out[1], R"({"line":2,"error":"Day is missing"})");
     EXPECT_EQ(out[2], R"({"line":3,"error":"the line is empty"})");
-    EXPECT_EQ(out[3], readingJson(ComputeBhava(*readBatchLine(kNewYorkLine).birth)));
+    EXPECT_EQ(out[3], readingOf(*readBatchLine(kNewYorkLine).birth));
+}
+
+TEST(RunBatch, ManyLinesKeepTheirOrderAcrossProcessorsAndBlocks) {
+    // More lines than one block (1024) holds, so that the work is shared out
+    // twice; every seventh line is bad.
+    const std::string delhi = readingOf(*readBatchLine(kDelhiLine).birth);
+    const std::string newYork = readingOf(*readBatchLine(kNewYorkLine).birth);
+    std::string input;
+    constexpr int kLines = 1100;
+    for (int n = 1; n <= kLines; ++n) {
+        input += n % 7 == 0 ? "[]" : n % 2 == 0 ? kDelhiLine : kNewYorkLine;
+        input += '\n';
+    }
+    const ChartRun r = run(args({"--batch"}), input);
+    EXPECT_EQ(r.status, 1);
+    const auto out = lines(r.out);
+    ASSERT_EQ(out.size(), static_cast<std::size_t>(kLines));
+    for (int n = 1; n <= kLines; ++n) {
+        const std::string& line = out[static_cast<std::size_t>(n - 1)];
+        if (n % 7 == 0) {
+            ASSERT_EQ(line, R"({"line":)" + std::to_string(n) +
+                                R"(,"error":"the line is not a JSON object"})");
+        } else {
+            ASSERT_EQ(line, n % 2 == 0 ? delhi : newYork) << "line " << n;
+        }
+    }
+}
+
+TEST(RunBatch, AnOverlongLineIsAnErrorOfItsOwnAndNotHeld) {
+    // A run of zeros before 12 must not be cut into another month.
+    const std::string longLine = R"({"Month":)" + std::string(kMaxBatchLineBytes, '0') + "12}";
+    const ChartRun r = run(args({"--batch"}), kDelhiLine + "\n" + longLine + "\n" + kDelhiLine);
+    EXPECT_EQ(r.status, 1);
+    const auto out = lines(r.out);
+    ASSERT_EQ(out.size(), 3U);
+    EXPECT_EQ(out[1], R"({"line":2,"error":"the line is longer than 65536 bytes"})");
+    EXPECT_EQ(out[2], out[0]);
+}
+
+TEST(RunBatch, AnInputThatCannotBeReadIsStatus1) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    std::FILE* folder = std::fopen(dir.path().toLocal8Bit().constData(), "r");
+    ASSERT_NE(folder, nullptr);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runBatch(folder, out, err), 1);
+    std::fclose(folder);
+    EXPECT_NE(err.str().find("cannot read the births"), std::string::npos) << err.str();
 }
 
 TEST(RunBatch, EmptyInput) {
@@ -488,8 +611,11 @@ struct Process {
     QByteArray err;
 };
 
-Process runProgram(const QStringList& arguments, const QByteArray& input = {}) {
+Process
+runProgram(const QStringList& arguments, const QByteArray& input = {},
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(KELVARO_CHART_PATH), arguments);
     EXPECT_TRUE(process.waitForStarted());
     process.write(input);
@@ -516,6 +642,19 @@ TEST(KelvaroChart, EndToEnd) {
     ASSERT_EQ(out.size(), 4); // three lines and the empty rest after the last line end
     EXPECT_EQ(out[1], QByteArray(R"({"line":2,"error":"the line is not a JSON object"})"));
     EXPECT_EQ(QJsonDocument::fromJson(out[2]).object()["JulianDayValue"].toInteger(), 2446232);
+
+    EXPECT_EQ(object["Planets"].toArray()[0].toObject()["LongitudeText"].toString(),
+              QStringLiteral("16° 16' 52\" Sag"));
+
+    // Swiss Ephemeris reads SE_EPHE_PATH before the folder it is handed.
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SE_EPHE_PATH"), empty.path());
+    const Process noFiles = runProgram(single, {}, environment);
+    EXPECT_EQ(noFiles.status, 1);
+    EXPECT_TRUE(QJsonDocument::fromJson(noFiles.out).object()["Planets"].isNull());
+    EXPECT_TRUE(noFiles.err.contains("which were not found in " + empty.path().toUtf8()));
 
     const Process wrong = runProgram({QStringLiteral("--date"), QStringLiteral("2000-01-01")});
     EXPECT_EQ(wrong.status, 2);

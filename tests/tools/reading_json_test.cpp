@@ -1,4 +1,5 @@
 #include "engine/mod_bhava.h"
+#include "planets/mod_planets.h"
 #include "tools/reading_json.h"
 
 #include <QJsonArray>
@@ -50,9 +51,12 @@ std::string rawValue(const std::string& json, const std::string& key) {
     return json.substr(start, json.find_first_of(",}", start) - start);
 }
 
+// A reading whose planets could not be computed.
+const PlanetsOutcome kNoPlanets{std::nullopt, "no ephemeris"};
+
 TEST(ReadingJson, HasExactlyTheKeysWithTheReadingsValues) {
     const BhavaResult r = ComputeBhava(delhi2000());
-    const std::string json = readingJson(r);
+    const std::string json = readingJson(r, computePlanets(delhi2000(), r));
     EXPECT_EQ(json.find('\n'), std::string::npos);
     const QJsonObject object = parsed(json);
 
@@ -60,7 +64,19 @@ TEST(ReadingJson, HasExactlyTheKeysWithTheReadingsValues) {
     EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()),
               (QSet<QString>{"JulianDayValue", "AyanamsaValue", "Ascendant", "Midheaven",
                              "AyanamsaText", "AscendantText", "MidheavenText", "CuspPoints",
-                             "BhavaMadhyaText", "BhavaSandhiText"}));
+                             "BhavaMadhyaText", "BhavaSandhiText", "Warnings", "Planets",
+                             "AscendantSignMinutesEarlier", "AscendantSignMinutesLater"}));
+    // The new keys come last, in this order, so that readers of the old keys
+    // see the same bytes.
+    const auto warnings = json.find(",\"Warnings\":[]");
+    const auto planets = json.find(",\"Planets\":[");
+    const auto earlier = json.find(",\"AscendantSignMinutesEarlier\":");
+    const auto later = json.find(",\"AscendantSignMinutesLater\":");
+    EXPECT_LT(json.find(",\"BhavaSandhiText\":"), warnings);
+    EXPECT_LT(warnings, planets);
+    EXPECT_LT(planets, earlier);
+    EXPECT_LT(earlier, later);
+    EXPECT_EQ(json.find(',', json.find(':', later + 1)), std::string::npos);
 
     EXPECT_EQ(rawValue(json, "JulianDayValue"), "2451545"); // an integer, not 2451545.0
     // Every number reads back to the very same double.
@@ -87,6 +103,80 @@ TEST(ReadingJson, HasExactlyTheKeysWithTheReadingsValues) {
     }
 }
 
+TEST(ReadingJson, PlanetsInTheirOrderWithTheirValues) {
+    const BirthRecord birth = delhi2000();
+    const BhavaResult r = ComputeBhava(birth);
+    const PlanetsOutcome planets = computePlanets(birth, r);
+    ASSERT_TRUE(planets.Reading) << planets.Error;
+    const std::string json = readingJson(r, planets);
+    const QJsonObject object = parsed(json);
+
+    const QJsonArray list = object["Planets"].toArray();
+    ASSERT_EQ(list.size(), 9);
+    for (qsizetype i = 0; i < 9; ++i) {
+        const PlanetPlacement& p = planets.Reading->Planets[static_cast<std::size_t>(i)];
+        const QJsonObject o = list[i].toObject();
+        SCOPED_TRACE(p.Name);
+        EXPECT_EQ(o.keys().size(), 8);
+        EXPECT_EQ(o["Name"].toString().toStdString(), kPlanetNames[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(o["Longitude"].toDouble(), p.Longitude);
+        EXPECT_EQ(o["LongitudeText"].toString().toStdString(), p.LongitudeText);
+        EXPECT_EQ(o["Retrograde"].toBool(!p.Retrograde), p.Retrograde);
+        EXPECT_EQ(o["Sign"].toInt(), p.Sign);
+        EXPECT_EQ(o["Bhava"].toInt(), p.Bhava);
+        EXPECT_EQ(o["MinutesEarlier"].toInt(), p.MinutesEarlier.value_or(-1));
+        EXPECT_EQ(o["MinutesLater"].toInt(), p.MinutesLater.value_or(-1));
+    }
+    // Each body's keys in the order of the record.
+    const auto sun = json.find("{\"Name\":\"Sun\",\"Longitude\":");
+    ASSERT_NE(sun, std::string::npos);
+    const std::string sunObject = json.substr(sun, json.find('}', sun) - sun);
+    std::size_t at = 0;
+    for (const char* key : {"Name", "Longitude", "LongitudeText", "Retrograde", "Sign", "Bhava",
+                            "MinutesEarlier", "MinutesLater"}) {
+        const auto next = sunObject.find("\"" + std::string(key) + "\":", at);
+        ASSERT_NE(next, std::string::npos) << key;
+        at = next + 1;
+    }
+    EXPECT_EQ(object["AscendantSignMinutesEarlier"].toInt(), 37);
+    EXPECT_EQ(object["AscendantSignMinutesLater"].toInt(), 49);
+}
+
+TEST(ReadingJson, BeyondFourHoursAndWithoutPlanetsIsNull) {
+    const BhavaResult r = ComputeBhava(delhi2000());
+    PlanetsOutcome far = computePlanets(delhi2000(), r);
+    ASSERT_TRUE(far.Reading) << far.Error;
+    far.Reading->Planets[1].MinutesEarlier.reset();
+    far.Reading->AscendantSignMinutesLater.reset();
+    const QJsonObject object = parsed(readingJson(r, far));
+    EXPECT_TRUE(object["Planets"].toArray()[1].toObject()["MinutesEarlier"].isNull());
+    EXPECT_TRUE(object["AscendantSignMinutesLater"].isNull());
+    EXPECT_FALSE(object["AscendantSignMinutesEarlier"].isNull());
+
+    const std::string none = readingJson(r, kNoPlanets);
+    EXPECT_NE(none.find(",\"Planets\":null,\"AscendantSignMinutesEarlier\":null,"
+                        "\"AscendantSignMinutesLater\":null}"),
+              std::string::npos);
+    EXPECT_EQ(parsed(none)["AscendantText"].toString(), QStringLiteral("13° 10' 47\" Pis"));
+}
+
+TEST(ReadingJson, APolarReadingWarnsOfTheOverlap) {
+    // 70° N at a sidereal time where the arc from the midheaven to the
+    // ascendant passes 180°.
+    BirthRecord polar = delhi2000();
+    polar.LatD = 70;
+    polar.Hour = 0;
+    BhavaResult r = ComputeBhava(polar);
+    for (int hour = 1; hour < 24 && !r.QuadrantsOverlap; ++hour) {
+        polar.Hour = static_cast<std::int16_t>(hour);
+        r = ComputeBhava(polar);
+    }
+    ASSERT_TRUE(r.QuadrantsOverlap);
+    const QJsonArray warnings = parsed(readingJson(r, kNoPlanets))["Warnings"].toArray();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].toString().contains(QStringLiteral("overlap")));
+}
+
 TEST(ReadingJson, NumbersInTheShortestForm) {
     struct Case {
         double value;
@@ -104,14 +194,14 @@ TEST(ReadingJson, NumbersInTheShortestForm) {
     for (const auto& c : cases) {
         BhavaResult r;
         r.Ascendant = c.value;
-        EXPECT_EQ(rawValue(readingJson(r), "Ascendant"), c.text) << c.value;
+        EXPECT_EQ(rawValue(readingJson(r, kNoPlanets), "Ascendant"), c.text) << c.value;
     }
 }
 
 TEST(ReadingJson, TextsAreEscaped) {
     BhavaResult r;
     r.AyanamsaText = "a\"b\\c\nd\x01";
-    const QJsonObject object = parsed(readingJson(r));
+    const QJsonObject object = parsed(readingJson(r, kNoPlanets));
     EXPECT_EQ(object["AyanamsaText"].toString(), QStringLiteral("a\"b\\c\nd\x01"));
 }
 
@@ -121,7 +211,7 @@ TEST(ReadingJson, LongTextsFit) {
     double huge = 1e300;
     r.MidheavenText = ZodiacText(huge);
     r.BhavaMadhyaText[3] = std::string(5000, '"');
-    const QJsonObject object = parsed(readingJson(r));
+    const QJsonObject object = parsed(readingJson(r, kNoPlanets));
     EXPECT_EQ(object["MidheavenText"].toString().toStdString(), r.MidheavenText);
     EXPECT_EQ(object["BhavaMadhyaText"].toArray()[3].toString().size(), 5000);
 }

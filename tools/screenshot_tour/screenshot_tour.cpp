@@ -82,6 +82,8 @@ int main(int argc, char* argv[]) {
     ok = save(display, folder + QStringLiteral("/screenshot-chart.png")) && ok;
     display->SSTab1->setCurrentIndex(1);
     ok = save(display, folder + QStringLiteral("/screenshot-houses.png")) && ok;
+    display->SSTab1->setCurrentWidget(display->tabPlanets);
+    ok = save(display, folder + QStringLiteral("/screenshot-planets.png")) && ok;
 
     display->close();
     if (FrmReferral* referral = app.loadedReferralWindow()) {

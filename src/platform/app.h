@@ -2,8 +2,8 @@
 
 #include "engine/bhava_result.h"
 #include "engine/birth_record.h"
-#include "planets/planet_placement.h"
-#include "shell/services.h"
+#include "planets/mod_planets.h"
+#include "platform/services.h"
 
 #include <QString>
 
@@ -26,7 +26,9 @@ struct ReferralFields {
 struct ProgramState {
     BirthRecord birthRecord;
     BhavaResult bhavaResult;
-    PlanetsReading planets;        // bodies without names when none were computed
+    // The planets of the reading; Reading is empty, and Error says why, when
+    // the ephemeris files are missing.
+    PlanetsOutcome planets;
     std::int16_t currentHouse = 0; // 0..11, the house on the interpretation tab
     ReferralFields referral;
     QString referralAddress;

@@ -1,0 +1,31 @@
+#pragma once
+
+// Planet positions from Swiss Ephemeris, read from its data files.
+
+#include <optional>
+#include <string>
+
+// The bodies the ephemeris is asked for. Ketu is the point opposite the mean
+// node and needs no question of its own.
+enum class Body { Sun, Moon, Mars, Mercury, Jupiter, Venus, Saturn, MeanNode };
+
+// A body's apparent geocentric ecliptic longitude of date, tropical.
+struct EclipticPosition {
+    double Longitude = 0; // degrees, 0 to below 360
+    double Speed = 0;     // degrees a day; negative while the body moves backwards
+};
+
+// The folder that holds the ephemeris files. Until it is changed it is the
+// folder the program was built with (the build option KELVARO_EPHE_DIR). The
+// environment variable SE_EPHE_PATH, which Swiss Ephemeris reads itself,
+// comes before it.
+std::string ephemerisFolder();
+void setEphemerisFolder(const std::string& folder);
+
+// The position at a Julian day in universal time, with the speed when asked
+// (it costs about half as much again). Nothing, and error set to a sentence
+// for the user, when the files are missing or unreadable: the library would
+// otherwise fall back on its analytical model, whose Moon is some seconds of
+// arc off, without a word.
+std::optional<EclipticPosition> bodyPosition(Body body, double julianDayUT, bool withSpeed,
+                                             std::string& error);

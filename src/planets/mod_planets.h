@@ -1,0 +1,57 @@
+#pragma once
+
+// The planets of a reading: where each body stands in the houses' own frame,
+// the Bhava that holds it, and how far the birth time may move before it
+// stands in another.
+
+#include "engine/bhava_result.h"
+#include "engine/birth_record.h"
+#include "planets/planet_placement.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// The nine bodies in the order of a reading.
+inline constexpr std::array<const char*, 9> kPlanetNames = {
+    "Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn", "Rahu", "Ketu"};
+
+// The names of the twelve signs, Aries first (sign 1 at index 0).
+inline constexpr std::array<const char*, 12> kSignNames = {
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+// The farthest the birth time is moved, minutes, either way.
+inline constexpr int kMaxSensitivityMinutes = 240;
+
+// A sensitivity of this many minutes or fewer is worth a second look at the
+// birth time: the reading shows it highlighted.
+inline constexpr int kCloseSensitivityMinutes = 15;
+
+// The planets of a reading, or why there are none.
+struct PlanetsOutcome {
+    std::optional<PlanetsReading> Reading;
+    std::string Error; // a sentence for the user when Reading is empty
+};
+
+// The outcome's bodies, or bodies without names when none were computed: what
+// the chart and the printed reading draw.
+const PlanetsReading& PlanetsOf(const PlanetsOutcome& outcome);
+
+// The nine bodies at the birth: apparent geocentric longitudes of date at the
+// birth's universal time, made sidereal with the reading's own ayanamsa, their
+// signs and Bhavas, and the birth-time sensitivity of each Bhava and of the
+// ascendant's sign. houses is ComputeBhava's result for the same birth.
+PlanetsOutcome computePlanets(const BirthRecord& birth, const BhavaResult& houses);
+
+// The same without the sensitivity, whose minutes stay empty.
+PlanetsOutcome computePlacements(const BirthRecord& birth, const BhavaResult& houses);
+
+// The Bhava (1..12) that holds a sidereal longitude. House h spans from the
+// previous house's Sandhi (slot 2h - 3, slot 23 for house 1) to its own (slot
+// 2h - 1) in zodiacal order; a point on a Sandhi belongs to the house that
+// begins there; where spans overlap (near the poles), the first such house.
+int bhavaOf(const std::array<double, 25>& cuspPoints, double longitude);
+
+// The sign (1..12, Aries 1) of a longitude in degrees; 360 counts as Aries.
+int signOf(double longitude);

@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build ccache dpkg-dev pkg-config
   rapidjson-dev tzdata
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
   libswe-dev swe-basic-data
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy
-  xvfb xauth xdotool imagemagick xdg-utils
+  xvfb xauth xdotool imagemagick xdg-utils poppler-utils
   desktop-file-utils appstream librsvg2-bin
   fonts-dejavu-core
 )

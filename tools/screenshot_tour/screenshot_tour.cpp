@@ -6,6 +6,7 @@
 #include "entry/frm_main.h"
 #include "shell/application.h"
 #include "shell/frm_referral.h"
+#include "shell/qt_services.h"
 #include "support/fake_services.h"
 
 #include <QApplication>
@@ -13,12 +14,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -34,6 +38,25 @@ bool save(QWidget* window, const QString& path) {
     return saved;
 }
 
+// The real print preview, pictured and closed again instead of waiting for
+// the user.
+class PicturedPreview : public Printing {
+public:
+    explicit PicturedPreview(QString path) : path(std::move(path)) {}
+    void printWithPreview(QWidget* parent, const PrintJob& job) override {
+        QPrinter printer(QPrinter::HighResolution);
+        QtPrinting::setUp(printer, job);
+        const auto preview = QtPrinting::preview(printer, parent, job);
+        preview->resize(900, 1000);
+        preview->show();
+        (void)QTest::qWaitForWindowExposed(preview.get());
+        saved = save(preview.get(), path);
+        preview->close();
+    }
+    QString path;
+    bool saved = false;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -45,7 +68,10 @@ int main(int argc, char* argv[]) {
     // Fakes: no dialog blocks, no browser opens, the user's settings stay untouched.
     FakeServices fakes;
     fakes.clock.date = QDate::currentDate();
-    Application app(fakes.services());
+    PicturedPreview preview(folder + QStringLiteral("/screenshot-print-preview.png"));
+    Services services = fakes.services();
+    Application app(Services{services.dialogs, services.browser, services.webSearch, services.clock,
+                             services.random, services.settings, services.instance, preview});
     app.start();
 
     FrmMain& form = app.frmMain();
@@ -80,6 +106,11 @@ int main(int argc, char* argv[]) {
     (void)QTest::qWaitForWindowExposed(display);
     display->SSTab1->setCurrentIndex(0);
     ok = save(display, folder + QStringLiteral("/screenshot-chart.png")) && ok;
+    pick(display->cboChartStyle, QStringLiteral("South Indian"));
+    ok = save(display, folder + QStringLiteral("/screenshot-chart-south.png")) && ok;
+    display->mnuPrint->trigger();
+    ok = preview.saved && ok;
+    pick(display->cboChartStyle, QStringLiteral("North Indian"));
     display->SSTab1->setCurrentIndex(1);
     ok = save(display, folder + QStringLiteral("/screenshot-houses.png")) && ok;
     display->SSTab1->setCurrentWidget(display->tabPlanets);

@@ -3,6 +3,7 @@
 #include "display/chart_picture.h"
 #include "engine/mod_bhava.h"
 #include "kelvaro_version.h"
+#include "planets/ephemeris.h"
 #include "planets/mod_planets.h"
 
 #include <QByteArray>
@@ -699,8 +700,10 @@ private:
         const auto bounds = [&](std::size_t w) { return w * lines_.size() / workers; };
         std::vector<std::thread> threads;
         for (std::size_t w = 1; w < workers; ++w) {
-            threads.emplace_back(computeShare, std::cref(lines_), bounds(w), bounds(w + 1),
-                                 number_ + 1, std::ref(shares_[w]));
+            threads.emplace_back([this, begin = bounds(w), end = bounds(w + 1), w] {
+                computeShare(lines_, begin, end, number_ + 1, shares_[w]);
+                releaseEphemerisOfThisThread();
+            });
         }
         computeShare(lines_, 0, bounds(1), number_ + 1, shares_[0]);
         for (std::thread& thread : threads) {

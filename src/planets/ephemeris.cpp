@@ -104,3 +104,10 @@ std::optional<EclipticPosition> bodyPosition(Body body, double julianDayUT, bool
     position.Speed = withSpeed ? values[3] : 0;
     return position;
 }
+
+void releaseEphemerisOfThisThread() {
+    swe_close();
+    // The library forgets its folder too: hand it over again should this
+    // thread ask for more.
+    appliedGeneration = 0;
+}

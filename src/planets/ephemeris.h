@@ -29,3 +29,8 @@ void setEphemerisFolder(const std::string& folder);
 // arc off, without a word.
 std::optional<EclipticPosition> bodyPosition(Body body, double julianDayUT, bool withSpeed,
                                              std::string& error);
+
+// The library keeps open files and buffers for each thread that asked it for
+// a position. A thread other than the main one calls this before it ends, or
+// they are lost with it.
+void releaseEphemerisOfThisThread();

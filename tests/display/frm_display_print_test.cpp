@@ -49,7 +49,7 @@ protected:
     }
 
     QString answerSaveWith(const char* name) {
-        const QString path = dir.filePath(QString::fromUtf8(name));
+        QString path = dir.filePath(QString::fromUtf8(name));
         fakes.dialogs.fileAnswers.emplace_back(path);
         return path;
     }

@@ -315,7 +315,7 @@ std::span<const ZoneCorrection> ZoneCorrections() {
     return kCorrections;
 }
 
-AtlasLoad Atlas::load(const QString& folder) {
+AtlasLoad Atlas::load(const QString& folder, const std::atomic<bool>* stop) {
     AtlasLoad result;
     const auto cities = readFile(folder, "cities15000.txt", result.error);
     if (!cities) {
@@ -334,6 +334,10 @@ AtlasLoad Atlas::load(const QString& folder) {
 
     std::vector<PlaceLine> lines;
     for (const QByteArrayView line : dataLines(*cities)) {
+        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+            result.error = QStringLiteral("Reading the atlas was stopped");
+            return result;
+        }
         if (auto place = readPlace(line, states, countries)) {
             lines.push_back(std::move(*place));
         }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -58,7 +59,9 @@ class Atlas {
 public:
     // Reads the three files of folder. A line that is not a place (too few
     // fields, no coordinates) is skipped; a missing or empty file is an error.
-    static AtlasLoad load(const QString& folder);
+    // When stop is given and becomes true, reading ends soon, without an
+    // atlas.
+    static AtlasLoad load(const QString& folder, const std::atomic<bool>* stop = nullptr);
 
     // Every place, the most populous first.
     const std::vector<Place>& places() const { return places_; }

@@ -1,12 +1,18 @@
-// Feeds arbitrary bytes to the reading-file reader and checks what it gives
-// back: no more than 4 KiB per text, texts that a file can store again without
-// loss, and records that survive a write and a read.
+// Feeds arbitrary bytes down the whole open path of a reading file: bytes,
+// texts, the birth-data rules, the record and its reading. It checks what each
+// step gives back: texts that a file can store again without loss, an entry
+// only for texts the rules take as they stand, a reading for every record the
+// rules accept (no crash, no overflow, finite figures), and records that come
+// back the same through a write and a read.
 
+#include "birth/birth_rules.h"
+#include "engine/mod_bhava.h"
 #include "files/field_codec.h"
 #include "files/reading_file.h"
 
 #include <QBuffer>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -36,7 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!read.texts) {
         return 0;
     }
-
     for (const QString& text : *read.texts) {
         check(text.size() <= kMaxReadingLineBytes, "a text longer than a line may be");
         const StoredField stored = StoreField(text);
@@ -44,15 +49,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(LoadField(stored.bytes) == text, "a text does not come back the same");
     }
 
-    const BirthRecordResult converted = BirthRecordFromTexts(*read.texts);
-    check(converted.record.has_value() == (converted.line == 0), "record and bad line disagree");
-    if (converted.record) {
-        const EncodedReading encoded = EncodeReading(*converted.record);
-        check(encoded.leftOut.empty(), "a record read from a file loses characters");
-        const ReadingReadResult again = readBytes(encoded.bytes);
-        check(again.texts.has_value(), "a written record does not read back");
-        check(*again.texts == ReadingTextsOf(*converted.record),
-              "a written record reads back different");
+    const FileBirthEntry entry = BirthEntryFromTexts(*read.texts);
+    check(entry.entry.has_value() == (entry.line == 0), "entry and damaged line disagree");
+    if (!entry.entry) {
+        check(entry.line >= 1 && entry.line <= kReadingLineCount, "a damaged line out of range");
+        return 0;
     }
+    const CheckedBirth checked = CheckBirth(*entry.entry, NameRule::Required);
+    check(checked.record.has_value() != checked.problem.has_value(), "record and problem disagree");
+    if (!checked.record) {
+        return 0;
+    }
+
+    const BhavaResult reading = ComputeBhava(*checked.record);
+    check(std::isfinite(reading.Ascendant) && std::isfinite(reading.Midheaven),
+          "an accepted birth gives no figures");
+    for (const double point : reading.CuspPoints) {
+        check(point >= 0 && point <= 360, "a house point outside the circle");
+    }
+
+    const EncodedReading encoded = EncodeReading(*checked.record);
+    check(encoded.leftOut.empty(), "a record read from a file loses characters");
+    const ReadingReadResult again = readBytes(encoded.bytes);
+    check(again.texts.has_value(), "a written record does not read back");
+    const FileBirthEntry reopened = BirthEntryFromTexts(*again.texts);
+    check(reopened.entry.has_value(), "a written record is a damaged file");
+    const CheckedBirth rechecked = CheckBirth(*reopened.entry, NameRule::Required);
+    check(rechecked.record.has_value() && *rechecked.record == *checked.record,
+          "a written record reads back different");
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "tools/chart_cli.h"
 
 #include "engine/mod_bhava.h"
+#include "kelvaro_version.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>
@@ -9,12 +10,9 @@
 #include <QRegularExpression>
 
 #include <array>
-#include <istream>
+#include <cstring>
 #include <ostream>
-
-#ifndef KELVARO_VERSION
-#define KELVARO_VERSION "unknown"
-#endif
+#include <vector>
 
 namespace {
 
@@ -88,12 +86,6 @@ OptionValue singleValue(const QCommandLineParser& parser, const QCommandLineOpti
     return {values.first(), {}};
 }
 
-// Whole numbers of the options are read as doubles: a run of digits of any
-// length is a number, and the range check rejects what is too large.
-double digits(const QString& text) {
-    return text.isEmpty() ? 0 : text.toDouble();
-}
-
 const QRegularExpression& datePattern() {
     static const QRegularExpression pattern(QStringLiteral("^([0-9]+)-([0-9]+)-([0-9]+)$"));
     return pattern;
@@ -116,21 +108,24 @@ const QRegularExpression& latitudePattern() {
 }
 
 // Which option a field of the birth came from.
-const char* optionOfField(const char* field) {
-    const std::string_view f(field);
-    if (f == "Month" || f == "Day" || f == "Year") {
+const char* optionOfField(BirthField field) {
+    switch (field) {
+    case BirthField::Month:
+    case BirthField::Day:
+    case BirthField::Year:
         return "date";
-    }
-    if (f == "Hour" || f == "Minute") {
+    case BirthField::Hour:
+    case BirthField::Minute:
         return "time";
-    }
-    if (f == "ZoneHour" || f == "ZoneMinute") {
+    case BirthField::ZoneHour:
+    case BirthField::ZoneMinute:
         return "zone";
-    }
-    if (f == "LonD" || f == "LonM") {
+    case BirthField::LonD:
+    case BirthField::LonM:
         return "longitude";
+    default:
+        return "latitude";
     }
-    return "latitude";
 }
 
 ParsedArguments failure(const QString& error) {
@@ -171,31 +166,39 @@ ParsedArguments parseSingleBirth(const QCommandLineParser& parser, const ChartOp
         }
     }
 
-    BirthInput input;
-    input.Year = digits(required[0].match.captured(1));
-    input.Month = digits(required[0].match.captured(2));
-    input.Day = digits(required[0].match.captured(3));
-    input.Hour = digits(required[1].match.captured(1));
-    input.Minute = digits(required[1].match.captured(2));
-    input.ZoneHour = digits(required[2].match.captured(1));
-    input.ZoneMinute = digits(required[2].match.captured(2));
-    input.LonD = digits(required[3].match.captured(1));
-    input.LonEast = required[3].match.captured(2).toUpper() == QLatin1StringView("E");
-    input.LonM = digits(required[3].match.captured(3));
-    input.LatD = digits(required[4].match.captured(1));
-    input.LatSouth = required[4].match.captured(2).toUpper() == QLatin1StringView("S");
-    input.LatM = digits(required[4].match.captured(3));
-    input.DST = parser.isSet(options.dst);
+    // The options' numbers are digits, checked as the birth-data window checks
+    // its boxes and lists; a number left out (the minutes of "5") is 0.
+    const auto digits = [](const QString& text) {
+        return text.isEmpty() ? QStringLiteral("0") : text;
+    };
+    BirthEntry entry;
+    entry.Year = digits(required[0].match.captured(1));
+    entry.Month = digits(required[0].match.captured(2));
+    entry.Day = digits(required[0].match.captured(3));
+    entry.Hour = digits(required[1].match.captured(1));
+    entry.Minute = digits(required[1].match.captured(2));
+    entry.ZoneHour = digits(required[2].match.captured(1));
+    entry.ZoneMinute = digits(required[2].match.captured(2));
+    entry.LonD = digits(required[3].match.captured(1));
+    entry.LonEast = required[3].match.captured(2).toUpper() == QLatin1StringView("E");
+    entry.LonM = digits(required[3].match.captured(3));
+    entry.LatD = digits(required[4].match.captured(1));
+    entry.LatSouth = required[4].match.captured(2).toUpper() == QLatin1StringView("S");
+    entry.LatM = digits(required[4].match.captured(3));
+    entry.DST = parser.isSet(options.dst);
 
-    if (const auto problem = checkBirth(input)) {
-        const QLatin1StringView option(optionOfField(problem->field));
+    CheckedBirth checked = CheckBirth(entry, NameRule::Optional);
+    if (!checked.record) {
+        const QLatin1StringView option(optionOfField(checked.problem->field));
         for (const auto& r : required) {
             if (r.option->names().first() == option) {
-                return failure(QStringLiteral("--%1 %2: %3").arg(option, r.text, problem->message));
+                return failure(
+                    QStringLiteral("--%1 %2: %3").arg(option, r.text, checked.problem->message));
             }
         }
+        return failure(checked.problem->message);
     }
-    request.birth = toBirthRecord(input);
+    request.birth = std::move(*checked.record);
     return {request, {}};
 }
 
@@ -360,44 +363,115 @@ QString readingText(const BhavaResult& result) {
                 cell(result.BhavaMadhyaText[i], kColumn) +
                 QString::fromStdString(result.BhavaSandhiText[i]) + QLatin1Char('\n');
     }
+    for (const std::string& warning : result.Warnings) {
+        text += QLatin1Char('\n') + QStringLiteral("Note: ") + QString::fromStdString(warning) +
+                QLatin1Char('\n');
+    }
     return text;
 }
 
 // ---------------------------------------------------------------- batch
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err) {
+namespace {
+
+// Writes what has gathered and empties it; false when the output failed.
+bool flushOutput(std::string& output, std::ostream& out) {
+    out.write(output.data(), static_cast<std::streamsize>(output.size()));
+    out.flush();
+    output.clear();
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+int runBatch(std::FILE* in, std::ostream& out, std::ostream& err) {
+    // Memory stays bounded whatever the input: a chunk of input, one line of
+    // at most kMaxBatchLineBytes, and the output of at most kBatchFlushLines
+    // readings are held at a time.
+    std::vector<char> chunk(kBatchChunkBytes);
     std::string line;
+    line.reserve(kMaxBatchLineBytes);
     std::string output;
     BhavaResult result;
     long long number = 0;
+    long long unflushed = 0;
     bool someLineFailed = false;
-    constexpr std::size_t kFlushSize = 1 << 16;
-    while (std::getline(in, line)) {
+    bool tooLong = false; // the line now read is past its bound: skip to its end
+
+    const auto finishLine = [&]() -> bool {
         ++number;
-        const BatchLine batchLine = readBatchLine(line);
-        if (batchLine.birth) {
-            ComputeBhava(*batchLine.birth, result);
-            appendReadingJson(output, result);
-        } else {
-            appendBatchErrorJson(output, number, batchLine.error);
+        if (tooLong) {
+            appendBatchErrorJson(
+                output, number,
+                QStringLiteral("the line is longer than %1 bytes").arg(kMaxBatchLineBytes));
             someLineFailed = true;
+        } else {
+            const BatchLine batchLine = readBatchLine(line);
+            if (batchLine.birth) {
+                ComputeBhava(*batchLine.birth, result);
+                appendReadingJson(output, result);
+            } else {
+                appendBatchErrorJson(output, number, batchLine.error);
+                someLineFailed = true;
+            }
         }
         output += '\n';
-        if (output.size() >= kFlushSize) {
-            out.write(output.data(), static_cast<std::streamsize>(output.size()));
-            output.clear();
+        line.clear();
+        tooLong = false;
+        if (++unflushed >= kBatchFlushLines || output.size() >= kBatchFlushBytes) {
+            unflushed = 0;
+            return flushOutput(output, out);
+        }
+        return true;
+    };
+
+    bool outputFailed = false;
+    for (;;) {
+        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), in);
+        std::size_t from = 0;
+        while (from < got && !outputFailed) {
+            const char* start = chunk.data() + from;
+            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', got - from));
+            const std::size_t length =
+                newline != nullptr ? static_cast<std::size_t>(newline - start) : got - from;
+            if (!tooLong) {
+                if (line.size() + length > kMaxBatchLineBytes) {
+                    tooLong = true;
+                    line.clear();
+                } else {
+                    line.append(start, length);
+                }
+            }
+            from += length;
+            if (newline != nullptr) {
+                ++from;
+                outputFailed = !finishLine();
+            }
+        }
+        if (outputFailed || got < chunk.size()) {
+            break;
         }
     }
-    out.write(output.data(), static_cast<std::streamsize>(output.size()));
-    out.flush();
-    if (!out) {
+    // A last line without its end.
+    if (!outputFailed && (!line.empty() || tooLong) && !std::ferror(in)) {
+        outputFailed = !finishLine();
+    }
+    if (!outputFailed) {
+        outputFailed = !flushOutput(output, out);
+    }
+    if (outputFailed) {
         err << kProgram << ": cannot write the readings\n";
+        return 1;
+    }
+    if (std::ferror(in)) {
+        err << kProgram << ": cannot read the births from standard input after line " << number
+            << '\n';
         return 1;
     }
     return someLineFailed ? 1 : 0;
 }
 
-int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+int runChart(const QStringList& arguments, std::FILE* in, std::ostream& out, std::ostream& err) {
     const ParsedArguments parsed = parseChartArguments(arguments);
     if (!parsed.request) {
         err << kProgram << ": ";
@@ -412,7 +486,7 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
         write(out, chartHelpText());
         break;
     case ChartMode::Version:
-        out << kProgram << ' ' << KELVARO_VERSION << '\n';
+        out << kProgram << ' ' << kKelvaroVersion << '\n';
         break;
     case ChartMode::Batch:
         return runBatch(in, out, err);
@@ -422,8 +496,9 @@ int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, 
     case ChartMode::File: {
         const ReadingFileBirth file = readReadingFileBirth(request.readingFile);
         if (!file.birth) {
+            // The window's own message, after the file's name.
             err << kProgram << ": ";
-            write(err, file.error);
+            write(err, QStringLiteral("'%1': %2").arg(request.readingFile, file.error));
             err << '\n';
             return 1;
         }

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
+#include <cstdio>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -51,12 +53,20 @@ QString chartUsageText();
 // ayanamsa, ascendant and midheaven, then the table of the twelve houses.
 QString readingText(const BhavaResult& result);
 
+// A batch line may be this long; a longer one gives an error object of its
+// own, and the rest of it is skipped without being held.
+inline constexpr std::size_t kMaxBatchLineBytes = std::size_t{64} * 1024;
+// Readings are written out at least this often.
+inline constexpr long long kBatchFlushLines = 1000;
+inline constexpr std::size_t kBatchFlushBytes = std::size_t{64} * 1024;
+inline constexpr std::size_t kBatchChunkBytes = std::size_t{64} * 1024;
+
 // Reads JSON Lines from in and writes one object a line to out, in input
-// order. Returns the exit status: 0, or 1 when some line could not be used
-// or the output could not be written.
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err);
+// order, as they are made. Returns the exit status: 0, or 1 when some line
+// could not be used, the input could not be read or the output not written.
+int runBatch(std::FILE* in, std::ostream& out, std::ostream& err);
 
 // The whole program after QCoreApplication has started: 0 on success, 1 when
 // a reading file could not be used or a batch had errors, 2 for wrong
 // arguments.
-int runChart(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err);
+int runChart(const QStringList& arguments, std::FILE* in, std::ostream& out, std::ostream& err);

@@ -4,11 +4,12 @@
 
 #include <QCoreApplication>
 
+#include <cstdio>
 #include <iostream>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvaro-chart"));
     std::ios::sync_with_stdio(false);
-    return runChart(QCoreApplication::arguments(), std::cin, std::cout, std::cerr);
+    return runChart(QCoreApplication::arguments(), stdin, std::cout, std::cerr);
 }

@@ -96,6 +96,9 @@ std::size_t maxReadingSize(const BhavaResult& r) {
     for (std::size_t i = 0; i < 12; ++i) {
         size += maxQuotedSize(r.BhavaMadhyaText[i]) + maxQuotedSize(r.BhavaSandhiText[i]);
     }
+    for (const std::string& warning : r.Warnings) {
+        size += maxQuotedSize(warning) + 1;
+    }
     return size;
 }
 
@@ -141,6 +144,14 @@ void appendReadingJson(std::string& out, const BhavaResult& r) {
         w.quotedArray(r.BhavaMadhyaText);
         w.literal(",\"BhavaSandhiText\":");
         w.quotedArray(r.BhavaSandhiText);
+        w.literal(",\"Warnings\":[");
+        for (std::size_t i = 0; i < r.Warnings.size(); ++i) {
+            if (i > 0) {
+                w.character(',');
+            }
+            w.quoted(r.Warnings[i]);
+        }
+        w.character(']');
         w.character('}');
     });
 }

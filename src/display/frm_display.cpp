@@ -3,9 +3,10 @@
 #include "display/mod_bhava_chart.h"
 #include "display/save_reading.h"
 #include "engine/bhava_result.h"
-#include "shell/app.h"
-#include "shell/clickable_label.h"
-#include "shell/mod_help.h"
+#include "platform/app.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
+#include "platform/program_title.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -84,12 +86,6 @@ QAction* menuAction(const char* objectName, const QString& text, QObject* parent
     return action;
 }
 
-void clearClipboard() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard != nullptr) {
-        clipboard->clear();
-    }
-}
-
 // The longest angle text of the chart: degrees, minutes, seconds and a sign.
 const QString kWidestAngle = QStringLiteral("-29° 59' 59\" Sag");
 
@@ -97,7 +93,7 @@ const QString kWidestAngle = QStringLiteral("-29° 59' 59\" Sag");
 
 FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
     setObjectName(QStringLiteral("frmDisplay"));
-    setWindowTitle(QStringLiteral("Kelvaro v1.15"));
+    setWindowTitle(ProgramTitle());
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -162,6 +158,17 @@ QWidget* FrmDisplay::createChartTab() {
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     layout->addWidget(figures);
+
+    // What the reader must know besides the figures (the polar overlap of the
+    // quadrants); hidden when there is nothing to say.
+    lblWarnings = valueLabel(QStringLiteral("lblWarnings"), tab);
+    lblWarnings->setAccessibleName(QStringLiteral("Warnings"));
+    lblWarnings->setWordWrap(true);
+    QPalette warning = lblWarnings->palette();
+    warning.setColor(QPalette::WindowText, QColor(0x9a, 0x34, 0x12));
+    lblWarnings->setPalette(warning);
+    lblWarnings->hide();
+    layout->addWidget(lblWarnings);
 
     // The houses, one row each, separated by ruled lines.
     QFrame* table = boxFrame(tab);
@@ -265,6 +272,9 @@ QWidget* FrmDisplay::createInterpretationTab() {
     txtHouseDesc->setMinimumHeight(txtHouseDesc->fontMetrics().lineSpacing() * 7);
     txtHouseDesc->viewport()->setMouseTracking(true);
     txtHouseDesc->viewport()->installEventFilter(this);
+    // The description is not for copying: no copy menu, no copy keys.
+    txtHouseDesc->setContextMenuPolicy(Qt::NoContextMenu);
+    txtHouseDesc->installEventFilter(this);
     layout->addWidget(txtHouseDesc, 1);
 
     outer->addWidget(frame);
@@ -355,8 +365,18 @@ void FrmDisplay::connectEvents() {
     connect(mnuFileBack, &QAction::triggered, this, &FrmDisplay::on_cmdOK_clicked);
     connect(cmdExit, &QPushButton::clicked, this, &FrmDisplay::on_cmdExit_clicked);
     connect(mnuExit, &QAction::triggered, this, &FrmDisplay::on_cmdExit_clicked);
-    // A new description in the box wipes the clipboard as well.
-    connect(txtHouseDesc, &QPlainTextEdit::textChanged, this, &clearClipboard);
+    // Text selected in the description reaches the selection buffer (and the
+    // clipboard, should a copy get through); remember it, so that exactly that
+    // text is wiped again and nothing else the user copied.
+    connect(txtHouseDesc, &QPlainTextEdit::selectionChanged, this, [this] {
+        const QString selected = txtHouseDesc->textCursor().selectedText();
+        if (!selected.isEmpty()) {
+            selectedDescription = selected;
+        }
+    });
+    // A new description in the box wipes it as well.
+    connect(txtHouseDesc, &QPlainTextEdit::textChanged, this,
+            [this] { clearDescriptionFromClipboard(); });
 
     // The link entries open the maker's pages and do nothing else.
     const auto link = [this](void (*open)(Browser&)) {
@@ -387,6 +407,12 @@ void FrmDisplay::showChart(const BhavaResult& result) {
     lblAyanamsa->setText(QString::fromStdString(result.AyanamsaText));
     lblAscendant->setText(QString::fromStdString(result.AscendantText));
     lblMidheaven->setText(QString::fromStdString(result.MidheavenText));
+    QStringList warnings;
+    for (const std::string& warning : result.Warnings) {
+        warnings << QString::fromStdString(warning);
+    }
+    lblWarnings->setText(warnings.join(QLatin1Char('\n')));
+    lblWarnings->setVisible(!warnings.isEmpty());
 }
 
 void FrmDisplay::showHouse(int houseIndex) {
@@ -435,19 +461,46 @@ void FrmDisplay::on_cmdExit_clicked() {
     close();
 }
 
+void FrmDisplay::clearDescriptionFromClipboard() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr || selectedDescription.isEmpty()) {
+        return;
+    }
+    for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        if (mode == QClipboard::Selection && !clipboard->supportsSelection()) {
+            continue;
+        }
+        if (clipboard->text(mode) == selectedDescription) {
+            clipboard->clear(mode);
+        }
+    }
+}
+
 bool FrmDisplay::eventFilter(QObject* watched, QEvent* event) {
-    // Text copied from the description is wiped as soon as the mouse comes
+    if (txtHouseDesc == nullptr) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // Text taken from the description is wiped as soon as the mouse comes
     // back over it.
-    if (txtHouseDesc != nullptr && watched == txtHouseDesc->viewport()) {
+    if (watched == txtHouseDesc->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove:
         case QEvent::MouseButtonRelease:
-            clearClipboard();
+            clearDescriptionFromClipboard();
             break;
         default:
             break;
+        }
+    }
+    // The copy keys do nothing in the description.
+    if (watched == txtHouseDesc &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut)) {
+            event->accept();
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

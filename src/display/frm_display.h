@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 
 #include <array>
 
@@ -40,6 +41,7 @@ public:
     QLabel* lblAyanamsa = nullptr;
     QLabel* lblAscendant = nullptr;
     QLabel* lblMidheaven = nullptr;
+    QLabel* lblWarnings = nullptr;     // the reading's warnings, hidden when there are none
     ClickableLabel* Label1 = nullptr;  // the "House" column heading
     ClickableLabel* Label19 = nullptr; // the house-number label "12"
     std::array<QLabel*, 12> lblBhavaMadhya{};
@@ -90,10 +92,13 @@ private:
     void reserveBannerHeights();
     void connectEvents();
 
+    void clearDescriptionFromClipboard();
+
     void on_lblName_clicked();
     void on_cmdSave_clicked();
     void on_cmdOK_clicked();
     void on_cmdExit_clicked();
 
     App& app;
+    QString selectedDescription; // the last text selected in the description
 };

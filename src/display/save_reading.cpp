@@ -1,7 +1,7 @@
 #include "display/save_reading.h"
 
 #include "files/reading_file.h"
-#include "shell/app.h"
+#include "platform/app.h"
 
 void SaveReading(App& app, QWidget* parent) {
     Dialogs& dialogs = app.services().dialogs;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 // The engine's results for one reading. Texts are UTF-8.
 struct BhavaResult {
@@ -17,4 +18,10 @@ struct BhavaResult {
     std::string MidheavenText;
     std::array<std::string, 12> BhavaMadhyaText; // house i+1 at index i
     std::array<std::string, 12> BhavaSandhiText; // house i+1 at index i
+    // At high latitudes the arc from the midheaven to the ascendant can pass
+    // 180°: the quadrants then cover more than the circle and houses repeat.
+    bool QuadrantsOverlap = false;
+    // What the reader of the reading must know besides the figures, one text
+    // each; empty for most readings.
+    std::vector<std::string> Warnings;
 };

@@ -174,6 +174,11 @@ void setText(std::string& target, double value, std::size_t (*format)(double&, c
 
 } // namespace
 
+const char* const kQuadrantsOverlapWarning =
+    "The quadrants of this chart overlap: at this latitude and time the arc from the midheaven "
+    "to the ascendant is more than 180°, so some houses repeat. The figures are those the "
+    "method gives, kept as they are.";
+
 double JulianDay(std::int16_t month, std::int16_t day, std::int16_t year) {
     const double mm = 12 * (static_cast<double>(year) + 4800) + static_cast<double>(month) - 3;
     const double r = mm - 12 * std::floor(mm / 12);
@@ -312,6 +317,10 @@ void computeBhavaValues(const BirthRecord& birth, BhavaResult& result) {
     if (d < 0) {
         d = d + 360;
     }
+    // The arc from the midheaven to the ascendant and the one from the
+    // descendant to the midheaven add up to half the circle, or to one and a
+    // half when the first passes 180°: then the quadrants overlap.
+    result.QuadrantsOverlap = d > 180;
     d = d / 6;
     for (int n = 0; n <= 6; ++n) {
         double point = n * d + result.Midheaven;
@@ -347,6 +356,10 @@ void ComputeBhava(const BirthRecord& birth, BhavaResult& result) {
     setText(result.AyanamsaText, result.AyanamsaValue, angleText);
     setText(result.AscendantText, result.Ascendant, zodiacText);
     setText(result.MidheavenText, result.Midheaven, zodiacText);
+    result.Warnings.clear();
+    if (result.QuadrantsOverlap) {
+        result.Warnings.emplace_back(kQuadrantsOverlapWarning);
+    }
 }
 
 BhavaResult ComputeBhava(const BirthRecord& birth) {

@@ -13,6 +13,9 @@ inline constexpr double DegToRad = 0.0174532925199433;
 inline constexpr double RadToDeg = 57.2957795130823;
 inline constexpr const char* SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 
+// The reading's warning when the quadrants overlap (BhavaResult::Warnings).
+extern const char* const kQuadrantsOverlapWarning;
+
 // Julian day number of a civil date (Julian calendar up to 1582-10-15,
 // Gregorian after).
 double JulianDay(std::int16_t month, std::int16_t day, std::int16_t year);

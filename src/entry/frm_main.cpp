@@ -1,11 +1,13 @@
 #include "entry/frm_main.h"
 
+#include "birth/birth_rules.h"
 #include "entry/frm_time_zone.h"
 #include "entry/open_reading.h"
 #include "entry/reading_driver.h"
-#include "shell/app.h"
-#include "shell/clickable_label.h"
-#include "shell/mod_help.h"
+#include "platform/app.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
+#include "platform/program_title.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -31,8 +33,6 @@
 #include <optional>
 
 namespace {
-
-const QString kTitle = QStringLiteral("Kelvaro v1.15");
 
 // Twips at 96 DPI: 15 to a pixel.
 constexpr int kDesignWidth = 436;     // 6540 twips
@@ -179,45 +179,6 @@ bool isAsciiDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// The text with the spaces around it dropped; other blanks stay.
-QString trimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    return text.mid(first, last - first);
-}
-
-// The value of a text that reads as a whole number once the spaces around it
-// are dropped: an optional sign, then decimal digits and nothing else. Texts
-// such as "-", "1-2", "12abc" or "1.5" are not whole numbers, and neither is a
-// number too long to hold.
-std::optional<long long> wholeNumber(const QString& text) {
-    const QString trimmed = trimSpaces(text);
-    qsizetype digitsFrom = 0;
-    if (trimmed.startsWith(QLatin1Char('-')) || trimmed.startsWith(QLatin1Char('+'))) {
-        digitsFrom = 1;
-    }
-    if (digitsFrom == trimmed.size()) {
-        return std::nullopt;
-    }
-    for (qsizetype i = digitsFrom; i < trimmed.size(); ++i) {
-        if (!isAsciiDigit(trimmed.at(i))) {
-            return std::nullopt;
-        }
-    }
-    bool ok = false;
-    const long long value = trimmed.toLongLong(&ok);
-    if (!ok) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // What a key press types, as the key filters see it: the character, or the
 // control code for Backspace (8), Enter (13), Escape (27) and Ctrl+letter
 // (Ctrl+C 3, Ctrl+V 22, Ctrl+X 24...). Empty for keys that type nothing:
@@ -265,7 +226,7 @@ const QStringList& MonthNames() {
 
 FrmMain::FrmMain(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kTitle);
+    setWindowTitle(ProgramTitle());
     buildMenu();
 
     auto* page = new QWidget(this);
@@ -353,6 +314,7 @@ QWidget* FrmMain::buildMainFrame() {
     // Name.
     QLabel* Label13 = makeLabel("Label13", QStringLiteral("Name"));
     txtName = makeBox("txtName", QStringLiteral("Name"));
+    txtName->setMaxLength(kMaxNameLength);
     Label13->setBuddy(txtName);
     grid->addWidget(Label13, 0, 0);
     grid->addWidget(txtName, 0, 1, 1, 2);
@@ -451,6 +413,9 @@ QWidget* FrmMain::buildMainFrame() {
     Label54->setBuddy(txtMCity);
     Label55->setBuddy(txtMState);
     Label4->setBuddy(txtMCountry);
+    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry}) {
+        box->setMaxLength(kMaxNameLength);
+    }
     cmdBrowser = new WrappingButton(QStringLiteral("Click Here To Find Latitude && Longitude"));
     cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
     cmdBrowser->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
@@ -637,64 +602,97 @@ bool FrmMain::filterKey(QLineEdit* box, KeyRule rule, QKeyEvent* event) {
 }
 
 bool FrmMain::ValidateBirthData() {
-    Dialogs& dialogs = app.services().dialogs;
-
-    if (trimSpaces(txtName->text()).isEmpty()) {
-        dialogs.message(this, QStringLiteral("Please Enter Name"), MessageIcon::Critical);
-        txtName->setFocus();
-        return false;
+    const std::optional<BirthProblem> problem = CheckBirthEntry(birthEntry(), NameRule::Required);
+    if (!problem) {
+        return true;
     }
-
-    // Each box must hold a whole number in its range, or the reading would
-    // silently use another value. East of Greenwich the zone is written as
-    // negative hours and minutes; the easternmost zone in use is 14 hours
-    // ahead of Universal Time.
-    struct RangeCheck {
-        QLineEdit* box;
-        long long lowest;
-        long long highest;
-        QString message;
-    };
-    const RangeCheck checks[] = {
-        {txtZoneHour, -14, 12,
-         QStringLiteral("Please Enter Value Between 0 And 12 in the Zone Hour")},
-        {txtZoneMinute, -59, 59,
-         QStringLiteral("Please Enter Value Between 0 And 59 in the Zone Minute")},
-        {txtLonD, 0, 179,
-         QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude")},
-        {txtLonM, 0, 59,
-         QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude")},
-        {txtLatD, 0, 89,
-         QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude")},
-        {txtLatM, 0, 59,
-         QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude")},
-    };
-    for (const RangeCheck& check : checks) {
-        const std::optional<long long> value = wholeNumber(check.box->text());
-        if (!value || *value < check.lowest || *value > check.highest) {
-            dialogs.message(this, check.message, MessageIcon::Critical);
-            check.box->setFocus();
-            return false;
+    app.services().dialogs.message(this, problem->message,
+                                   problem->icon == ProblemIcon::Information
+                                       ? MessageIcon::Information
+                                       : MessageIcon::Critical);
+    if (problem->focus) {
+        if (QWidget* box = boxOf(*problem->focus)) {
+            box->setFocus();
         }
     }
+    return false;
+}
 
-    // The date, from the list positions (0 = January, 0 = day 1). Every year
-    // divisible by 4 is a leap year, which holds for 1901 to 2050.
-    const int month = cboMonth->currentIndex();
-    const int day = cboDate->currentIndex() + 1;
-    const bool leapYear = cboYear->currentText().toInt() % 4 == 0;
-    if (month == 1 && day > (leapYear ? 29 : 28)) {
-        dialogs.message(this, QStringLiteral("Please Enter Correct Date Or Month!"),
-                        MessageIcon::Information);
-        return false;
+BirthEntry FrmMain::birthEntry() const {
+    // The lists hold their entries' numbers; the month list its names, so its
+    // position gives the month.
+    const auto listText = [](const QComboBox* list) {
+        return list->currentIndex() >= 0 ? list->currentText() : QString();
+    };
+    BirthEntry entry;
+    entry.Name = txtName->text();
+    entry.Month =
+        cboMonth->currentIndex() >= 0 ? QString::number(cboMonth->currentIndex() + 1) : QString();
+    entry.Day = listText(cboDate);
+    entry.Year = listText(cboYear);
+    entry.Hour = listText(cboHH);
+    entry.Minute = listText(cboMM);
+    entry.ZoneHour = txtZoneHour->text();
+    entry.ZoneMinute = txtZoneMinute->text();
+    entry.LonD = txtLonD->text();
+    entry.LonM = txtLonM->text();
+    entry.LatD = txtLatD->text();
+    entry.LatM = txtLatM->text();
+    entry.LonEast = optLong[0]->isChecked();
+    entry.LatSouth = optLat[1]->isChecked();
+    // A check box in the grayed state counts as set.
+    entry.DST = chkDST->checkState() != Qt::Unchecked;
+    entry.City = txtMCity->text();
+    entry.State = txtMState->text();
+    entry.Country = txtMCountry->text();
+    return entry;
+}
+
+void FrmMain::showBirthEntry(const BirthEntry& entry) {
+    const auto select = [](QComboBox* list, const QString& text) {
+        list->setCurrentIndex(list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    };
+    txtName->setText(entry.Name);
+    bool monthOk = false;
+    const int month = entry.Month.toInt(&monthOk);
+    cboMonth->setCurrentIndex(monthOk && month >= 1 && month <= 12 ? month - 1 : -1);
+    select(cboDate, entry.Day);
+    select(cboYear, entry.Year);
+    select(cboHH, entry.Hour);
+    select(cboMM, entry.Minute);
+    txtZoneHour->setText(entry.ZoneHour);
+    txtZoneMinute->setText(entry.ZoneMinute);
+    txtLonD->setText(entry.LonD);
+    txtLonM->setText(entry.LonM);
+    txtLatD->setText(entry.LatD);
+    txtLatM->setText(entry.LatM);
+    optLong[entry.LonEast ? 0 : 1]->setChecked(true);
+    optLat[entry.LatSouth ? 1 : 0]->setChecked(true);
+    chkDST->setCheckState(entry.DST ? Qt::Checked : Qt::Unchecked);
+    txtMCity->setText(entry.City);
+    txtMState->setText(entry.State);
+    txtMCountry->setText(entry.Country);
+}
+
+QWidget* FrmMain::boxOf(BirthField field) const {
+    switch (field) {
+    case BirthField::Name:
+        return txtName;
+    case BirthField::ZoneHour:
+        return txtZoneHour;
+    case BirthField::ZoneMinute:
+        return txtZoneMinute;
+    case BirthField::LonD:
+        return txtLonD;
+    case BirthField::LonM:
+        return txtLonM;
+    case BirthField::LatD:
+        return txtLatD;
+    case BirthField::LatM:
+        return txtLatM;
+    default:
+        return nullptr;
     }
-    const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
-    if (thirtyDays && day == 31) {
-        dialogs.message(this, QStringLiteral("Please Enter Correct Date Or Month !"),
-                        MessageIcon::Information);
-        return false;
-    }
-    return true;
 }
 
 QPoint FrmMain::timeZonePickerPosition() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "birth/birth_rules.h"
+
 #include <QMainWindow>
 #include <QPoint>
 #include <QStringList>
@@ -36,6 +38,11 @@ public:
     // True when every input is valid; otherwise reports the first failure
     // (message box, focus) and returns false.
     bool ValidateBirthData();
+
+    // The birth data the controls hold, and the controls set to an entry (a
+    // list whose text names none of its items is left without a choice).
+    BirthEntry birthEntry() const;
+    void showBirthEntry(const BirthEntry& entry);
 
     // Banners, chosen at start-up.
     ClickableLabel* Label61 = nullptr;
@@ -106,6 +113,8 @@ private:
     void setTabOrderAsFilled();
     void connectHandlers();
     void installKeyFilter(QLineEdit* box, KeyRule rule);
+    // The box the keyboard focus goes to for a problem with the field.
+    QWidget* boxOf(BirthField field) const;
     bool filterKey(QLineEdit* box, KeyRule rule, QKeyEvent* event);
 
     void on_cmdRashi_clicked();

@@ -2,7 +2,8 @@
 
 #include "entry/frm_main.h"
 #include "entry/time_zones.h"
-#include "shell/app.h"
+#include "platform/app.h"
+#include "platform/program_title.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -53,7 +54,7 @@ constexpr int kPickerHeight = 232;
 
 FrmTimeZone::FrmTimeZone(App& app, QWidget* parent) : QDialog(parent), app(app) {
     setObjectName(QStringLiteral("FrmTimeZone"));
-    setWindowTitle(QStringLiteral("Kelvaro v1.15"));
+    setWindowTitle(ProgramTitle());
 
     lstTimeZone = new ZoneList([this] { on_lstTimeZone_doubleClicked(); }, this);
     lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));

@@ -138,15 +138,3 @@ StoredField StoreField(const QString& text) {
 QString LoadField(QByteArrayView stored) {
     return FromCodePage(DecodeField(stored));
 }
-
-QString TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    return text.mid(first, last - first);
-}

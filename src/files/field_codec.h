@@ -29,7 +29,3 @@ StoredField StoreField(const QString& text);
 
 // The text a stored field holds: FromCodePage(DecodeField(stored)).
 QString LoadField(QByteArrayView stored);
-
-// The text without leading and trailing blanks (character 32 only); tabs and
-// line breaks stay.
-QString TrimSpaces(const QString& text);

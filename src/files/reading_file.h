@@ -1,5 +1,6 @@
 #pragma once
 
+#include "birth/birth_rules.h"
 #include "engine/birth_record.h"
 
 #include <QByteArray>
@@ -13,29 +14,21 @@ class QIODevice;
 
 // A reading file holds the birth data of one reading: 18 lines in the order
 // of BirthRecord's fields, each the field's text stored through StoreField and
-// ended by CR LF. There is no header. Reading one takes its first 18 lines,
-// each cut at 4 KiB, and never more than kMaxReadingFileBytes of the file.
-inline constexpr int kReadingLineCount = 18;
+// ended by CR LF. There is no header. Reading one takes its first 18 lines, of
+// at most 4 KiB each, and never more than kMaxReadingFileBytes of the file.
+inline constexpr int kReadingLineCount = kBirthFieldCount;
 inline constexpr qsizetype kMaxReadingLineBytes = 4096;
 // The most the reader takes from any file: 18 full lines with their ends.
 inline constexpr qint64 kMaxReadingFileBytes = kReadingLineCount * (kMaxReadingLineBytes + 2);
 
 // The 18 texts of a reading, line 1 at index 0.
-using ReadingTexts = std::array<QString, kReadingLineCount>;
-
-// The field a line holds ("Name", "Month", ... "Country"); line is 1..18.
-QString ReadingFieldName(int line);
-
-// The texts a reading file stores for the record: the name and place as
-// entered without leading and trailing blanks (character 32 only), numbers in
-// plain decimal, the flags as "True" or "False".
-ReadingTexts ReadingTextsOf(const BirthRecord& record);
+using ReadingTexts = BirthTexts;
 
 // Characters of one field that a reading file cannot hold and that were left
 // out when it was written.
 struct LeftOutCharacters {
     int line = 0;       // 1..18
-    QString field;      // ReadingFieldName(line)
+    QString field;      // the field's name, "Name" ... "Country"
     QString characters; // each once, in the order they appear
 };
 
@@ -48,7 +41,8 @@ EncodedReading EncodeReading(const BirthRecord& record);
 
 // Writes the record's reading file at path, atomically: until the new file is
 // complete, any file already at path stays as it was, and a failed save leaves
-// it untouched.
+// it untouched. A record whose file the reader would refuse, or that would not
+// reopen into a reading, is not written.
 struct ReadingSaveResult {
     bool saved = false;
     QString error; // why not, when not saved
@@ -57,11 +51,10 @@ struct ReadingSaveResult {
 ReadingSaveResult WriteReadingFile(const QString& path, const BirthRecord& record);
 
 // The 18 decoded texts of a reading file. Lines end with CR LF, LF or CR; the
-// last line needs no end; lines after the 18th are not read and a line longer
-// than 4 KiB is cut there. No texts when the file cannot be opened or read,
-// holds fewer than 18 lines, or has not shown 18 lines within its first
-// kMaxReadingFileBytes; error then says why, as a phrase about the file
-// ("is empty", "holds only 17 of the 18 lines of a reading").
+// last line needs no end; lines after the 18th are not read. No texts when the
+// file cannot be opened or read, holds fewer than 18 lines, or has a line of
+// more than 4 KiB among them; error then says why, as a sentence about the
+// file ("The file is empty.", "Line 2 is longer than 4096 bytes.").
 struct ReadingReadResult {
     std::optional<ReadingTexts> texts;
     QString error; // why not, when there are no texts
@@ -69,12 +62,11 @@ struct ReadingReadResult {
 ReadingReadResult ReadReadingFrom(QIODevice& device);
 ReadingReadResult ReadReadingFile(const QString& path);
 
-// The birth record of a reading's texts, strictly: every number line must be
-// a whole number that fits the field, every flag line True or False in any
-// case or a whole number. Otherwise the first bad line and what is wrong.
-struct BirthRecordResult {
-    std::optional<BirthRecord> record;
-    int line = 0;  // the first bad line, 1..18, when there is no record
-    QString error; // "line 3 (Day): ..." when there is no record
+// A reading file as the birth-data window takes it: the entry it puts into
+// the window, or "Please Check The File." with a second line that says what
+// is wrong.
+struct ReadingFileEntry {
+    std::optional<BirthEntry> entry;
+    QString message; // when there is no entry
 };
-BirthRecordResult BirthRecordFromTexts(const ReadingTexts& texts);
+ReadingFileEntry ReadReadingFileEntry(const QString& path);

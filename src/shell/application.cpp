@@ -2,11 +2,12 @@
 
 #include "display/frm_display.h"
 #include "entry/frm_main.h"
-#include "shell/clickable_label.h"
+#include "kelvaro_version.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
+#include "platform/program_icon.h"
 #include "shell/frm_about.h"
 #include "shell/frm_referral.h"
-#include "shell/mod_help.h"
-#include "shell/program_icon.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -63,7 +64,7 @@ Application::~Application() {
 void Application::configureQtApplication() {
     QApplication::setApplicationName(QStringLiteral("Kelvaro"));
     QApplication::setOrganizationName(QStringLiteral("Kelvaro"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationVersion(QLatin1String(kKelvaroVersion));
     // The program ends only through CloseAllAndEnd (from the referral window).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon());

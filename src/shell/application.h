@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/app.h"
+#include "platform/app.h"
 
 #include <QPointer>
 

@@ -1,9 +1,10 @@
 #include "shell/frm_about.h"
 
-#include "shell/app.h"
-#include "shell/clickable_label.h"
-#include "shell/mod_help.h"
-#include "shell/program_icon.h"
+#include "platform/app.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
+#include "platform/program_icon.h"
+#include "platform/program_title.h"
 
 #include <QFont>
 #include <QFrame>
@@ -34,7 +35,7 @@ void lookLikeLink(QLabel* label) {
 
 FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Kelvaro v1.15"));
+    setWindowTitle(ProgramTitle());
     setModal(true);
 
     picIcon = new QLabel(this);
@@ -42,7 +43,7 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     picIcon->setPixmap(ProgramPixmap(48));
     picIcon->setFixedSize(48, 48);
 
-    Label2 = makeLabel<QLabel>("Label2", QStringLiteral("Kelvaro v1.15"), this);
+    Label2 = makeLabel<QLabel>("Label2", ProgramTitle(), this);
     QFont titleFont = Label2->font();
     titleFont.setPointSize(14);
     titleFont.setBold(true);

@@ -1,10 +1,11 @@
 #include "shell/frm_referral.h"
 
-#include "shell/app.h"
-#include "shell/clickable_label.h"
-#include "shell/mod_help.h"
+#include "platform/app.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
+#include "platform/program_icon.h"
+#include "platform/program_title.h"
 #include "shell/mod_tell_a_friend.h"
-#include "shell/program_icon.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -74,14 +75,14 @@ void setBoxText(QObject* box, const QString& text) {
 
 FrmReferral::FrmReferral(App& app, QWidget* parent) : QWidget(parent), app(app) {
     setObjectName(QStringLiteral("frmReferral"));
-    setWindowTitle(QStringLiteral("Kelvaro v1.15"));
+    setWindowTitle(ProgramTitle());
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(ProgramPixmap(48));
     Picture1->setFixedSize(48, 48);
 
-    Label1 = new QLabel(QStringLiteral("Kelvaro v1.15"), this);
+    Label1 = new QLabel(ProgramTitle(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont titleFont = Label1->font();
     titleFont.setPointSize(14);

@@ -1,7 +1,7 @@
 #include "shell/mod_tell_a_friend.h"
 
-#include "shell/app.h"
-#include "shell/mod_help.h"
+#include "platform/app.h"
+#include "platform/mod_help.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/field_codec.h"
+#include "birth/trim_spaces.h"
 
 #include <QLatin1String>
 #include <QString>

@@ -1,8 +1,10 @@
 #include "shell/qt_services.h"
 
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -139,7 +141,36 @@ bool LockFileInstanceGuard::anotherCopyRunning() {
     }
     // Only a running holder means another copy. A lock that cannot be made at
     // all (no permission, a full disk) must not keep the program from starting.
-    return lock->error() == QLockFile::LockFailedError;
+    if (lock->error() != QLockFile::LockFailedError) {
+        return false;
+    }
+    qint64 pid = 0;
+    QString hostName;
+    QString appName;
+    if (lock->getLockInfo(&pid, &hostName, &appName)) {
+        return true; // a running copy holds it
+    }
+    // A lock whose owner cannot be read (empty, garbage, a folder) is never
+    // taken over by Qt. A copy that is starting may be writing it this very
+    // moment, so a young one still counts; an older one is left over.
+    const QString path = lockPath.isEmpty() ? defaultLockPath() : lockPath;
+    const QFileInfo info(path);
+    const qint64 age = info.lastModified().secsTo(QDateTime::currentDateTimeUtc());
+    if (age >= 0 && age < kUnreadableLockGraceSeconds) {
+        return true;
+    }
+    if (info.isDir() && !info.isSymLink()) {
+        QDir().rmdir(path); // only an empty folder; a user's files stay
+    } else {
+        QFile::remove(path);
+    }
+    if (lock->tryLock(0)) {
+        return false;
+    }
+    // Still no lock (a folder with files in it): start without one rather
+    // than never.
+    return lock->error() == QLockFile::LockFailedError &&
+           lock->getLockInfo(&pid, &hostName, &appName);
 }
 
 ProductionServices::ProductionServices(const ServiceFiles& files)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/services.h"
+#include "platform/services.h"
 
 #include <QLockFile>
 #include <QString>
@@ -69,7 +69,10 @@ private:
 
 // A lock file in the user's runtime folder (or at the given path), held for
 // the program's life. A lock left behind by a copy that was killed is taken
-// over; a lock held by a running copy never is.
+// over; a lock held by a running copy never is. A lock whose owner cannot be
+// read (empty, garbage, a folder) counts as another copy only while it is
+// younger than kUnreadableLockGraceSeconds: that copy may still be writing it.
+inline constexpr int kUnreadableLockGraceSeconds = 5;
 class LockFileInstanceGuard : public InstanceGuard {
 public:
     LockFileInstanceGuard() = default;

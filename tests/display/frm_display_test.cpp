@@ -2,10 +2,10 @@
 #include "display/mod_bhava_chart.h"
 #include "engine/bhava_result.h"
 #include "entry/frm_main.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
 #include "shell/application.h"
-#include "shell/clickable_label.h"
 #include "shell/frm_referral.h"
-#include "shell/mod_help.h"
 #include "support/fake_services.h"
 
 #include <QAction>
@@ -176,7 +176,7 @@ TEST_F(FrmDisplayTest, ShowChartWritesEveryFigure) {
     }
 }
 
-TEST_F(FrmDisplayTest, TheDescriptionBoxClearsTheClipboard) {
+TEST_F(FrmDisplayTest, TheDescriptionBoxClearsOnlyWhatWasTakenFromIt) {
     openInterpretationTab();
     QWidget* viewport = display->txtHouseDesc->viewport();
     const QPoint inside = viewport->rect().center();
@@ -194,12 +194,33 @@ TEST_F(FrmDisplayTest, TheDescriptionBoxClearsTheClipboard) {
          }},
     };
     QClipboard* clipboard = QGuiApplication::clipboard();
+    // Text selected in the description and copied, as the selection buffer
+    // takes it on a desktop.
+    const auto copyFromTheDescription = [this, clipboard] {
+        QTextCursor cursor = display->txtHouseDesc->textCursor();
+        cursor.setPosition(5);
+        cursor.setPosition(25, QTextCursor::KeepAnchor);
+        display->txtHouseDesc->setTextCursor(cursor);
+        clipboard->setText(cursor.selectedText());
+    };
     for (const auto& [name, fire] : events) {
-        clipboard->setText(QStringLiteral("copied from the description"));
-        ASSERT_EQ(clipboard->text(), QStringLiteral("copied from the description"));
+        copyFromTheDescription();
+        ASSERT_FALSE(clipboard->text().isEmpty());
         fire();
         EXPECT_TRUE(clipboard->text().isEmpty()) << name;
+
+        // What came from elsewhere, another program included, stays.
+        clipboard->setText(QStringLiteral("copied from another program"));
+        fire();
+        EXPECT_EQ(clipboard->text(), QStringLiteral("copied from another program")) << name;
     }
+
+    // The copy keys do nothing in the description.
+    clipboard->setText(QStringLiteral("kept"));
+    display->txtHouseDesc->setFocus();
+    display->txtHouseDesc->selectAll();
+    QTest::keyClick(display->txtHouseDesc, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("kept"));
 
     // Elsewhere in the window the clipboard is left alone.
     clipboard->setText(QStringLiteral("kept"));

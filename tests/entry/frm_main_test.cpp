@@ -1,8 +1,8 @@
 #include "entry/frm_main.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
 #include "shell/application.h"
-#include "shell/clickable_label.h"
 #include "shell/frm_referral.h"
-#include "shell/mod_help.h"
 #include "support/fake_services.h"
 
 #include <QAccessible>
@@ -203,7 +203,7 @@ TEST_F(FrmMainTest, KeyFiltersAcceptSomeKeysAndRefuseTheRestWithAMessage) {
 }
 
 TEST_F(FrmMainTest, ValidationStopsAtTheFirstBadFieldWithItsMessageAndFocus) {
-    const QString zoneHour = QStringLiteral("Please Enter Value Between 0 And 12 in the Zone Hour");
+    const QString zoneHour = QStringLiteral("Please Enter Value Between 0 And 14 in the Zone Hour");
     const QString zoneMinute =
         QStringLiteral("Please Enter Value Between 0 And 59 in the Zone Minute");
     const QString lonD =
@@ -224,9 +224,9 @@ TEST_F(FrmMainTest, ValidationStopsAtTheFirstBadFieldWithItsMessageAndFocus) {
         {"txtZoneHour", "", zoneHour},
         {"txtZoneHour", "-", zoneHour},
         {"txtZoneHour", "---", zoneHour},
-        {"txtZoneHour", "13", zoneHour},
+        {"txtZoneHour", "15", zoneHour},
         {"txtZoneHour", "12.5", zoneHour},
-        {"txtZoneHour", "12", {}},
+        {"txtZoneHour", "14", {}},
         {"txtZoneHour", " -10 ", {}},
         {"txtZoneHour", "-13", {}},
         // Texts no reading could use as a whole number, and zones beyond any
@@ -442,7 +442,7 @@ TEST_F(FrmMainTest, EnterRunsTheReadingUnlessAnotherButtonHasFocus) {
         {frm.cmdRashi, "Please Enter Name"},
         {frm.cboYear, "Please Enter Name"},
         {frm.chkDST, "Please Enter Name"},
-        {frm.txtName, "Please Enter Value Between 0 And 12 in the Zone Hour"}, // no filter message
+        {frm.txtName, "Please Enter Value Between 0 And 14 in the Zone Hour"}, // no filter message
         {frm.cmdBrowser, "Please Enter City"},
     };
     for (const auto& [focus, message] : cases) {

@@ -1,8 +1,8 @@
 #include "entry/frm_main.h"
 #include "entry/frm_time_zone.h"
 #include "entry/time_zones.h"
+#include "platform/clickable_label.h"
 #include "shell/application.h"
-#include "shell/clickable_label.h"
 #include "support/fake_services.h"
 
 #include <QApplication>

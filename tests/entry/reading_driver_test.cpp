@@ -1,7 +1,7 @@
 #include "display/frm_display.h"
 #include "entry/frm_main.h"
+#include "platform/clickable_label.h"
 #include "shell/application.h"
-#include "shell/clickable_label.h"
 #include "support/fake_services.h"
 #include "support/worked_examples.h"
 
@@ -130,6 +130,24 @@ INSTANTIATE_TEST_SUITE_P(
                       WorkedExample{"NewYork1985", &kNewYork1985, &kNewYork1985Figures},
                       WorkedExample{"Sydney1990", &kSydney1990, &kSydney1990Figures}),
     [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(ReadingDriver, APolarChartSaysItsQuadrantsOverlap) {
+    TypedBirth polar = kDelhi2000;
+    polar.latD = "70";
+    polar.latM = "0";
+    typeBirth(form(), polar);
+    getReading();
+
+    ASSERT_NE(display(), nullptr);
+    EXPECT_FALSE(display()->lblWarnings->isHidden());
+    EXPECT_TRUE(display()->lblWarnings->text().contains(QStringLiteral("overlap")));
+
+    // The next, ordinary reading takes the note away.
+    QTest::mouseClick(display()->cmdOK, Qt::LeftButton);
+    form().txtLatD->setText(QStringLiteral("28"));
+    getReading();
+    EXPECT_TRUE(display()->lblWarnings->isHidden());
+}
 
 TEST_F(ReadingDriver, FillsTheBirthRecordInTheFormsTerms) {
     typeBirth(form(), kDelhi2000);

@@ -1,11 +1,14 @@
 #include "display/save_reading.h"
 #include "entry/frm_main.h"
 #include "entry/open_reading.h"
+#include "entry/reading_driver.h"
+#include "entry/time_zones.h"
 #include "files/reading_file.h"
 #include "reading_test_support.h"
 #include "shell/application.h"
 #include "shell/frm_referral.h"
 #include "support/fake_services.h"
+#include "tools/chart_cli.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -285,7 +290,8 @@ TEST_F(ReadingDialogs, ABrokenFileChangesNothing) {
         OpenReading(app);
 
         ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
-        EXPECT_EQ(fakes.dialogs.messages[0].text, kCheckTheFile);
+        EXPECT_TRUE(fakes.dialogs.messages[0].text.startsWith(kCheckTheFile + QLatin1Char('\n')))
+            << fakes.dialogs.messages[0].text.toStdString();
         EXPECT_EQ(fakes.dialogs.messages[0].icon, MessageIcon::Critical);
         EXPECT_EQ(inputsOf(f), before);
     }
@@ -327,64 +333,114 @@ TEST_F(ReadingDialogs, ASavedReadingOpensAsItWasSaved) {
                            "31", "West", "South", "DST", "Pune", "", "India"}));
 }
 
-struct FillCase {
+struct DamagedCase {
     int line; // 1..18
     const char* text;
-    const char* shows; // what inputsOf() then holds at the line's place
 };
 
-TEST_F(ReadingDialogs, EachLineFillsItsControlByItsOwnRule) {
-    // inputsOf() has cboSS after line 6: lines 7..18 sit one place further.
-    const FillCase cases[] = {
-        {1, "  Ram  ", "  Ram  "},
-        {2, "12", "11"},
-        {2, "0", "-1"},  // no month
-        {2, "1.5", "0"}, // 0.5 rounds to the even 0
-        {2, "3.5", "2"}, // 2.5 rounds to the even 2
-        {2, "13", "4"},  // kept
-        {2, "", "4"},    // kept
-        {2, "May", "4"}, // kept
-        {3, "31", "31"},
-        {3, "05", "1"}, // no such item: kept
-        {4, "1900", "1901"},
-        {5, "23", "23"},
-        {6, " 7", "0"},
-        {7, "-10", "-10"},
-        {12, "", ""},
-        {13, "fALSE", "West"},
-        {13, "0", "West"},
-        {13, "2", "East"},
-        {13, "yes", "East"}, // not a flag: counts as true
-        {13, "", "East"},
-        {14, "true", "South"},
-        {14, "0.0", "North"},
-        {15, "-1", "DST"},
-        {15, "false", "no DST"},
-        {18, "India", "India"},
+TEST_F(ReadingDialogs, AValueTheWindowWouldShowOtherwiseIsADamagedFile) {
+    // Each of these used to be cut by a box's length, left the previous
+    // choice in a list, or counted as true.
+    const DamagedCase cases[] = {
+        {11, "028"}, {9, "0077"}, {2, "0"},    {2, "13"},  {2, "1.4"}, {3, "05"},
+        {3, "32"},   {5, "24"},   {13, "yes"}, {14, "no"}, {15, ""},
     };
     FrmMain& f = frmMainWithInputs(app);
-    for (const FillCase& c : cases) {
+    for (const DamagedCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.line) + ": " + c.text);
         typeSomething(f);
-        f.optLong[1]->setChecked(true); // West
-        f.optLat[0]->setChecked(true);  // North
-        f.chkDST->setChecked(false);
-        ReadingTexts texts = textsOf(kSitaLines);
-        // Flags opposite to the stand-in inputs, so that a line left alone shows.
-        texts[12] = QStringLiteral("False");
-        texts[13] = QStringLiteral("False");
-        texts[14] = QStringLiteral("False");
-        texts[1] = QStringLiteral("5");
-        texts[2] = QStringLiteral("1");
-        texts[3] = QStringLiteral("1901");
-        texts[4] = QStringLiteral("0");
-        texts[5] = QStringLiteral("0");
-        texts.at(static_cast<std::size_t>(c.line - 1)) = QString::fromUtf8(c.text);
+        const QStringList before = inputsOf(f);
+        fakes.dialogs.messages.clear();
+        std::vector<std::string> lines = kSitaLines;
+        lines.at(static_cast<std::size_t>(c.line - 1)) = c.text;
+        ASSERT_TRUE(put(path("damaged.kvr"), fileOf(lines)));
+        fakes.dialogs.fileAnswers.push_back(path("damaged.kvr"));
 
-        PutReadingIntoFrmMain(f, texts);
+        OpenReading(app);
 
-        const int place = c.line <= 6 ? c.line - 1 : c.line;
-        EXPECT_EQ(inputsOf(f).at(place), QString::fromUtf8(c.shows));
+        ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
+        EXPECT_TRUE(fakes.dialogs.messages[0].text.startsWith(
+            kCheckTheFile + QStringLiteral("\nLine %1 (").arg(c.line)))
+            << fakes.dialogs.messages[0].text.toStdString();
+        EXPECT_EQ(inputsOf(f), before);
+    }
+}
+
+TEST_F(ReadingDialogs, TheWindowAndTheCommandLineReadAFileAlike) {
+    // Each file gives the same figures in both, or the window's message in
+    // both (with status 1 on the command line).
+    const std::vector<std::pair<int, const char*>> variants[] = {
+        {},
+        {{7, "-3"}},           // a zone typed with a minus
+        {{7, "-14"}},          // the Line Islands, as the picker writes it
+        {{11, "08"}},          // a leading zero the box can hold
+        {{1, ""}},             // no name
+        {{7, "15"}},           // beyond any zone
+        {{2, "2"}, {3, "30"}}, // 30 February
+        {{3, "05"}},           // not an item of the day list
+        {{13, "yes"}},         // not a flag
+    };
+    for (const auto& changes : variants) {
+        std::vector<std::string> lines = kSitaLines;
+        std::string what;
+        for (const auto& [line, text] : changes) {
+            lines.at(static_cast<std::size_t>(line - 1)) = text;
+            what += std::to_string(line) + "=" + text + " ";
+        }
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(put(path("same.kvr"), fileOf(lines)));
+        fakes.dialogs.messages.clear();
+        fakes.dialogs.fileAnswers.push_back(path("same.kvr"));
+        app.state().bhavaResult = {};
+
+        OpenReading(app);
+
+        std::FILE* none = std::tmpfile();
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status =
+            runChart({QStringLiteral("kelvaro-chart"), QStringLiteral("--json"), path("same.kvr")},
+                     none, out, err);
+        std::fclose(none);
+        if (fakes.dialogs.messages.empty()) {
+            EXPECT_EQ(status, 0) << err.str();
+            EXPECT_EQ(out.str(), readingJson(app.state().bhavaResult) + "\n");
+        } else {
+            ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
+            EXPECT_EQ(status, 1);
+            EXPECT_NE(err.str().find(fakes.dialogs.messages[0].text.toStdString()),
+                      std::string::npos)
+                << err.str();
+        }
+    }
+}
+
+TEST_F(ReadingDialogs, EveryPickerZoneIsSavedAndReopened) {
+    // The picker writes -13 and -14 for the zones far east of Greenwich; a
+    // saved reading with any of its zones must open again to the same reading.
+    FrmMain& f = app.frmMain();
+    f.txtName->setText(QStringLiteral("SITA"));
+    f.txtLonD->setText(QStringLiteral("172"));
+    f.txtLonM->setText(QStringLiteral("30"));
+    f.txtLatD->setText(QStringLiteral("40"));
+    f.txtLatM->setText(QStringLiteral("0"));
+    for (const TimeZoneEntry& zone : kTimeZones) {
+        SCOPED_TRACE(std::string(zone.text));
+        f.txtZoneHour->setText(QString::number(zone.zoneHour));
+        f.txtZoneMinute->setText(QString::number(zone.zoneMinute));
+        RunReadingDriver(app);
+        const BirthRecord shown = app.state().birthRecord;
+        const std::string ascendant = app.state().bhavaResult.AscendantText;
+        fakes.dialogs.fileAnswers = {path("zone.kvr"), path("zone.kvr")};
+
+        SaveReading(app, nullptr);
+        f.txtZoneHour->setText(QStringLiteral("1"));
+        OpenReading(app);
+
+        EXPECT_TRUE(fakes.dialogs.messages.empty())
+            << fakes.messageTexts().join(u'|').toStdString();
+        EXPECT_EQ(app.state().birthRecord, shown);
+        EXPECT_EQ(app.state().bhavaResult.AscendantText, ascendant);
     }
 }
 

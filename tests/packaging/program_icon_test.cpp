@@ -1,4 +1,4 @@
-#include "shell/program_icon.h"
+#include "platform/program_icon.h"
 
 #include <QGuiApplication>
 #include <QImage>

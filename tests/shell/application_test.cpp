@@ -1,11 +1,11 @@
 #include "display/frm_display.h"
 #include "entry/frm_main.h"
 #include "files/field_codec.h"
+#include "platform/clickable_label.h"
+#include "platform/mod_help.h"
 #include "qt_printers.h"
-#include "shell/clickable_label.h"
 #include "shell/frm_about.h"
 #include "shell/frm_referral.h"
-#include "shell/mod_help.h"
 #include "support/fake_services.h"
 #include "test_application.h"
 

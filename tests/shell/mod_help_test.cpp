@@ -1,6 +1,6 @@
 #include "files/field_codec.h"
+#include "platform/mod_help.h"
 #include "qt_printers.h"
-#include "shell/mod_help.h"
 #include "support/fake_services.h"
 
 #include <QLocale>

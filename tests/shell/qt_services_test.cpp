@@ -14,9 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -89,6 +92,47 @@ TEST(LockFileInstanceGuard, ALockThatCannotBeMadeDoesNotStopTheProgram) {
     QTemporaryDir dir;
     LockFileInstanceGuard guard(dir.filePath(QStringLiteral("missing/folder/kelvaro.lock")));
     EXPECT_FALSE(guard.anotherCopyRunning());
+}
+
+// Makes the file or folder at path look seconds old.
+void age(const QString& path, int seconds) {
+    const timespec when{time(nullptr) - seconds, 0};
+    const timespec times[2] = {when, when};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.toLocal8Bit().constData(), times, 0), 0);
+}
+
+TEST(LockFileInstanceGuard, ALockWhoseOwnerCannotBeReadIsStaleOnceItIsAFewSecondsOld) {
+    struct Case {
+        const char* what;
+        std::function<void(const QString&)> make;
+    };
+    const Case cases[] = {
+        {"empty", [](const QString& path) { ASSERT_TRUE(QFile(path).open(QIODevice::WriteOnly)); }},
+        {"garbage",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write("\x01\xff not a lock\n\n\n");
+         }},
+        {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kelvaro.lock"));
+        c.make(path);
+
+        // Another copy may be writing it this very moment.
+        LockFileInstanceGuard young(path);
+        EXPECT_TRUE(young.anotherCopyRunning());
+
+        age(path, kUnreadableLockGraceSeconds + 1);
+        LockFileInstanceGuard guard(path);
+        EXPECT_FALSE(guard.anotherCopyRunning());
+        // The lock is this copy's now.
+        LockFileInstanceGuard another(path);
+        EXPECT_TRUE(another.anotherCopyRunning());
+    }
 }
 
 // ---- settings --------------------------------------------------------------

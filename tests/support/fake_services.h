@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/services.h"
+#include "platform/services.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

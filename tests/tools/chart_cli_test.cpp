@@ -137,8 +137,8 @@ TEST(ParseChartArguments, WrongArguments) {
 }
 
 TEST(ParseChartArguments, ValuesAreCheckedAsTheBatchChecksThem) {
-    // The ranges themselves are those of checkBirth; here each option's
-    // message names the option and what was typed.
+    // The rules and their messages are the birth-data window's; here each
+    // option's message names the option and what was typed.
     struct Case {
         const char* option;
         const char* value;
@@ -146,20 +146,23 @@ TEST(ParseChartArguments, ValuesAreCheckedAsTheBatchChecksThem) {
     };
     const std::vector<Case> cases = {
         {"--date", "2050-12-31", nullptr},
-        {"--date", "1901-02-29", "--date 1901-02-29: Day 29 does not exist in February 1901"},
+        {"--date", "1901-02-29", "--date 1901-02-29: Please Enter Correct Date Or Month!"},
         {"--date", "2000-65537-01", "--date 2000-65537-01: Month 65537 is outside 1 to 12"},
         {"--time", "24:00", "--time 24:00: Hour 24 is outside 0 to 23"},
         {"--time", "12", "--time 12 is not a time like 12:00"},
         // Digits of other scripts are not read as a silent 0.
         {"--time", "12:\xD9\xA3\xD9\xA0", "is not a time like 12:00"},
         {"--zone", "14:59", nullptr},
-        {"--zone", "15:00", "--zone 15:00: ZoneHour 15 is outside 0 to 14"},
+        {"--zone", "15:00", "--zone 15:00: Please Enter Value Between 0 And 14 in the Zone Hour"},
         {"--zone", "-5:30", "--zone -5:30 is not a zone like 5:30"},
         {"--longitude", "179W59", nullptr},
-        {"--longitude", "77E60", "--longitude 77E60: LonM 60 is outside 0 to 59"},
+        {"--longitude", "77E60",
+         "--longitude 77E60: Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
         {"--longitude", "77N12", "is not a longitude like 77E12"},
-        {"--latitude", "90N0", "--latitude 90N0: LatD 90 is outside 0 to 89"},
-        {"--latitude", "99999999999999999999N0", "LatD 1e+20 is outside 0 to 89"},
+        {"--latitude", "90N0",
+         "--latitude 90N0: Please Enter Value Between 0 And 89 in the Degree of Latitude"},
+        {"--latitude", "99999999999999999999N0",
+         "Please Enter Value Between 0 And 89 in the Degree of Latitude"},
     };
     for (const auto& c : cases) {
         QStringList arguments = args(kDelhi2000);
@@ -202,10 +205,14 @@ struct ChartRun {
 };
 
 ChartRun run(const QStringList& arguments, const std::string& input = {}) {
-    std::istringstream in(input);
+    std::FILE* in = std::tmpfile();
+    EXPECT_NE(in, nullptr);
+    std::fwrite(input.data(), 1, input.size(), in);
+    std::rewind(in);
     std::ostringstream out;
     std::ostringstream err;
     const int status = runChart(arguments, in, out, err);
+    std::fclose(in);
     return {status, out.str(), err.str()};
 }
 
@@ -344,48 +351,49 @@ TEST(RunChartFile, PrintsTheSameReadingAsTheOptions) {
               std::string::npos);
 }
 
-TEST(RunChartFile, ABadFileGivesOneLineNamingItAndStatus1) {
+TEST(RunChartFile, ABadFileGivesTheWindowsMessageAndStatus1) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     struct Case {
         const char* name;
         std::optional<QByteArray> bytes; // no file when absent
-        std::string error;               // the line after "kelvaro-chart: '<path>'"
+        std::string error;               // after "kelvaro-chart: '<path>': "
     };
+    const std::string checkFile = "Please Check The File.\n";
     const std::vector<Case> cases = {
         // The reason is the system's, in the user's language.
-        {"missing.kvr", std::nullopt, " cannot be opened: "},
-        {"empty.kvr", QByteArray(), " is empty\n"},
-        {"17 lines.kvr", fileBytes(FileLines(kDelhiFile.begin(), kDelhiFile.end() - 1)),
-         " holds only 17 of the 18 lines of a reading\n"},
+        {"missing.kvr", std::nullopt, checkFile + "The file cannot be opened: "},
+        {"empty.kvr", QByteArray(), checkFile + "The file is empty.\n"},
         {"day.kvr", delhiFileWith({{3, "1a"}}),
-         ", line 3 (Day): \"1a\" is not a whole number from -32768 to 32767\n"},
+         checkFile + "Line 3 (Day): \"1a\" is not one of the list's values 1 to 31\n"},
         {"flag.kvr", delhiFileWith({{15, "yes"}}),
-         ", line 15 (DST): \"yes\" is neither True nor False\n"},
-        // A line end inside a value must not break the message's one line.
-        {"line end.kvr", delhiFileWith({{2, "1\n2"}}),
-         ", line 2 (Month): \"1\\x0a2\" is not a whole number from -32768 to 32767\n"},
-        {"long.kvr", delhiFileWith({{4, std::string(4000, '9')}}),
-         ", line 4 (Year): \"" + std::string(40, '9') +
-             "...\" is not a whole number from -32768 to 32767\n"},
-        // Clean values that the birth-data window would not let through.
-        {"month.kvr", delhiFileWith({{2, "13"}}), ", line 2: Month 13 is outside 1 to 12\n"},
-        {"february.kvr", delhiFileWith({{2, "2"}, {3, "30"}}),
-         ", line 3: Day 30 does not exist in February 2000\n"},
-        {"zone.kvr", delhiFileWith({{7, "-1"}}), ", line 7: ZoneHour -1 is outside 0 to 14\n"},
-        {"latitude.kvr", delhiFileWith({{11, "90"}}), ", line 11: LatD 90 is outside 0 to 89\n"},
-        {"minute.kvr", delhiFileWith({{12, "60"}}), ", line 12: LatM 60 is outside 0 to 59\n"},
+         checkFile + "Line 15 (DST): \"yes\" is neither True, False nor a whole number\n"},
+        // Values the window takes, then refuses with its own message.
+        {"name.kvr", delhiFileWith({{1, ""}}), "Please Enter Name\n"},
+        {"zone.kvr", delhiFileWith({{7, "15"}}),
+         "Please Enter Value Between 0 And 14 in the Zone Hour\n"},
+        {"april.kvr", delhiFileWith({{2, "4"}, {3, "31"}}),
+         "Please Enter Correct Date Or Month !\n"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         const QString path =
             c.bytes ? put(dir, c.name, *c.bytes) : dir.filePath(QString::fromUtf8(c.name));
         const ChartRun r = run(args({}) << path);
-        EXPECT_EQ(r.status, 1) << c.name;
-        EXPECT_EQ(r.out, "") << c.name;
-        const std::string expected = "kelvaro-chart: '" + path.toStdString() + "'" + c.error;
-        EXPECT_EQ(r.err.substr(0, expected.size()), expected) << c.name;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << c.name << ": one line";
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, "");
+        const std::string expected = "kelvaro-chart: '" + path.toStdString() + "': " + c.error;
+        EXPECT_EQ(r.err.substr(0, expected.size()), expected);
     }
+}
+
+TEST(RunChartFile, AZoneWithAMinusReadsAsTheWindowReadsIt) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const ChartRun minus = run(args({}) << put(dir, "minus.kvr", delhiFileWith({{7, "-5"}})));
+    const ChartRun plain = run(args({}) << put(dir, "plain.kvr", fileBytes(kDelhiFile)));
+    EXPECT_EQ(minus.status, 0) << minus.err;
+    EXPECT_EQ(minus.out, plain.out);
 }
 
 // ---------------------------------------------------------------- batch
@@ -427,6 +435,29 @@ TEST(RunBatch, ABadLineGivesAnErrorInItsPlaceAndTheBatchGoesOn) {
     EXPECT_EQ(out[1], R"({"line":2,"error":"Day is missing"})");
     EXPECT_EQ(out[2], R"({"line":3,"error":"the line is empty"})");
     EXPECT_EQ(out[3], readingJson(ComputeBhava(*readBatchLine(kNewYorkLine).birth)));
+}
+
+TEST(RunBatch, AnOverlongLineIsAnErrorOfItsOwnAndNotHeld) {
+    // A run of zeros before 12 must not be cut into another month.
+    const std::string longLine = R"({"Month":)" + std::string(kMaxBatchLineBytes, '0') + "12}";
+    const ChartRun r = run(args({"--batch"}), kDelhiLine + "\n" + longLine + "\n" + kDelhiLine);
+    EXPECT_EQ(r.status, 1);
+    const auto out = lines(r.out);
+    ASSERT_EQ(out.size(), 3U);
+    EXPECT_EQ(out[1], R"({"line":2,"error":"the line is longer than 65536 bytes"})");
+    EXPECT_EQ(out[2], out[0]);
+}
+
+TEST(RunBatch, AnInputThatCannotBeReadIsStatus1) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    std::FILE* folder = std::fopen(dir.path().toLocal8Bit().constData(), "r");
+    ASSERT_NE(folder, nullptr);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runBatch(folder, out, err), 1);
+    std::fclose(folder);
+    EXPECT_NE(err.str().find("cannot read the births"), std::string::npos) << err.str();
 }
 
 TEST(RunBatch, EmptyInput) {

@@ -60,7 +60,9 @@ TEST(ReadingJson, HasExactlyTheKeysWithTheReadingsValues) {
     EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()),
               (QSet<QString>{"JulianDayValue", "AyanamsaValue", "Ascendant", "Midheaven",
                              "AyanamsaText", "AscendantText", "MidheavenText", "CuspPoints",
-                             "BhavaMadhyaText", "BhavaSandhiText"}));
+                             "BhavaMadhyaText", "BhavaSandhiText", "Warnings"}));
+    // The new key comes last, so that readers of the old keys see the same bytes.
+    EXPECT_EQ(json.substr(json.size() - 15), R"(,"Warnings":[]})");
 
     EXPECT_EQ(rawValue(json, "JulianDayValue"), "2451545"); // an integer, not 2451545.0
     // Every number reads back to the very same double.
@@ -85,6 +87,23 @@ TEST(ReadingJson, HasExactlyTheKeysWithTheReadingsValues) {
         EXPECT_EQ(madhya[i].toString().toStdString(), r.BhavaMadhyaText[index]);
         EXPECT_EQ(sandhi[i].toString().toStdString(), r.BhavaSandhiText[index]);
     }
+}
+
+TEST(ReadingJson, APolarReadingWarnsOfTheOverlap) {
+    // 70° N at a sidereal time where the arc from the midheaven to the
+    // ascendant passes 180°.
+    BirthRecord polar = delhi2000();
+    polar.LatD = 70;
+    polar.Hour = 0;
+    BhavaResult r = ComputeBhava(polar);
+    for (int hour = 1; hour < 24 && !r.QuadrantsOverlap; ++hour) {
+        polar.Hour = static_cast<std::int16_t>(hour);
+        r = ComputeBhava(polar);
+    }
+    ASSERT_TRUE(r.QuadrantsOverlap);
+    const QJsonArray warnings = parsed(readingJson(r))["Warnings"].toArray();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].toString().contains(QStringLiteral("overlap")));
 }
 
 TEST(ReadingJson, NumbersInTheShortestForm) {

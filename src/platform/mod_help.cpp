@@ -1,7 +1,7 @@
-#include "shell/mod_help.h"
+#include "platform/mod_help.h"
 
 #include "files/field_codec.h"
-#include "shell/services.h"
+#include "platform/services.h"
 
 #include <QLocale>
 #include <QUrl>

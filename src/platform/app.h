@@ -2,7 +2,7 @@
 
 #include "engine/bhava_result.h"
 #include "engine/birth_record.h"
-#include "shell/services.h"
+#include "platform/services.h"
 
 #include <QString>
 
@@ -39,9 +39,9 @@ public:
     virtual Services& services() = 0;
     virtual ProgramState& state() = 0;
 
-    virtual FrmMain& frmMain() = 0;       // the birth-data window (loaded, not shown)
-    virtual FrmDisplay& frmDisplay() = 0; // the reading window (loaded, not shown)
-    virtual void showFrmMain() = 0;       // modeless
+    virtual FrmMain& frmMain() = 0;        // the birth-data window (loaded, not shown)
+    virtual FrmDisplay& frmDisplay() = 0;  // the reading window (loaded, not shown)
+    virtual void showFrmMain() = 0;        // modeless
     virtual void showReferralWindow() = 0; // modeless, loads it first if needed
     virtual void hideReferralWindow() = 0; // nothing happens when it is not shown
     virtual void showAboutWindow() = 0;    // modal, loaded afresh each time

@@ -1,4 +1,4 @@
-#include "shell/clickable_label.h"
+#include "platform/clickable_label.h"
 
 #include <QMouseEvent>
 

@@ -317,8 +317,15 @@ std::span<const ZoneCorrection> ZoneCorrections() {
 
 AtlasLoad Atlas::load(const QString& folder, const std::atomic<bool>* stop) {
     AtlasLoad result;
+    const auto stopped = [&] {
+        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+            result.error = QStringLiteral("Reading the atlas was stopped");
+            return true;
+        }
+        return false;
+    };
     const auto cities = readFile(folder, "cities15000.txt", result.error);
-    if (!cities) {
+    if (!cities || stopped()) {
         return result;
     }
     const auto admin1 = readFile(folder, "admin1Codes.txt", result.error);
@@ -334,8 +341,7 @@ AtlasLoad Atlas::load(const QString& folder, const std::atomic<bool>* stop) {
 
     std::vector<PlaceLine> lines;
     for (const QByteArrayView line : dataLines(*cities)) {
-        if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
-            result.error = QStringLiteral("Reading the atlas was stopped");
+        if (stopped()) {
             return result;
         }
         if (auto place = readPlace(line, states, countries)) {

@@ -7,6 +7,9 @@
 #include "atlas/zone_at_birth.h"
 #include "engine/birth_record.h"
 
+#include <QString>
+#include <QStringList>
+
 // A place's coordinates as a birth record holds them: whole degrees and
 // minutes, rounded to the nearest minute, and the hemispheres. A longitude
 // that rounds to 180° is kept at 179°59', the record's range.
@@ -36,3 +39,21 @@ void SetZone(BirthRecord& birth, const ZoneOffset& offset);
 // time, and its longitude for the local mean time before the zone's first
 // standard time. NoZone when the record has no zone id.
 ZoneAtBirth ZoneAtBirthOf(const BirthRecord& birth);
+
+// What the zone at a birth means for its reading, said in words. The offset
+// the record's zone boxes give (ZoneOffsetMinutes) decides: a time that was
+// ambiguous or before standard time is only questioned or noted when the
+// record uses the atlas's offset for it; a time that did not exist is refused
+// whatever the boxes hold.
+struct BirthZoneCheck {
+    ZoneAtBirth zone;
+    // Nonexistent: the birth cannot be read, and why.
+    QString refusal;
+    // Ambiguous, and the record uses one of its offsets: which one?
+    QString question;
+    QStringList choices; // the first occurrence, then the second
+    // LocalMeanTime with the record on it: the reading's warning. Ambiguous:
+    // the warning when the first occurrence is taken without asking.
+    QString warning;
+};
+BirthZoneCheck CheckZoneAtBirth(const BirthRecord& birth);

@@ -129,6 +129,8 @@ public:
     bool zoneFollowsPlace() const { return zoneFollows; }
     // A zone that the boxes do not follow: a reading opened, or the user's.
     void setTimeZone(const QByteArray& zone);
+    // Writes an offset into the zone boxes, chkDST and the direction.
+    void writeZone(const ZoneOffset& offset);
     // The picker wrote the zone boxes: a zone ahead of universal time or
     // behind it, typed for the user.
     void zoneWrittenByPicker(bool ahead);
@@ -180,7 +182,6 @@ private:
     void zoneTypedByHand();
     // The date or time changed: a zone that follows the place is recomputed.
     void refreshZoneFromPlace();
-    void writeZone(const ZoneOffset& offset);
     static std::optional<int> zoneMagnitude(const QLineEdit* box);
     void updateOffsetUsed();
     // The coordinates were typed: proposes the zone of the nearest place.

@@ -20,7 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -265,6 +267,71 @@ TEST_F(BirthPlaceTest, AReadingOpenedKeepsItsOwnZone) {
     frm.cboMonth->setCurrentIndex(0);
     EXPECT_EQ(zone(), QStringLiteral("1:0 - Behind UT | UT-1:00"));
     EXPECT_EQ(frm.timeZone(), QByteArray("Europe/Madrid"));
+}
+
+// The zone at the birth is settled when the reading is computed: a time that
+// did not exist is refused, one that happened twice is asked about, one
+// before standard time uses the birthplace's own mean time and says so.
+TEST_F(BirthPlaceTest, TheReadingSaysWhatTheZoneAtTheBirthWas) {
+    struct Case {
+        const char16_t* place;
+        int year, month, day, hour, minute;
+        std::optional<int> answer; // to the question, when one is asked
+        const char* asked;         // the start of the message or question, or ""
+        const char* offsetUsed;    // the reading's offset, or "" for no reading
+        const char* warning;       // a part of the reading's warning, or ""
+    };
+    const Case cases[] = {
+        {u"New York City", 2021, 3, 14, 2, 30, std::nullopt,
+         "The local time 2021-03-14 02:30 did not exist at New York City: the clocks moved "
+         "forward from UT-5:00 to UT-4:00",
+         "", ""},
+        {u"New York City", 2021, 11, 7, 1, 30, 1,
+         "The local time 2021-11-07 01:30 happened twice at New York City: the clocks moved back "
+         "from UT-4:00 to UT-5:00. Which was the birth?\nThe first, UT-4:00\nThe second, UT-5:00",
+         "UT-5:00", ""},
+        {u"New York City", 2021, 11, 7, 1, 30, 0, "The local time 2021-11-07 01:30 happened twice",
+         "UT-4:00 (daylight saving)", ""},
+        {u"New York City", 2021, 11, 7, 1, 30, std::nullopt,
+         "The local time 2021-11-07 01:30 happened twice", "", ""},
+        {u"Pokhara", 1910, 6, 1, 12, 0, std::nullopt, "", "UT+5:36",
+         "the local mean time of Pokhara, UT+5:36, is used"},
+        {u"Kolkata", 2000, 1, 1, 12, 0, std::nullopt, "", "UT+5:30", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.place).toStdString() + " " + std::to_string(c.year));
+        fakes.dialogs.messages.clear();
+        fakes.dialogs.choiceAnswers.clear();
+        if (c.answer) {
+            fakes.dialogs.choiceAnswers.push_back(c.answer);
+        }
+        app.state().bhavaResult.Warnings.clear();
+        frm.show();
+        frm.txtName->setText(QStringLiteral("RAM"));
+        setDate(c.year, c.month, c.day, c.hour, c.minute);
+        choose(c.place);
+
+        frm.cmdRashi->click();
+
+        const QStringList asked = fakes.messageTexts();
+        if (*c.asked == '\0') {
+            EXPECT_TRUE(asked.isEmpty()) << asked.join(' ').toStdString();
+        } else {
+            ASSERT_EQ(asked.size(), 1);
+            EXPECT_TRUE(asked.front().startsWith(QString::fromUtf8(c.asked)))
+                << asked.front().toStdString();
+        }
+        const bool read = *c.offsetUsed != '\0';
+        EXPECT_EQ(frm.isVisible(), !read);
+        if (read) {
+            EXPECT_EQ(frm.lblOffsetUsed->text(), QString::fromUtf8(c.offsetUsed));
+            const auto& warnings = app.state().bhavaResult.Warnings;
+            const bool warned = std::any_of(warnings.begin(), warnings.end(), [&c](const auto& w) {
+                return *c.warning != '\0' && w.find(c.warning) != std::string::npos;
+            });
+            EXPECT_EQ(warned, *c.warning != '\0');
+        }
+    }
 }
 
 TEST_F(BirthPlaceTest, WithoutAnAtlasThePlaceBoxSaysWhy) {

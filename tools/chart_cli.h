@@ -21,6 +21,7 @@
 
 enum class ChartMode {
     Single,  // one birth from the options
+    Places,  // --places: the atlas's places for a text
     File,    // the birth of a saved reading file
     Batch,   // JSON Lines on standard input
     Help,    // --help
@@ -32,7 +33,17 @@ struct ChartRequest {
     bool json = false;
     BirthRecord birth;   // ChartMode::Single
     QString readingFile; // ChartMode::File: the path as given
+    // ChartMode::Single with --place: the place to resolve in the atlas, and
+    // which of the zone and the coordinates the options gave (they win over
+    // the atlas). ChartMode::Places: the text to look up.
+    QString place;
+    bool zoneGiven = true;
+    bool longitudeGiven = true;
+    bool latitudeGiven = true;
 };
+
+// The most places --places lists.
+inline constexpr std::size_t kListedPlaces = 20;
 
 // What the arguments ask for, or one plain line that says what is wrong.
 struct ParsedArguments {

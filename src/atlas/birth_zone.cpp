@@ -103,8 +103,11 @@ BirthZoneCheck CheckZoneAtBirth(const BirthRecord& birth) {
                              QStringLiteral("The second, %1").arg(second)};
             check.warning =
                 QStringLiteral("The local time %1 is ambiguous at %2 (the clocks moved back from "
-                               "%3 to %4): the first occurrence, %3, is used.")
-                    .arg(when, where, first, second);
+                               "%3 to %4): the %5 occurrence, %6, is used.")
+                    .arg(when, where, first, second,
+                         used == zone.offset.minutes ? QStringLiteral("first")
+                                                     : QStringLiteral("second"),
+                         UtOffsetText(used));
         }
         break;
     case LocalTimeKind::LocalMeanTime:

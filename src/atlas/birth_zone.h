@@ -53,7 +53,7 @@ struct BirthZoneCheck {
     QString question;
     QStringList choices; // the first occurrence, then the second
     // LocalMeanTime with the record on it: the reading's warning. Ambiguous:
-    // the warning when the first occurrence is taken without asking.
+    // the warning when the record's occurrence is taken without asking.
     QString warning;
 };
 BirthZoneCheck CheckZoneAtBirth(const BirthRecord& birth);

@@ -1,4 +1,5 @@
 #include "engine/mod_bhava.h"
+#include "tools/birth_input.h"
 #include "tools/reading_json.h"
 
 #include <QJsonArray>
@@ -11,6 +12,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -52,17 +54,21 @@ std::string rawValue(const std::string& json, const std::string& key) {
 
 TEST(ReadingJson, HasExactlyTheKeysWithTheReadingsValues) {
     const BhavaResult r = ComputeBhava(delhi2000());
-    const std::string json = readingJson(r);
+    const std::string json = readingJson(r, delhi2000());
     EXPECT_EQ(json.find('\n'), std::string::npos);
     const QJsonObject object = parsed(json);
 
     const QStringList keys = object.keys();
-    EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()),
-              (QSet<QString>{"JulianDayValue", "AyanamsaValue", "Ascendant", "Midheaven",
-                             "AyanamsaText", "AscendantText", "MidheavenText", "CuspPoints",
-                             "BhavaMadhyaText", "BhavaSandhiText", "Warnings"}));
-    // The new key comes last, so that readers of the old keys see the same bytes.
-    EXPECT_EQ(json.substr(json.size() - 15), R"(,"Warnings":[]})");
+    EXPECT_EQ(
+        QSet<QString>(keys.begin(), keys.end()),
+        (QSet<QString>{"JulianDayValue", "AyanamsaValue", "Ascendant", "Midheaven", "AyanamsaText",
+                       "AscendantText", "MidheavenText", "CuspPoints", "BhavaMadhyaText",
+                       "BhavaSandhiText", "Warnings", "UtcOffset", "Birth"}));
+    // New keys come after the old ones, so that readers of the old keys see
+    // the same bytes.
+    EXPECT_NE(json.find(R"("BhavaSandhiText":)"), std::string::npos);
+    EXPECT_LT(json.find(R"("BhavaSandhiText":)"), json.find(R"(,"Warnings":[],"UtcOffset":)"));
+    EXPECT_LT(json.find(R"("UtcOffset":)"), json.find(R"("Birth":)"));
 
     EXPECT_EQ(rawValue(json, "JulianDayValue"), "2451545"); // an integer, not 2451545.0
     // Every number reads back to the very same double.
@@ -101,7 +107,7 @@ TEST(ReadingJson, APolarReadingWarnsOfTheOverlap) {
         r = ComputeBhava(polar);
     }
     ASSERT_TRUE(r.QuadrantsOverlap);
-    const QJsonArray warnings = parsed(readingJson(r))["Warnings"].toArray();
+    const QJsonArray warnings = parsed(readingJson(r, polar))["Warnings"].toArray();
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_TRUE(warnings[0].toString().contains(QStringLiteral("overlap")));
 }
@@ -123,14 +129,14 @@ TEST(ReadingJson, NumbersInTheShortestForm) {
     for (const auto& c : cases) {
         BhavaResult r;
         r.Ascendant = c.value;
-        EXPECT_EQ(rawValue(readingJson(r), "Ascendant"), c.text) << c.value;
+        EXPECT_EQ(rawValue(readingJson(r, BirthRecord{}), "Ascendant"), c.text) << c.value;
     }
 }
 
 TEST(ReadingJson, TextsAreEscaped) {
     BhavaResult r;
     r.AyanamsaText = "a\"b\\c\nd\x01";
-    const QJsonObject object = parsed(readingJson(r));
+    const QJsonObject object = parsed(readingJson(r, BirthRecord{}));
     EXPECT_EQ(object["AyanamsaText"].toString(), QStringLiteral("a\"b\\c\nd\x01"));
 }
 
@@ -140,9 +146,55 @@ TEST(ReadingJson, LongTextsFit) {
     double huge = 1e300;
     r.MidheavenText = ZodiacText(huge);
     r.BhavaMadhyaText[3] = std::string(5000, '"');
-    const QJsonObject object = parsed(readingJson(r));
+    const QJsonObject object = parsed(readingJson(r, BirthRecord{}));
     EXPECT_EQ(object["MidheavenText"].toString().toStdString(), r.MidheavenText);
     EXPECT_EQ(object["BhavaMadhyaText"].toArray()[3].toString().size(), 5000);
+}
+
+// The offset used and the birth record used, with the zone's direction only
+// when it was given; the atlas's place only when there is one.
+TEST(ReadingJson, TheOffsetTheBirthAndThePlace) {
+    struct Case {
+        std::optional<bool> ahead;
+        bool east;
+        bool dst;
+        const char* offset;
+        const char* zoneAhead; // the Birth's "ZoneAhead" as written, or "" for none
+    };
+    const Case cases[] = {
+        {std::nullopt, true, false, "+05:30", ""},
+        {std::nullopt, false, true, "-04:30", ""},
+        {false, true, false, "-05:30", "false"},
+        {true, false, true, "+06:30", "true"},
+    };
+    for (const Case& c : cases) {
+        BirthRecord birth = delhi2000();
+        birth.ZoneAhead = c.ahead;
+        birth.LonEast = c.east;
+        birth.DST = c.dst;
+        const std::string json = readingJson(ComputeBhava(birth), birth);
+        const QJsonObject object = parsed(json);
+        EXPECT_EQ(object["UtcOffset"].toString(), QLatin1String(c.offset));
+        const QJsonObject written = object["Birth"].toObject();
+        EXPECT_EQ(written["ZoneHour"].toInt(), 5);
+        EXPECT_EQ(written["LonEast"].toBool(), c.east);
+        EXPECT_EQ(rawValue(json, "ZoneAhead"), c.zoneAhead);
+        EXPECT_FALSE(object.contains(QStringLiteral("Place")));
+        // What "Birth" holds is a batch line that gives the same reading.
+        const QByteArray line = QJsonDocument(written).toJson(QJsonDocument::Compact);
+        const BatchLine again = readBatchLine(line.toStdString());
+        ASSERT_TRUE(again.birth) << again.error.toStdString();
+        EXPECT_EQ(*again.birth, birth);
+    }
+    const ReadingPlace place{"Zürich", "Zurich", "Switzerland", 47.36667, 8.55, "Europe/Zurich"};
+    const BirthRecord birth = delhi2000();
+    const std::string json = readingJson(ComputeBhava(birth), birth, &place);
+    EXPECT_LT(json.find(R"("Birth":)"), json.find(R"("Place":)"));
+    const QJsonObject written = parsed(json)["Place"].toObject();
+    EXPECT_EQ(written.keys().size(), 6);
+    EXPECT_EQ(written["Name"].toString(), QStringLiteral("Zürich"));
+    EXPECT_EQ(written["Latitude"].toDouble(), 47.36667);
+    EXPECT_EQ(written["TimeZone"].toString(), QStringLiteral("Europe/Zurich"));
 }
 
 TEST(BatchErrorJson, LineAndErrorOnly) {

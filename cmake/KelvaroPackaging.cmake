@@ -28,6 +28,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The package's dependencies are those of the binaries, found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The atlas of places (the GeoNames list) and the time-zone data it is read
+# with, beside the libraries found from the binaries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libtimezonemap-data, tzdata")
 # Web links and the update reminder hand their pages to the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 

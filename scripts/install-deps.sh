@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build ccache dpkg-dev
-  rapidjson-dev tzdata
+  rapidjson-dev tzdata libtimezonemap-data
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy

@@ -73,6 +73,13 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     lookLikeLink(lblCoBrand);
 
     Line2 = new QFrame(this);
+    lblAtlasCredit = makeLabel<QLabel>(
+        "lblAtlasCredit",
+        QStringLiteral("The atlas of places is the GeoNames list of places (geonames.org), under "
+                       "the Creative Commons Attribution 4.0 License (CC BY 4.0)."),
+        this);
+    lblAtlasCredit->setWordWrap(true);
+
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setFrameShape(QFrame::HLine);
     Line2->setFrameShadow(QFrame::Sunken);
@@ -96,6 +103,8 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     layout->addSpacing(8);
     layout->addWidget(Label3);
     layout->addWidget(lblCoBrand, 0, Qt::AlignRight);
+    layout->addSpacing(8);
+    layout->addWidget(lblAtlasCredit);
     layout->addWidget(Line2);
     layout->addLayout(buttons);
     setFixedWidth(420);

@@ -348,6 +348,9 @@ TEST(AboutWindow, ShowsItsControlsAndLinksAndIsGoneOnceClosed) {
                                  "and make money online. Get this software fully branded for "
                                  "your website."));
         EXPECT_EQ(about.lblCoBrand->text(), QStringLiteral("Click here for more details"));
+        // The atlas's licence asks for its credit.
+        EXPECT_TRUE(about.lblAtlasCredit->text().contains(QStringLiteral("GeoNames")));
+        EXPECT_TRUE(about.lblAtlasCredit->text().contains(QStringLiteral("CC BY 4.0")));
         EXPECT_EQ(about.cmdOK->text(), QStringLiteral("&OK"));
         ASSERT_NE(about.Line2, nullptr);
         EXPECT_EQ(about.Line2->frameShape(), QFrame::HLine);

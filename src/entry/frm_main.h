@@ -110,7 +110,7 @@ public:
     // is read.
     void loadAtlas(const QString& folder);
     // The atlas the place box searches, or null and why there is none.
-    void setAtlas(std::shared_ptr<const Atlas> atlas, const QString& error = {});
+    void setAtlas(std::shared_ptr<const Atlas> loaded, const QString& error = {});
     bool atlasReady() const { return atlas != nullptr; }
 
     // Fills the city, state, country, coordinates and zone from a place of

@@ -31,10 +31,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The package's dependencies are those of the binaries, found by dpkg-shlibdeps
-# (Swiss Ephemeris among them, libswe2.0), and the ephemeris files the planets
-# are read from, which no binary links.
+# (Swiss Ephemeris among them, libswe2.0), and the data files no binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS swe-basic-data)
+# The ephemeris files the planets are read from, the atlas of places (the
+# GeoNames list) and the time-zone data it is read with, beside the libraries
+# found from the binaries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, libtimezonemap-data, tzdata")
 # Web links and the update reminder hand their pages to the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 

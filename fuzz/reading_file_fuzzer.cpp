@@ -50,10 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(LoadField(stored.bytes) == text, "a text does not come back the same");
     }
 
-    const FileBirthEntry entry = BirthEntryFromTexts(*read.texts);
+    const FileBirthEntry entry = BirthEntryFromTexts(*read.texts, read.zone);
     check(entry.entry.has_value() == (entry.line == 0), "entry and damaged line disagree");
     if (!entry.entry) {
-        check(entry.line >= 1 && entry.line <= kReadingLineCount, "a damaged line out of range");
+        check(entry.line >= 1 && entry.line <= kReadingLineCountWithZone,
+              "a damaged line out of range");
         return 0;
     }
     const CheckedBirth checked = CheckBirth(*entry.entry, NameRule::Required);
@@ -73,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(encoded.leftOut.empty(), "a record read from a file loses characters");
     const ReadingReadResult again = readBytes(encoded.bytes);
     check(again.texts.has_value(), "a written record does not read back");
-    const FileBirthEntry reopened = BirthEntryFromTexts(*again.texts);
+    const FileBirthEntry reopened = BirthEntryFromTexts(*again.texts, again.zone);
     check(reopened.entry.has_value(), "a written record is a damaged file");
     const CheckedBirth rechecked = CheckBirth(*reopened.entry, NameRule::Required);
     // The file keeps the name without blanks around it, as the window saves it.

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build ccache dpkg-dev pkg-config
-  rapidjson-dev tzdata
+  rapidjson-dev tzdata libtimezonemap-data
   qt6-base-dev qt6-svg-dev libgl-dev
   libswe-dev swe-basic-data
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -12,7 +12,7 @@
 
 namespace {
 
-enum class FieldKind { Number, Flag, Text };
+enum class FieldKind { Number, Flag, Text, Direction };
 
 struct BatchKey {
     std::string_view name;
@@ -20,7 +20,7 @@ struct BatchKey {
 };
 
 // The keys of a batch line in the record's order.
-constexpr std::array<BatchKey, kBirthFieldCount> kBatchKeys = {{
+constexpr std::array<BatchKey, kBirthFieldCount + 1> kBatchKeys = {{
     {"Name", FieldKind::Text},
     {"Month", FieldKind::Number},
     {"Day", FieldKind::Number},
@@ -39,6 +39,7 @@ constexpr std::array<BatchKey, kBirthFieldCount> kBatchKeys = {{
     {"City", FieldKind::Text},
     {"State", FieldKind::Text},
     {"Country", FieldKind::Text},
+    {"ZoneAhead", FieldKind::Direction},
 }};
 
 // What a line holds under one of the keys.
@@ -215,6 +216,15 @@ std::optional<QString> toValues(LineValues& values, BirthValues& birth) {
                 return QStringLiteral("%1 must be a text").arg(name);
             }
             ++nextText;
+            break;
+        case FieldKind::Direction:
+            // Unset (absent or null), the direction comes from the longitude.
+            if (value.kind == LineValue::Kind::Bool) {
+                birth.ZoneAhead = value.flag;
+            } else if (value.kind != LineValue::Kind::Absent &&
+                       value.kind != LineValue::Kind::Null) {
+                return QStringLiteral("%1 must be true or false").arg(name);
+            }
             break;
         }
     }

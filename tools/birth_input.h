@@ -20,9 +20,10 @@ struct BatchLine {
 
 // A line of JSON Lines: one object with the BirthRecord field names as keys.
 // Month to LatM are numbers and LonEast, LatSouth and DST true or false, all
-// required; Name, City, State and Country are optional texts; other keys are
-// ignored. The birth must pass the birth-data rules, a name aside. A line end
-// (LF or CR LF) may be left on the line.
+// required; Name, City, State and Country are optional texts; ZoneAhead is
+// optional, true or false (the zone's direction; absent or null, it comes from
+// the longitude); other keys are ignored. The birth must pass the birth-data rules, a name aside. A
+// line end (LF or CR LF) may be left on the line.
 BatchLine readBatchLine(std::string_view line);
 
 // The birth of a saved reading file, exactly as opening it in the window

@@ -1,5 +1,7 @@
 #include "tools/chart_cli.h"
 
+#include "atlas/atlas.h"
+#include "atlas/birth_zone.h"
 #include "display/chart_picture.h"
 #include "engine/mod_bhava.h"
 #include "kelvaro_version.h"
@@ -37,10 +39,23 @@ struct ChartOptions {
                             QStringLiteral("HH:MM")};
     QCommandLineOption zone{
         QStringLiteral("zone"),
-        QStringLiteral("Time-zone offset in hours and minutes, 0:00 to 14:59, without a sign: "
+        QStringLiteral("Time-zone offset in hours and minutes, 0:00 to 14:59. Without a sign "
                        "the direction comes from the longitude (East ahead of universal time, "
-                       "West behind).\nExample: --zone 5:30"),
-        QStringLiteral("H:MM")};
+                       "West behind); + is ahead of universal time, - behind.\n"
+                       "Example: --zone 5:30, --zone -5:00"),
+        QStringLiteral("[+|-]H:MM")};
+    QCommandLineOption place{
+        QStringLiteral("place"),
+        QStringLiteral("The birth place, looked up in the atlas: its coordinates and the zone in "
+                       "force at the birth replace --longitude, --latitude and --zone when those "
+                       "are not given.\nExample: --place \"Kolkata\""),
+        QStringLiteral("TEXT")};
+    QCommandLineOption places{
+        QStringLiteral("places"),
+        QStringLiteral("List up to 20 places of the atlas for a text, one a line: name, state, "
+                       "country, latitude and longitude (North and East positive) and zone id, "
+                       "tab-separated.\nExample: --places \"san jose\""),
+        QStringLiteral("TEXT")};
     QCommandLineOption longitude{
         QStringLiteral("longitude"),
         QStringLiteral("Longitude: degrees 0 to 179, E or W, minutes 0 to 59. A longitude of 0 "
@@ -100,8 +115,8 @@ struct ChartOptions {
         QStringLiteral("Show the version.\nExample: kelvaro-chart --version")};
 
     void addTo(QCommandLineParser& parser) const {
-        parser.addOptions({date, time, zone, longitude, latitude, dst, name, pdf, svg, png,
-                           chartStyle, paper, json, batch, help, version});
+        parser.addOptions({date, time, zone, longitude, latitude, dst, place, places, name, pdf,
+                           svg, png, chartStyle, paper, json, batch, help, version});
     }
 };
 
@@ -132,7 +147,7 @@ const QRegularExpression& timePattern() {
     return pattern;
 }
 const QRegularExpression& zonePattern() {
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)(?::([0-9]+))?$"));
+    static const QRegularExpression pattern(QStringLiteral("^([+-]?)([0-9]+)(?::([0-9]+))?$"));
     return pattern;
 }
 const QRegularExpression& longitudePattern() {
@@ -181,15 +196,38 @@ ParsedArguments parseSingleBirth(const QCommandLineParser& parser, const ChartOp
     std::array<Required, 5> required = {{
         {&options.date, &datePattern(), "a date like 2000-01-01", {}, {}},
         {&options.time, &timePattern(), "a time like 12:00", {}, {}},
-        {&options.zone, &zonePattern(), "a zone like 5:30, without a sign", {}, {}},
+        {&options.zone, &zonePattern(), "a zone like 5:30, +1:00 or -5:00", {}, {}},
         {&options.longitude, &longitudePattern(), "a longitude like 77E12 or 74W0", {}, {}},
         {&options.latitude, &latitudePattern(), "a latitude like 28N36 or 33S52", {}, {}},
     }};
-    for (auto& r : required) {
+    const OptionValue place = singleValue(parser, options.place);
+    if (!place.error.isEmpty()) {
+        return failure(place.error);
+    }
+    if (place.value) {
+        request.place = place.value->trimmed();
+        if (request.place.isEmpty()) {
+            return failure(QStringLiteral("--place is empty"));
+        }
+    }
+    // With --place, the zone and the coordinates may come from the atlas;
+    // until then they stand at 0.
+    const std::array<QString, 5> placeholders = {QString(), QString(), QStringLiteral("0"),
+                                                 QStringLiteral("0E0"), QStringLiteral("0N0")};
+    for (std::size_t i = 0; i < required.size(); ++i) {
+        auto& r = required.at(i);
         const QString name = r.option->names().first();
         const OptionValue given = singleValue(parser, *r.option);
         if (!given.error.isEmpty()) {
             return failure(given.error);
+        }
+        if (!given.value && place.value && !placeholders.at(i).isEmpty()) {
+            r.text = placeholders.at(i);
+            r.match = r.pattern->match(r.text);
+            (i == 2   ? request.zoneGiven
+             : i == 3 ? request.longitudeGiven
+                      : request.latitudeGiven) = false;
+            continue;
         }
         if (!given.value) {
             return failure(
@@ -214,8 +252,11 @@ ParsedArguments parseSingleBirth(const QCommandLineParser& parser, const ChartOp
     entry.Day = digits(required[0].match.captured(3));
     entry.Hour = digits(required[1].match.captured(1));
     entry.Minute = digits(required[1].match.captured(2));
-    entry.ZoneHour = digits(required[2].match.captured(1));
-    entry.ZoneMinute = digits(required[2].match.captured(2));
+    if (const QString sign = required[2].match.captured(1); !sign.isEmpty()) {
+        entry.ZoneAhead = sign == QLatin1StringView("+");
+    }
+    entry.ZoneHour = digits(required[2].match.captured(2));
+    entry.ZoneMinute = digits(required[2].match.captured(3));
     entry.LonD = digits(required[3].match.captured(1));
     entry.LonEast = required[3].match.captured(2).toUpper() == QLatin1StringView("E");
     entry.LonM = digits(required[3].match.captured(3));
@@ -303,14 +344,116 @@ void write(std::ostream& stream, const QString& text) {
     stream.write(utf8.constData(), utf8.size());
 }
 
+// A birth ready to be read: its record, the atlas place it came from, or why
+// it cannot be read.
+struct ResolvedBirth {
+    std::optional<BirthRecord> birth;
+    std::optional<ReadingPlace> place;
+    QString placeLabel; // "Kolkata, West Bengal, India (Asia/Kolkata)"
+    QString warning;    // on the zone at the birth
+    QString error;
+};
+
+std::optional<Atlas> loadAtlas(QString& error) {
+    AtlasLoad load = Atlas::load(DefaultAtlasFolder());
+    if (!load.atlas) {
+        error = QStringLiteral("the atlas of places cannot be read: %1").arg(load.error);
+    }
+    return std::move(load.atlas);
+}
+
+QString noPlaceError(const QString& text) {
+    return QStringLiteral("no place of the atlas matches '%1'").arg(text);
+}
+
+// The zone at the birth, when the record has a zone id and its zone boxes
+// were not given by the user: a time that did not exist is refused, one that
+// happened twice or before standard time is said in the warnings.
+void settleZone(ResolvedBirth& resolved, bool zoneGiven) {
+    if (zoneGiven && resolved.place) {
+        return;
+    }
+    BirthZoneCheck check = CheckZoneAtBirth(*resolved.birth);
+    if (!check.refusal.isEmpty()) {
+        resolved.error = std::move(check.refusal);
+        resolved.birth.reset();
+        return;
+    }
+    resolved.warning = std::move(check.warning);
+}
+
+// The birth of the options, with --place resolved in the atlas: the place's
+// names, its coordinates and zone id, and the zone in force at the birth,
+// save what the options gave.
+ResolvedBirth resolveOptionsBirth(const ChartRequest& request) {
+    ResolvedBirth resolved;
+    resolved.birth = request.birth;
+    if (request.place.isEmpty()) {
+        settleZone(resolved, true);
+        return resolved;
+    }
+    const std::optional<Atlas> atlas = loadAtlas(resolved.error);
+    if (!atlas) {
+        resolved.birth.reset();
+        return resolved;
+    }
+    const Place* place = atlas->choose(request.place);
+    if (place == nullptr) {
+        resolved.error = noPlaceError(request.place);
+        resolved.birth.reset();
+        return resolved;
+    }
+    BirthRecord& birth = *resolved.birth;
+    const BirthRecord given = birth;
+    SetPlace(birth, *place);
+    if (request.longitudeGiven) {
+        birth.LonD = given.LonD;
+        birth.LonM = given.LonM;
+        birth.LonEast = given.LonEast;
+    }
+    if (request.latitudeGiven) {
+        birth.LatD = given.LatD;
+        birth.LatM = given.LatM;
+        birth.LatSouth = given.LatSouth;
+    }
+    resolved.place = ReadingPlace{
+        place->Name.toStdString(), place->State.toStdString(), place->Country.toStdString(),
+        place->Latitude,           place->Longitude,           place->TimeZone.toStdString()};
+    resolved.placeLabel =
+        QStringLiteral("%1 (%2)").arg(PlaceLabel(*place), QString::fromLatin1(place->TimeZone));
+    if (!request.zoneGiven) {
+        const ZoneAtBirth zone = ZoneAtBirthOf(birth);
+        if (zone.kind == LocalTimeKind::NoZone) {
+            resolved.error =
+                QStringLiteral("the zone %1 of %2 is not in the system's time-zone data: give "
+                               "--zone")
+                    .arg(QString::fromLatin1(place->TimeZone), PlaceLabel(*place));
+            resolved.birth.reset();
+            return resolved;
+        }
+        SetZone(birth, zone.offset);
+    }
+    settleZone(resolved, request.zoneGiven);
+    return resolved;
+}
+
 // Writes the reading of a birth; false, after a line on err, when its planets
 // could not be computed (the houses are written all the same).
-bool writeReading(std::ostream& out, std::ostream& err, const BirthRecord& birth, bool json) {
-    const BhavaResult houses = ComputeBhava(birth);
-    const PlanetsOutcome planets = computePlanets(birth, houses);
+bool writeReading(std::ostream& out, std::ostream& err, const ResolvedBirth& resolved, bool json) {
+    BhavaResult houses = ComputeBhava(*resolved.birth);
+    if (!resolved.warning.isEmpty()) {
+        houses.Warnings.push_back(resolved.warning.toStdString());
+    }
+    const PlanetsOutcome planets = computePlanets(*resolved.birth, houses);
     if (json) {
-        out << readingJson(houses, planets) << '\n';
+        out << readingJson(houses, planets, *resolved.birth,
+                           resolved.place ? &*resolved.place : nullptr)
+            << '\n';
     } else {
+        if (!resolved.placeLabel.isEmpty()) {
+            write(out, QStringLiteral("Place").leftJustified(20) + resolved.placeLabel +
+                           QStringLiteral("\n\n"));
+        }
         write(out, readingText(houses, planets));
     }
     if (!planets.Reading) {
@@ -320,6 +463,37 @@ bool writeReading(std::ostream& out, std::ostream& err, const BirthRecord& birth
         return false;
     }
     return true;
+}
+
+// --places: the places of the atlas for a text, one a line.
+int listPlaces(const QString& text, std::ostream& out, std::ostream& err) {
+    QString error;
+    const std::optional<Atlas> atlas = loadAtlas(error);
+    const std::vector<const Place*> places =
+        atlas ? atlas->search(text, kListedPlaces) : std::vector<const Place*>{};
+    if (!atlas || places.empty()) {
+        err << kProgram << ": ";
+        write(err, atlas ? noPlaceError(text) : error);
+        err << '\n';
+        return 1;
+    }
+    for (const Place* place : places) {
+        write(out, QStringList{place->Name, place->State, place->Country,
+                               QString::number(place->Latitude, 'f', 5),
+                               QString::number(place->Longitude, 'f', 5),
+                               QString::fromLatin1(place->TimeZone)}
+                           .join(QLatin1Char('\t')) +
+                       QLatin1Char('\n'));
+    }
+    out.flush();
+    return out ? 0 : 1;
+}
+
+int refuse(std::ostream& err, const QString& what) {
+    err << kProgram << ": ";
+    write(err, what);
+    err << '\n';
+    return 1;
 }
 
 } // namespace
@@ -347,7 +521,7 @@ ParsedArguments parseChartArguments(const QStringList& arguments) {
     // input with --batch, or the options.
     const std::array singleBirthOptions = {&options.date,      &options.time,     &options.zone,
                                            &options.longitude, &options.latitude, &options.dst,
-                                           &options.name};
+                                           &options.place,     &options.places,   &options.name};
     const auto firstSingleBirthOption = [&]() -> QString {
         for (const auto* option : singleBirthOptions) {
             if (parser.isSet(*option)) {
@@ -389,6 +563,24 @@ ParsedArguments parseChartArguments(const QStringList& arguments) {
         request.readingFile = files.first();
         return {request, {}};
     }
+    if (parser.isSet(options.places)) {
+        const OptionValue text = singleValue(parser, options.places);
+        if (!text.error.isEmpty()) {
+            return failure(text.error);
+        }
+        for (const auto* option : singleBirthOptions) {
+            if (option != &options.places && parser.isSet(*option)) {
+                return failure(QStringLiteral("--places lists places and takes no --%1")
+                                   .arg(option->names().first()));
+            }
+        }
+        if (parser.isSet(options.batch)) {
+            return failure(QStringLiteral("--places lists places and takes no --batch"));
+        }
+        request.mode = ChartMode::Places;
+        request.place = text.value->trimmed();
+        return {request, {}};
+    }
     if (parser.isSet(options.batch)) {
         if (const QString option = firstSingleBirthOption(); !option.isEmpty()) {
             return failure(
@@ -405,6 +597,8 @@ QString chartUsageText() {
     return QStringLiteral(
         "Usage: kelvaro-chart --date YYYY-MM-DD --time HH:MM --zone H:MM\n"
         "                     --longitude DDD{E|W}MM --latitude DD{N|S}MM [--dst] [--json]\n"
+        "       kelvaro-chart --place TEXT --date YYYY-MM-DD --time HH:MM [--json]\n"
+        "       kelvaro-chart --places TEXT\n"
         "       kelvaro-chart [--json] FILE.kvr\n"
         "       kelvaro-chart BIRTH-OPTIONS|FILE.kvr [--pdf OUT.pdf] [--svg OUT.svg]\n"
         "                     [--png OUT.png] [--chart-style north|south] [--paper a4|letter]\n"
@@ -426,6 +620,8 @@ QString chartHelpText() {
                "Usage: kelvaro-chart --date YYYY-MM-DD --time HH:MM --zone H:MM\n"
                "                     --longitude DDD{E|W}MM --latitude DD{N|S}MM [--dst] "
                "[--json]\n"
+               "       kelvaro-chart --place TEXT --date YYYY-MM-DD --time HH:MM [--json]\n"
+               "       kelvaro-chart --places TEXT\n"
                "       kelvaro-chart [--json] FILE.kvr\n"
                "       kelvaro-chart BIRTH-OPTIONS|FILE.kvr [--pdf OUT.pdf] [--svg OUT.svg]\n"
                "                     [--png OUT.png] [--chart-style north|south] "
@@ -455,26 +651,31 @@ QString chartHelpText() {
                "With --json or --batch a reading is one JSON object with the keys\n"
                "JulianDayValue, AyanamsaValue, Ascendant, Midheaven (numbers), AyanamsaText,\n"
                "AscendantText, MidheavenText (texts), CuspPoints (25 numbers), BhavaMadhyaText\n"
-               "and BhavaSandhiText (12 texts each, house 1 first), Planets and\n"
-               "AscendantSignMinutesEarlier, AscendantSignMinutesLater. Planets lists the Sun,\n"
-               "Moon, Mars, Mercury, Jupiter, Venus, Saturn, Rahu and Ketu, each as\n"
-               "{Name, Longitude (sidereal degrees), LongitudeText, Retrograde, Sign (1-12,\n"
-               "Aries 1), Bhava (1-12), MinutesEarlier, MinutesLater}: the fewest minutes of\n"
-               "birth time, earlier and later, that put the planet in another Bhava (the\n"
-               "ascendant in another sign), null beyond 240. Planets is null, with a line on\n"
-               "standard error, when the Swiss Ephemeris files are missing.\n"
+               "and BhavaSandhiText (12 texts each, house 1 first), Warnings (texts),\n"
+               "UtcOffset (the offset used, \"+05:30\"), Birth (the birth used, with the keys\n"
+               "of a --batch line) and, with --place, Place (Name, State, Country, Latitude,\n"
+               "Longitude, TimeZone), then Planets, AscendantSignMinutesEarlier and\n"
+               "AscendantSignMinutesLater. Planets lists the Sun, Moon, Mars, Mercury,\n"
+               "Jupiter, Venus, Saturn, Rahu and Ketu, each as {Name, Longitude (sidereal\n"
+               "degrees), LongitudeText, Retrograde, Sign (1-12, Aries 1), Bhava (1-12),\n"
+               "MinutesEarlier, MinutesLater}: the fewest minutes of birth time, earlier and\n"
+               "later, that put the planet in another Bhava (the ascendant in another sign),\n"
+               "null beyond 240. Planets is null, with a line on standard error, when the\n"
+               "Swiss Ephemeris files are missing.\n"
                "\n"
                "A --batch input line holds one birth, for example:\n"
                "  {\"Month\": 1, \"Day\": 1, \"Year\": 2000, \"Hour\": 12, \"Minute\": 0, "
                "\"ZoneHour\": 5, \"ZoneMinute\": 30,\n"
                "   \"LonD\": 77, \"LonM\": 12, \"LonEast\": true, \"LatD\": 28, \"LatM\": 36, "
                "\"LatSouth\": false, \"DST\": false}\n"
-               "Name, City, State and Country may be added as texts. A line that cannot be\n"
+               "Name, City, State and Country may be added as texts, and ZoneAhead as true\n"
+               "(ahead of universal time) or false (behind). A line that cannot be\n"
                "used gives {\"line\": N, \"error\": \"...\"} in its place and the batch goes "
                "on.\n"
                "\n"
-               "Exit status: 0 done; 1 the reading file or some batch line could not be used,\n"
-               "a file could not be written or the planets could not be computed;\n"
+               "Exit status: 0 done; 1 the reading file, the place or some batch line could\n"
+               "not be used, the local time did not exist at the place, a file could not be\n"
+               "written or the planets could not be computed;\n"
                "2 wrong arguments.\n");
 }
 
@@ -575,7 +776,8 @@ bool chartArgumentsDraw(const QStringList& arguments) {
     return false;
 }
 
-int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, std::ostream& err) {
+int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, const QString& warning,
+                    std::ostream& err) {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         err << kProgram << ": drawing needs Qt's GUI application\n";
         return 1;
@@ -583,6 +785,9 @@ int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, std::ostr
     ReadingDocument reading;
     reading.birth = birth;
     reading.houses = ComputeBhava(birth);
+    if (!warning.isEmpty()) {
+        reading.houses.Warnings.push_back(warning.toStdString());
+    }
     reading.style = files.style;
     int status = 0;
     // Without the ephemeris the files still hold the houses, and the status
@@ -653,7 +858,7 @@ void computeShare(const std::vector<BatchInputLine>& lines, std::size_t begin, s
             if (!planets.Reading && share.planetsError.empty()) {
                 share.planetsError = planets.Error;
             }
-            appendReadingJson(share.output, houses, planets);
+            appendReadingJson(share.output, houses, planets, *batchLine.birth);
         } else {
             appendBatchErrorJson(share.output, number, batchLine.error);
             share.someLineFailed = true;
@@ -820,12 +1025,19 @@ int runChart(const QStringList& arguments, std::FILE* in, std::ostream& out, std
         break;
     case ChartMode::Batch:
         return runBatch(in, out, err);
-    case ChartMode::Single:
-        if (request.files.any()) {
-            return writeChartFiles(request.files, request.birth, err);
+    case ChartMode::Places:
+        return listPlaces(request.place, out, err);
+    case ChartMode::Single: {
+        const ResolvedBirth resolved = resolveOptionsBirth(request);
+        if (!resolved.birth) {
+            return refuse(err, resolved.error);
         }
-        planetsComputed = writeReading(out, err, request.birth, request.json);
+        if (request.files.any()) {
+            return writeChartFiles(request.files, *resolved.birth, resolved.warning, err);
+        }
+        planetsComputed = writeReading(out, err, resolved, request.json);
         break;
+    }
     case ChartMode::File: {
         const ReadingFileBirth file = readReadingFileBirth(request.readingFile);
         if (!file.birth) {
@@ -835,10 +1047,16 @@ int runChart(const QStringList& arguments, std::FILE* in, std::ostream& out, std
             err << '\n';
             return 1;
         }
-        if (request.files.any()) {
-            return writeChartFiles(request.files, *file.birth, err);
+        ResolvedBirth resolved;
+        resolved.birth = file.birth;
+        settleZone(resolved, false);
+        if (!resolved.birth) {
+            return refuse(err, QStringLiteral("'%1': %2").arg(request.readingFile, resolved.error));
         }
-        planetsComputed = writeReading(out, err, *file.birth, request.json);
+        if (request.files.any()) {
+            return writeChartFiles(request.files, *resolved.birth, resolved.warning, err);
+        }
+        planetsComputed = writeReading(out, err, resolved, request.json);
         break;
     }
     }

@@ -23,6 +23,7 @@
 
 enum class ChartMode {
     Single,  // one birth from the options
+    Places,  // --places: the atlas's places for a text
     File,    // the birth of a saved reading file
     Batch,   // JSON Lines on standard input
     Help,    // --help
@@ -47,7 +48,17 @@ struct ChartRequest {
     BirthRecord birth;   // ChartMode::Single
     QString readingFile; // ChartMode::File: the path as given
     ChartFiles files;    // ChartMode::Single and ChartMode::File
+    // ChartMode::Single with --place: the place to resolve in the atlas, and
+    // which of the zone and the coordinates the options gave (they win over
+    // the atlas). ChartMode::Places: the text to look up.
+    QString place;
+    bool zoneGiven = true;
+    bool longitudeGiven = true;
+    bool latitudeGiven = true;
 };
+
+// The most places --places lists.
+inline constexpr std::size_t kListedPlaces = 20;
 
 // What the arguments ask for, or one plain line that says what is wrong.
 struct ParsedArguments {
@@ -91,7 +102,8 @@ int runBatch(std::FILE* in, std::ostream& out, std::ostream& err);
 
 // Writes the files of a single reading; 0 when all were written, 1 after one
 // line on err for each that was not. Needs a QGuiApplication.
-int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, std::ostream& err);
+int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, const QString& warning,
+                    std::ostream& err);
 
 // The whole program after the application object has started (a
 // QGuiApplication when chartArgumentsDraw): 0 on success, 1 when a reading

@@ -1,13 +1,18 @@
 #include "tools/reading_json.h"
 
+#include "atlas/zone_at_birth.h"
+#include "engine/mod_bhava.h"
+
 #include <QByteArray>
 
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -179,10 +184,71 @@ template <typename Write> void appendWith(std::string& out, std::size_t size, Wr
     out.append(scratch.data(), static_cast<std::size_t>(writer.end() - scratch.data()));
 }
 
+void flag(Writer& w, bool value) {
+    if (value) {
+        w.literal("true");
+    } else {
+        w.literal("false");
+    }
+}
+
+// The birth record with a batch line's keys, in the record's order.
+void writeBirth(Writer& w, const BirthRecord& b) {
+    w.literal("{\"Name\":");
+    w.quoted(b.Name);
+    const std::pair<const char*, std::int16_t> numbers[] = {
+        {",\"Month\":", b.Month},
+        {",\"Day\":", b.Day},
+        {",\"Year\":", b.Year},
+        {",\"Hour\":", b.Hour},
+        {",\"Minute\":", b.Minute},
+        {",\"ZoneHour\":", b.ZoneHour},
+        {",\"ZoneMinute\":", b.ZoneMinute},
+        {",\"LonD\":", b.LonD},
+        {",\"LonM\":", b.LonM},
+        {",\"LatD\":", b.LatD},
+        {",\"LatM\":", b.LatM},
+    };
+    for (const auto& [key, value] : numbers) {
+        for (const char* c = key; *c != '\0'; ++c) {
+            w.character(*c);
+        }
+        w.integer(static_cast<long long>(value));
+    }
+    w.literal(",\"LonEast\":");
+    flag(w, b.LonEast);
+    w.literal(",\"LatSouth\":");
+    flag(w, b.LatSouth);
+    w.literal(",\"DST\":");
+    flag(w, b.DST);
+    w.literal(",\"City\":");
+    w.quoted(b.City);
+    w.literal(",\"State\":");
+    w.quoted(b.State);
+    w.literal(",\"Country\":");
+    w.quoted(b.Country);
+    if (b.ZoneAhead) {
+        w.literal(",\"ZoneAhead\":");
+        flag(w, *b.ZoneAhead);
+    }
+    w.character('}');
+}
+
 } // namespace
 
-void appendReadingJson(std::string& out, const BhavaResult& r, const PlanetsOutcome& planets) {
-    appendWith(out, maxReadingSize(r, planets), [&r, &planets](Writer& w) {
+void appendReadingJson(std::string& out, const BhavaResult& r, const PlanetsOutcome& planets,
+                       const BirthRecord& birth, const ReadingPlace* place) {
+    // The texts of the birth and the place, and about 400 characters of keys
+    // and numbers.
+    std::size_t size = maxReadingSize(r, planets) + 400 + maxQuotedSize(birth.Name) +
+                       maxQuotedSize(birth.City) + maxQuotedSize(birth.State) +
+                       maxQuotedSize(birth.Country);
+    if (place != nullptr) {
+        size += maxQuotedSize(place->Name) + maxQuotedSize(place->State) +
+                maxQuotedSize(place->Country) + maxQuotedSize(place->TimeZone);
+    }
+    const QByteArray offset = IsoOffsetText(ZoneOffsetMinutes(birth)).toLatin1();
+    appendWith(out, size, [&r, &planets, &birth, place, &offset](Writer& w) {
         w.literal("{\"JulianDayValue\":");
         w.integer(r.JulianDayValue);
         w.literal(",\"AyanamsaValue\":");
@@ -215,7 +281,25 @@ void appendReadingJson(std::string& out, const BhavaResult& r, const PlanetsOutc
             }
             w.quoted(r.Warnings[i]);
         }
-        w.character(']');
+        w.literal("],\"UtcOffset\":");
+        w.quoted(std::string_view(offset.constData(), static_cast<std::size_t>(offset.size())));
+        w.literal(",\"Birth\":");
+        writeBirth(w, birth);
+        if (place != nullptr) {
+            w.literal(",\"Place\":{\"Name\":");
+            w.quoted(place->Name);
+            w.literal(",\"State\":");
+            w.quoted(place->State);
+            w.literal(",\"Country\":");
+            w.quoted(place->Country);
+            w.literal(",\"Latitude\":");
+            w.number(place->Latitude);
+            w.literal(",\"Longitude\":");
+            w.number(place->Longitude);
+            w.literal(",\"TimeZone\":");
+            w.quoted(place->TimeZone);
+            w.character('}');
+        }
         writePlanets(w, planets);
         w.character('}');
     });
@@ -233,9 +317,10 @@ void appendBatchErrorJson(std::string& out, long long line, const QString& error
     });
 }
 
-std::string readingJson(const BhavaResult& result, const PlanetsOutcome& planets) {
+std::string readingJson(const BhavaResult& result, const PlanetsOutcome& planets,
+                        const BirthRecord& birth, const ReadingPlace* place) {
     std::string out;
-    appendReadingJson(out, result, planets);
+    appendReadingJson(out, result, planets, birth, place);
     return out;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QLatin1StringView>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -312,6 +313,21 @@ QString numberLineProblem(const NumberLine& rule, const QString& text) {
     return {};
 }
 
+// An IANA zone id as the time-zone database spells them ("America/New_York",
+// "Etc/GMT+5"), or empty.
+bool isZoneIdText(const QString& text) {
+    constexpr qsizetype kMaxZoneIdLength = 64;
+    if (text.size() > kMaxZoneIdLength) {
+        return false;
+    }
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+               (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || isAsciiDigit(c) ||
+               c == QLatin1Char('/') || c == QLatin1Char('_') || c == QLatin1Char('-') ||
+               c == QLatin1Char('+');
+    });
+}
+
 std::optional<bool> flagOf(const QString& text) {
     if (text.compare(QLatin1StringView("True"), Qt::CaseInsensitive) == 0) {
         return true;
@@ -360,6 +376,8 @@ BirthRecord BirthRecordOf(const BirthEntry& entry) {
     record.City = TrimSpaces(entry.City).toStdString();
     record.State = TrimSpaces(entry.State).toStdString();
     record.Country = TrimSpaces(entry.Country).toStdString();
+    record.ZoneAhead = entry.ZoneAhead;
+    record.TimeZone = entry.TimeZone.toStdString();
     return record;
 }
 
@@ -390,6 +408,8 @@ CheckedBirth CheckBirthValues(BirthValues values, NameRule rule) {
     record.City = trimmedSpaces(values.City);
     record.State = trimmedSpaces(values.State);
     record.Country = trimmedSpaces(values.Country);
+    record.ZoneAhead = values.ZoneAhead;
+    record.TimeZone = std::move(values.TimeZone);
     return {std::move(record), std::nullopt};
 }
 
@@ -414,19 +434,29 @@ BirthTexts BirthTextsOf(const BirthRecord& r) {
             TrimSpaces(QString::fromStdString(r.Country))};
 }
 
+ZoneTexts ZoneTextsOf(const BirthRecord& record) {
+    ZoneTexts texts;
+    if (record.ZoneAhead) {
+        texts.direction = *record.ZoneAhead ? QStringLiteral("Ahead") : QStringLiteral("Behind");
+    }
+    texts.zoneId = QString::fromStdString(record.TimeZone);
+    return texts;
+}
+
 QString CheckFileMessage() {
     return QStringLiteral("Please Check The File.");
 }
 
-FileBirthEntry BirthEntryFromTexts(const BirthTexts& texts) {
+FileBirthEntry BirthEntryFromTexts(const BirthTexts& texts, const ZoneTexts& zone) {
     const auto text = [&texts](BirthField field) -> const QString& {
         return texts.at(indexOf(field));
     };
-    const auto damaged = [](BirthField field, const QString& what) {
-        const int line = static_cast<int>(field) + 1;
-        return FileBirthEntry{
-            std::nullopt, line,
-            QStringLiteral("line %1 (%2): %3").arg(line).arg(BirthFieldName(field), what)};
+    const auto damagedLine = [](int line, const QString& name, const QString& what) {
+        return FileBirthEntry{std::nullopt, line,
+                              QStringLiteral("line %1 (%2): %3").arg(line).arg(name, what)};
+    };
+    const auto damaged = [&damagedLine](BirthField field, const QString& what) {
+        return damagedLine(static_cast<int>(field) + 1, BirthFieldName(field), what);
     };
 
     for (const BirthField field :
@@ -455,6 +485,21 @@ FileBirthEntry BirthEntryFromTexts(const BirthTexts& texts) {
         flags.at(i) = *value;
     }
 
+    std::optional<bool> ahead;
+    if (zone.direction.compare(QLatin1StringView("Ahead"), Qt::CaseInsensitive) == 0) {
+        ahead = true;
+    } else if (zone.direction.compare(QLatin1StringView("Behind"), Qt::CaseInsensitive) == 0) {
+        ahead = false;
+    } else if (!zone.direction.isEmpty()) {
+        return damagedLine(
+            kBirthFieldCount + 1, QStringLiteral("ZoneDirection"),
+            QStringLiteral("%1 is neither Ahead, Behind nor empty").arg(quoted(zone.direction)));
+    }
+    if (!isZoneIdText(zone.zoneId)) {
+        return damagedLine(kBirthFieldCount + 2, QStringLiteral("TimeZone"),
+                           QStringLiteral("%1 is not a zone id").arg(quoted(zone.zoneId)));
+    }
+
     BirthEntry entry;
     entry.Name = text(BirthField::Name);
     entry.Month = text(BirthField::Month);
@@ -474,5 +519,7 @@ FileBirthEntry BirthEntryFromTexts(const BirthTexts& texts) {
     entry.City = text(BirthField::City);
     entry.State = text(BirthField::State);
     entry.Country = text(BirthField::Country);
+    entry.ZoneAhead = ahead;
+    entry.TimeZone = zone.zoneId;
     return {entry, 0, {}};
 }

@@ -70,6 +70,11 @@ struct BirthEntry {
     QString City;
     QString State;
     QString Country;
+    // The zone's direction when the user chose one (true ahead of universal
+    // time); unset, it comes from the longitude. The birthplace's IANA zone
+    // id, or empty.
+    std::optional<bool> ZoneAhead;
+    QString TimeZone;
 
     friend bool operator==(const BirthEntry&, const BirthEntry&) = default;
 };
@@ -121,6 +126,8 @@ struct BirthValues {
     std::string City;
     std::string State;
     std::string Country;
+    std::optional<bool> ZoneAhead;
+    std::string TimeZone;
 };
 CheckedBirth CheckBirthValues(BirthValues values, NameRule rule);
 
@@ -129,6 +136,17 @@ CheckedBirth CheckBirthValues(BirthValues values, NameRule rule);
 // The texts a reading file stores for a record: the name and place without
 // the spaces around them, numbers in plain decimal, the flags True or False.
 BirthTexts BirthTextsOf(const BirthRecord& record);
+
+// The optional lines after the 18 of a reading file: the zone's direction,
+// "Ahead" or "Behind" (any case), empty for the longitude's; and the IANA zone
+// id, or empty. A file writes them only when one of them is not empty.
+struct ZoneTexts {
+    QString direction;
+    QString zoneId;
+    bool empty() const { return direction.isEmpty() && zoneId.isEmpty(); }
+    friend bool operator==(const ZoneTexts&, const ZoneTexts&) = default;
+};
+ZoneTexts ZoneTextsOf(const BirthRecord& record);
 
 // "Please Check The File.": the window's one message for a reading file it
 // cannot use.
@@ -142,7 +160,7 @@ QString CheckFileMessage();
 // the name and the place at most kMaxNameLength characters.
 struct FileBirthEntry {
     std::optional<BirthEntry> entry;
-    int line = 0;    // 1 to 18, the first damaged line
+    int line = 0;    // 1 to 20, the first damaged line
     QString problem; // "line 3 (Day): \"05\" is not a day of the list"
 };
-FileBirthEntry BirthEntryFromTexts(const BirthTexts& texts);
+FileBirthEntry BirthEntryFromTexts(const BirthTexts& texts, const ZoneTexts& zone = {});

@@ -2,6 +2,7 @@
 
 #include "display/chart_text_object.h"
 #include "display/mod_bhava_chart.h"
+#include "engine/mod_bhava.h"
 #include "platform/program_title.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -330,17 +331,8 @@ QString LongitudeText(const BirthRecord& birth) {
         .arg(birth.LonEast ? QLatin1Char('E') : QLatin1Char('W'));
 }
 
-int UtcOffsetMinutes(const BirthRecord& birth) {
-    // The zone's direction comes from the longitude: East of Greenwich is
-    // ahead of universal time, a longitude of 0 counts as West. Daylight
-    // saving puts the clock one hour further ahead.
-    const bool east = birth.LonEast && (birth.LonD != 0 || birth.LonM != 0);
-    const int zoneMinutes = birth.ZoneHour * 60 + birth.ZoneMinute;
-    return (east ? zoneMinutes : -zoneMinutes) + (birth.DST ? 60 : 0);
-}
-
 QString UtcOffsetText(const BirthRecord& birth) {
-    const int offset = UtcOffsetMinutes(birth);
+    const int offset = ZoneOffsetMinutes(birth);
     const int magnitude = std::abs(offset);
     QString text = QStringLiteral("UTC%1%2:%3")
                        .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))

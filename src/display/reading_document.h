@@ -41,8 +41,6 @@ QString BirthTimeText(const BirthRecord& birth);
 QString LatitudeText(const BirthRecord& birth);
 QString LongitudeText(const BirthRecord& birth);
 QString UtcOffsetText(const BirthRecord& birth);
-// The same offset in minutes, positive East of Greenwich.
-int UtcOffsetMinutes(const BirthRecord& birth);
 // "New Delhi, Delhi, India" from the parts that are given.
 QString PlaceText(const BirthRecord& birth);
 

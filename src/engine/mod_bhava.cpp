@@ -237,6 +237,18 @@ double Ayanamsa(double T) {
     return (nutation - precession - 80861.27) / 3600;
 }
 
+bool ZoneIsAhead(const BirthRecord& birth) {
+    if (birth.ZoneAhead) {
+        return *birth.ZoneAhead;
+    }
+    return birth.LonEast && birth.LonD + birth.LonM / 60.0 > 0;
+}
+
+int ZoneOffsetMinutes(const BirthRecord& birth) {
+    const int magnitude = birth.ZoneHour * 60 + birth.ZoneMinute;
+    return (ZoneIsAhead(birth) ? magnitude : -magnitude) + (birth.DST ? 60 : 0);
+}
+
 BirthMoment birthMoment(const BirthRecord& birth) {
     const double time = birth.Hour + birth.Minute / 60.0;
     double zone = birth.ZoneHour + birth.ZoneMinute / 60.0;
@@ -248,18 +260,18 @@ BirthMoment birthMoment(const BirthRecord& birth) {
     if (birth.LatSouth) {
         latitude = -latitude;
     }
-    // Daylight saving moves the clock one hour away from universal time; the
-    // zone's direction comes from the longitude (a longitude of 0 counts as
-    // West).
+    // Daylight saving moves the clock one hour ahead: away from universal
+    // time for a zone ahead of it, towards it for one behind.
+    const bool ahead = ZoneIsAhead(birth);
     if (birth.DST) {
-        zone = longitude < 0 ? zone + 1 : zone - 1;
+        zone = ahead ? zone + 1 : zone - 1;
     }
 
     BirthMoment moment;
     moment.JulianDayValue = JulianDay(birth.Month, birth.Day, birth.Year);
     // Universal time on the civil date of the birth; it may fall below 0 or
     // beyond 24, which moves T into the neighbouring day.
-    moment.UT = longitude < 0 ? time - zone : time + zone;
+    moment.UT = ahead ? time - zone : time + zone;
     moment.Longitude = longitude;
     moment.Latitude = latitude;
     return moment;

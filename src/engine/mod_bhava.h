@@ -37,6 +37,15 @@ std::string AngleText(double& a);
 // Ayanamsa in degrees for T Julian centuries since Julian day 2415020.
 double Ayanamsa(double T);
 
+// Whether the zone lies ahead of universal time: the record's direction when
+// it is set, otherwise East of Greenwich (a longitude of 0 counts as West).
+bool ZoneIsAhead(const BirthRecord& birth);
+
+// The offset from universal time the engine uses for a birth, in minutes,
+// ahead positive: the zone's magnitudes in the zone's direction, and one hour
+// more for daylight saving, which always moves the clock ahead.
+int ZoneOffsetMinutes(const BirthRecord& birth);
+
 // The whole house computation of one birth: values and texts.
 BhavaResult ComputeBhava(const BirthRecord& birth);
 

@@ -1,6 +1,11 @@
 #include "entry/frm_main.h"
 
+#include "atlas/atlas.h"
+#include "atlas/birth_zone.h"
+#include "atlas/zone_at_birth.h"
 #include "birth/birth_rules.h"
+#include "engine/mod_bhava.h"
+#include "entry/atlas_loader.h"
 #include "entry/frm_time_zone.h"
 #include "entry/open_reading.h"
 #include "entry/reading_driver.h"
@@ -9,9 +14,11 @@
 #include "platform/mod_help.h"
 #include "platform/program_title.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,11 +32,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStringListModel>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -40,6 +50,11 @@ constexpr int kDesignHeight = 485;    // 7275 twips
 constexpr int kTopBandHeight = 41;    // 615 twips
 constexpr int kBottomBandHeight = 57; // 855 twips
 constexpr int kPickerDrop = 40;       // 600 twips between "TZ Help" and the picker
+// The atlas is read this long after the window's first paint, once the
+// events of start-up are over.
+constexpr int kAtlasAfterPaintMs = 250;
+// How many places the place box lists as the user types.
+constexpr std::size_t kListedPlaces = 12;
 
 // A push button whose caption wraps onto more lines when the button is
 // narrower than its text, so the long place-lookup caption fits beside the
@@ -357,6 +372,9 @@ QWidget* FrmMain::buildMainFrame() {
         spoken->hide();
     }
 
+    // The birth place, searched in the atlas.
+    grid->addWidget(buildPlaceRow(), 3, 0, 1, 3);
+
     // Time zone.
     QLabel* Label10 = makeLabel("Label10", QStringLiteral("Time Zone"));
     fraZone = new QFrame;
@@ -370,6 +388,18 @@ QWidget* FrmMain::buildMainFrame() {
     lblTZHelp->setWordWrap(false);
     chkDST = new QCheckBox(QStringLiteral("DST"));
     chkDST->setObjectName(QStringLiteral("chkDST"));
+    cboZoneDirection = makeList("cboZoneDirection", QStringLiteral("Zone direction"));
+    cboZoneDirection->addItems({QStringLiteral("From longitude"), QStringLiteral("Ahead of UT"),
+                                QStringLiteral("Behind UT")});
+    cboZoneDirection->setToolTip(
+        QStringLiteral("Zone direction: from the longitude (East ahead of universal time, West "
+                       "behind), or as chosen"));
+    auto* spokenDirection = new QLabel(cboZoneDirection->accessibleName(), fraZone);
+    spokenDirection->setBuddy(cboZoneDirection);
+    spokenDirection->hide();
+    lblOffsetUsed = makeLabel("lblOffsetUsed", QString());
+    lblOffsetUsed->setAccessibleName(QStringLiteral("Offset used"));
+    lblOffsetUsed->setToolTip(QStringLiteral("Offset used"));
     auto* zone = new QGridLayout(fraZone);
     zone->setContentsMargins(6, 4, 6, 2);
     zone->setVerticalSpacing(0);
@@ -377,11 +407,13 @@ QWidget* FrmMain::buildMainFrame() {
     zone->addWidget(txtZoneMinute, 0, 1);
     zone->addWidget(lblTZHelp, 0, 2);
     zone->addWidget(chkDST, 0, 3);
+    zone->addWidget(cboZoneDirection, 0, 4);
     zone->addWidget(Label3, 1, 0, Qt::AlignHCenter);
     zone->addWidget(Label2, 1, 1, Qt::AlignHCenter);
-    zone->setColumnStretch(4, 1);
-    grid->addWidget(Label10, 3, 0);
-    grid->addWidget(fraZone, 3, 1, 1, 2);
+    zone->addWidget(lblOffsetUsed, 1, 3, 1, 2);
+    zone->setColumnStretch(5, 1);
+    grid->addWidget(Label10, 4, 0);
+    grid->addWidget(fraZone, 4, 1, 1, 2);
 
     // Latitude and longitude, side by side.
     txtLatD = makeDigitBox("txtLatD", QStringLiteral("Latitude degrees"), 2);
@@ -401,7 +433,20 @@ QWidget* FrmMain::buildMainFrame() {
     auto* position = new QHBoxLayout;
     position->addWidget(latitude);
     position->addWidget(longitude);
-    grid->addLayout(position, 4, 0, 1, 3);
+    grid->addLayout(position, 5, 0, 1, 3);
+
+    // For coordinates typed by hand: the nearest place of the atlas and its
+    // zone.
+    lblNearestPlace = makeLabel("lblNearestPlace", QString());
+    lblNearestPlace->setWordWrap(true);
+    cmdNearestZone = new QPushButton(QStringLiteral("Use Its Zone"));
+    cmdNearestZone->setObjectName(QStringLiteral("cmdNearestZone"));
+    cmdNearestZone->setAutoDefault(true);
+    cmdNearestZone->hide();
+    auto* nearest = new QHBoxLayout;
+    nearest->addWidget(lblNearestPlace, 1);
+    nearest->addWidget(cmdNearestZone);
+    grid->addLayout(nearest, 6, 0, 1, 3);
 
     // The place, with the lookup button beside its three boxes.
     QLabel* Label54 = makeLabel("Label54", QStringLiteral("City"));
@@ -419,13 +464,13 @@ QWidget* FrmMain::buildMainFrame() {
     cmdBrowser = new WrappingButton(QStringLiteral("Click Here To Find Latitude && Longitude"));
     cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
     cmdBrowser->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    grid->addWidget(Label54, 5, 0);
-    grid->addWidget(txtMCity, 5, 1);
-    grid->addWidget(Label55, 6, 0);
-    grid->addWidget(txtMState, 6, 1);
-    grid->addWidget(Label4, 7, 0);
-    grid->addWidget(txtMCountry, 7, 1);
-    grid->addWidget(cmdBrowser, 5, 2, 3, 1);
+    grid->addWidget(Label54, 7, 0);
+    grid->addWidget(txtMCity, 7, 1);
+    grid->addWidget(Label55, 8, 0);
+    grid->addWidget(txtMState, 8, 1);
+    grid->addWidget(Label4, 9, 0);
+    grid->addWidget(txtMCountry, 9, 1);
+    grid->addWidget(cmdBrowser, 7, 2, 3, 1);
 
     // The two actions.
     cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"));
@@ -440,7 +485,7 @@ QWidget* FrmMain::buildMainFrame() {
     auto* actions = new QHBoxLayout;
     actions->addWidget(cmdOpen, 1);
     actions->addWidget(cmdRashi, 1);
-    grid->addLayout(actions, 8, 0, 1, 3);
+    grid->addLayout(actions, 10, 0, 1, 3);
 
     return frame;
 }
@@ -494,11 +539,12 @@ void FrmMain::fillLists() {
 }
 
 void FrmMain::setTabOrderAsFilled() {
-    QWidget* const order[] = {txtName,     cboMonth,   cboDate,     cboYear,       cboHH,
-                              cboMM,       cboSS,      txtZoneHour, txtZoneMinute, chkDST,
-                              txtLatD,     txtLatM,    optLat[0],   optLat[1],     txtLonD,
-                              txtLonM,     optLong[0], optLong[1],  txtMCity,      txtMState,
-                              txtMCountry, cmdBrowser, cmdOpen,     cmdRashi};
+    QWidget* const order[] = {
+        txtName,    cboMonth,      cboDate,        cboYear,       cboHH,     cboMM,
+        cboSS,      txtBirthPlace, txtZoneHour,    txtZoneMinute, chkDST,    cboZoneDirection,
+        txtLatD,    txtLatM,       optLat[0],      optLat[1],     txtLonD,   txtLonM,
+        optLong[0], optLong[1],    cmdNearestZone, txtMCity,      txtMState, txtMCountry,
+        cmdBrowser, cmdOpen,       cmdRashi};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -512,6 +558,7 @@ void FrmMain::connectHandlers() {
     connect(lblTZHelp, &ClickableLabel::clicked, this, [this] { on_lblTZHelp_clicked(); });
     connect(mnuExit, &QAction::triggered, this, [this] { on_mnuExit_triggered(); });
     connect(mnuAbout, &QAction::triggered, this, [this] { on_mnuAbout_triggered(); });
+    connectPlaceHandlers();
 
     // The maker's pages: these entries and banners open one page each and do
     // nothing else.
@@ -544,6 +591,13 @@ void FrmMain::installKeyFilter(QLineEdit* box, KeyRule rule) {
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the place box chooses the first place it lists, unless the box
+    // already shows a place chosen; then it runs the reading as elsewhere.
+    if (watched == txtBirthPlace && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        return enter && txtBirthPlace->text() != chosenPlaceLabel && chooseFirstListedPlace();
+    }
     if (event->type() == QEvent::KeyPress) {
         for (const auto& [box, rule] : keyRules) {
             if (box == watched) {
@@ -645,6 +699,8 @@ BirthEntry FrmMain::birthEntry() const {
     entry.City = txtMCity->text();
     entry.State = txtMState->text();
     entry.Country = txtMCountry->text();
+    entry.ZoneAhead = zoneAhead();
+    entry.TimeZone = QString::fromLatin1(zoneId);
     return entry;
 }
 
@@ -652,6 +708,14 @@ void FrmMain::showBirthEntry(const BirthEntry& entry) {
     const auto select = [](QComboBox* list, const QString& text) {
         list->setCurrentIndex(list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     };
+    // The entry's zone is its own: the atlas never rewrites it, neither now
+    // nor when the date or time changes later.
+    setTimeZone(entry.TimeZone.toLatin1());
+    chosenPlaceLabel.clear();
+    txtBirthPlace->clear();
+    lblNearestPlace->clear();
+    cmdNearestZone->hide();
+    nearestZone.clear();
     txtName->setText(entry.Name);
     bool monthOk = false;
     const int month = entry.Month.toInt(&monthOk);
@@ -672,6 +736,7 @@ void FrmMain::showBirthEntry(const BirthEntry& entry) {
     txtMCity->setText(entry.City);
     txtMState->setText(entry.State);
     txtMCountry->setText(entry.Country);
+    setZoneAhead(entry.ZoneAhead);
 }
 
 QWidget* FrmMain::boxOf(BirthField field) const {
@@ -758,6 +823,17 @@ void FrmMain::on_mnuAbout_triggered() {
     app.showAboutWindow();
 }
 
+bool FrmMain::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && !painted) {
+        painted = true;
+        if (atlasFolder) {
+            QTimer::singleShot(kAtlasAfterPaintMs, this,
+                               [this] { loadAtlas(*std::exchange(atlasFolder, {})); });
+        }
+    }
+    return QMainWindow::event(event);
+}
+
 void FrmMain::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
@@ -772,4 +848,287 @@ void FrmMain::keyPressEvent(QKeyEvent* event) {
 void FrmMain::closeEvent(QCloseEvent* event) {
     app.showReferralWindow();
     event->accept();
+}
+
+// ------------------------------------------------------------ the birth place
+
+QWidget* FrmMain::buildPlaceRow() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QLabel* label = makeLabel("lblBirthPlace", QStringLiteral("Birth place"));
+    txtBirthPlace = makeBox("txtBirthPlace", QStringLiteral("Birth place"));
+    txtBirthPlace->setPlaceholderText(QStringLiteral("Reading the atlas of places..."));
+    txtBirthPlace->setClearButtonEnabled(true);
+    label->setBuddy(txtBirthPlace);
+    placeModel = new QStringListModel(this);
+    placeCompleter = new QCompleter(placeModel, this);
+    // The list is the atlas's answer for the text, in its order.
+    placeCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    placeCompleter->setMaxVisibleItems(static_cast<int>(kListedPlaces));
+    txtBirthPlace->setCompleter(placeCompleter);
+    txtBirthPlace->installEventFilter(this);
+    layout->addWidget(label);
+    layout->addWidget(txtBirthPlace, 1);
+    return row;
+}
+
+void FrmMain::connectPlaceHandlers() {
+    connect(txtBirthPlace, &QLineEdit::textEdited, this,
+            [this](const QString& text) { on_txtBirthPlace_textEdited(text); });
+    connect(placeCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& index) { on_placeList_activated(index.row()); });
+    connect(cmdNearestZone, &QPushButton::clicked, this, [this] { on_cmdNearestZone_clicked(); });
+
+    // A zone typed, ticked or chosen by the user is the user's own.
+    for (QLineEdit* box : {txtZoneHour, txtZoneMinute}) {
+        connect(box, &QLineEdit::textEdited, this, [this] { zoneTypedByHand(); });
+    }
+    connect(chkDST, &QCheckBox::clicked, this, [this] { zoneTypedByHand(); });
+    connect(cboZoneDirection, &QComboBox::activated, this, [this] { zoneTypedByHand(); });
+
+    // The date and time move a zone that follows the place.
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { refreshZoneFromPlace(); });
+    }
+
+    // The offset line follows everything it is made of.
+    for (QLineEdit* box : {txtZoneHour, txtZoneMinute, txtLonD, txtLonM}) {
+        connect(box, &QLineEdit::textChanged, this, [this] { updateOffsetUsed(); });
+    }
+    connect(chkDST, &QCheckBox::stateChanged, this, [this] { updateOffsetUsed(); });
+    connect(cboZoneDirection, &QComboBox::currentIndexChanged, this,
+            [this] { updateOffsetUsed(); });
+    connect(optLong[0], &QRadioButton::toggled, this, [this] { updateOffsetUsed(); });
+
+    // Coordinates typed by hand: the nearest place's zone is proposed.
+    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM}) {
+        connect(box, &QLineEdit::textEdited, this, [this] { proposeNearestZone(); });
+    }
+    for (QRadioButton* option : {optLat[0], optLat[1], optLong[0], optLong[1]}) {
+        connect(option, &QRadioButton::clicked, this, [this] { proposeNearestZone(); });
+    }
+    updateOffsetUsed();
+}
+
+void FrmMain::loadAtlas(const QString& folder) {
+    // Reading waits until the window has been painted and start-up is over:
+    // it takes a core for a second, which start-up is better without.
+    if (!painted) {
+        atlasFolder = folder;
+        return;
+    }
+    if (atlasLoader == nullptr) {
+        atlasLoader = new AtlasLoader(this);
+        connect(atlasLoader, &AtlasLoader::loaded, this,
+                [this](std::shared_ptr<const Atlas> loaded, const QString& error) {
+                    setAtlas(std::move(loaded), error);
+                });
+    }
+    atlasLoader->start(folder);
+}
+
+void FrmMain::setAtlas(std::shared_ptr<const Atlas> loaded, const QString& error) {
+    atlas = std::move(loaded);
+    listedPlaces.clear();
+    if (atlas == nullptr) {
+        txtBirthPlace->setEnabled(false);
+        txtBirthPlace->setPlaceholderText(QStringLiteral("The atlas of places could not be read"));
+        txtBirthPlace->setToolTip(error);
+        return;
+    }
+    txtBirthPlace->setEnabled(true);
+    txtBirthPlace->setPlaceholderText(QStringLiteral("City of birth: type its name"));
+    txtBirthPlace->setToolTip(QString());
+    // What was typed while the atlas was read is searched now.
+    if (!txtBirthPlace->text().isEmpty() && txtBirthPlace->text() != chosenPlaceLabel) {
+        on_txtBirthPlace_textEdited(txtBirthPlace->text());
+        if (txtBirthPlace->hasFocus()) {
+            placeCompleter->complete();
+        }
+    }
+}
+
+void FrmMain::on_txtBirthPlace_textEdited(const QString& text) {
+    listedPlaces =
+        atlas != nullptr ? atlas->search(text, kListedPlaces) : std::vector<const Place*>{};
+    QStringList labels;
+    for (const Place* place : listedPlaces) {
+        labels << PlaceLabel(*place);
+    }
+    placeModel->setStringList(labels);
+}
+
+bool FrmMain::chooseFirstListedPlace() {
+    on_txtBirthPlace_textEdited(txtBirthPlace->text());
+    if (listedPlaces.empty()) {
+        return false;
+    }
+    placeCompleter->popup()->hide();
+    choosePlace(*listedPlaces.front());
+    return true;
+}
+
+void FrmMain::on_placeList_activated(int row) {
+    if (row >= 0 && static_cast<std::size_t>(row) < listedPlaces.size()) {
+        choosePlace(*listedPlaces[static_cast<std::size_t>(row)]);
+    }
+}
+
+void FrmMain::choosePlace(const Place& place) {
+    chosenPlaceLabel = PlaceLabel(place);
+    txtBirthPlace->setText(chosenPlaceLabel);
+    txtMCity->setText(place.AsciiName);
+    txtMState->setText(place.StateAscii);
+    txtMCountry->setText(place.CountryAscii);
+    const RecordCoordinates c = RecordCoordinatesOf(place.Latitude, place.Longitude);
+    txtLatD->setText(QString::number(c.latD));
+    txtLatM->setText(QString::number(c.latM));
+    optLat[c.latSouth ? 1 : 0]->setChecked(true);
+    txtLonD->setText(QString::number(c.lonD));
+    txtLonM->setText(QString::number(c.lonM));
+    optLong[c.lonEast ? 0 : 1]->setChecked(true);
+    lblNearestPlace->clear();
+    cmdNearestZone->hide();
+    zoneId = place.TimeZone;
+    zoneFollows = true;
+    refreshZoneFromPlace();
+}
+
+std::optional<bool> FrmMain::zoneAhead() const {
+    switch (cboZoneDirection->currentIndex()) {
+    case 1:
+        return true;
+    case 2:
+        return false;
+    default:
+        return std::nullopt;
+    }
+}
+
+void FrmMain::setZoneAhead(std::optional<bool> ahead) {
+    cboZoneDirection->setCurrentIndex(!ahead ? 0 : (*ahead ? 1 : 2));
+}
+
+void FrmMain::setTimeZone(const QByteArray& zone) {
+    zoneId = zone;
+    zoneFollows = false;
+}
+
+void FrmMain::zoneWrittenByPicker(bool ahead) {
+    setZoneAhead(ahead);
+    zoneTypedByHand();
+}
+
+void FrmMain::zoneTypedByHand() {
+    zoneFollows = false;
+}
+
+// The birth's local date and time as the lists hold them; no date when the
+// month lacks the day.
+void FrmMain::refreshZoneFromPlace() {
+    if (!zoneFollows || zoneId.isEmpty()) {
+        return;
+    }
+    BirthRecord birth;
+    birth.TimeZone = zoneId.toStdString();
+    birth.Year = static_cast<std::int16_t>(cboYear->currentText().toInt());
+    birth.Month = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
+    birth.Day = static_cast<std::int16_t>(cboDate->currentText().toInt());
+    birth.Hour = static_cast<std::int16_t>(cboHH->currentText().toInt());
+    birth.Minute = static_cast<std::int16_t>(cboMM->currentText().toInt());
+    birth.LonD = static_cast<std::int16_t>(txtLonD->text().toInt());
+    birth.LonM = static_cast<std::int16_t>(txtLonM->text().toInt());
+    birth.LonEast = optLong[0]->isChecked();
+    const ZoneAtBirth zone = ZoneAtBirthOf(birth);
+    if (zone.kind != LocalTimeKind::NoZone) {
+        // A time that did not exist shows the offset before the gap, and one
+        // that happened twice its first occurrence; the reading says which.
+        writeZone(zone.offset);
+    }
+}
+
+void FrmMain::writeZone(const ZoneOffset& offset) {
+    const ZoneBoxes boxes = ZoneBoxesFor(offset);
+    txtZoneHour->setText(QString::number(boxes.hours));
+    txtZoneMinute->setText(QString::number(boxes.minutes));
+    chkDST->setChecked(boxes.dst);
+    setZoneAhead(boxes.ahead);
+}
+
+// A zone box's magnitude as the reading takes it: read as a decimal number,
+// its sign dropped, rounded to the nearest whole number, halves to even.
+std::optional<int> FrmMain::zoneMagnitude(const QLineEdit* box) {
+    bool ok = false;
+    const double value = box->text().trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || std::fabs(value) > 1000) {
+        return std::nullopt;
+    }
+    return static_cast<int>(std::nearbyint(std::fabs(value)));
+}
+
+void FrmMain::updateOffsetUsed() {
+    const std::optional<int> hours = zoneMagnitude(txtZoneHour);
+    const std::optional<int> minutes = txtZoneMinute->text().trimmed().isEmpty()
+                                           ? std::optional<int>(0)
+                                           : zoneMagnitude(txtZoneMinute);
+    if (!hours || !minutes) {
+        lblOffsetUsed->clear();
+        return;
+    }
+    BirthRecord birth;
+    birth.ZoneHour = static_cast<std::int16_t>(*hours);
+    birth.ZoneMinute = static_cast<std::int16_t>(*minutes);
+    birth.DST = chkDST->checkState() != Qt::Unchecked;
+    birth.LonD = static_cast<std::int16_t>(txtLonD->text().toInt());
+    birth.LonM = static_cast<std::int16_t>(txtLonM->text().toInt());
+    birth.LonEast = optLong[0]->isChecked();
+    birth.ZoneAhead = zoneAhead();
+    QString text = UtOffsetText(ZoneOffsetMinutes(birth));
+    if (birth.DST) {
+        text += QStringLiteral(" (daylight saving)");
+    }
+    lblOffsetUsed->setText(text);
+}
+
+void FrmMain::proposeNearestZone() {
+    nearestZone.clear();
+    cmdNearestZone->hide();
+    if (atlas == nullptr) {
+        lblNearestPlace->clear();
+        return;
+    }
+    bool ok[4] = {};
+    const double latD = txtLatD->text().toDouble(&ok[0]);
+    const double latM = txtLatM->text().isEmpty() ? 0 : txtLatM->text().toDouble(&ok[1]);
+    const double lonD = txtLonD->text().toDouble(&ok[2]);
+    const double lonM = txtLonM->text().isEmpty() ? 0 : txtLonM->text().toDouble(&ok[3]);
+    if (!ok[0] || !ok[2] || latD > 90 || lonD > 180) {
+        lblNearestPlace->clear();
+        return;
+    }
+    const double latitude = (latD + latM / 60) * (optLat[1]->isChecked() ? -1 : 1);
+    const double longitude = (lonD + lonM / 60) * (optLong[0]->isChecked() ? 1 : -1);
+    const auto nearby = atlas->nearest(latitude, longitude);
+    if (!nearby) {
+        lblNearestPlace->setText(
+            QStringLiteral("No place of the atlas lies within %1 km: type the zone.")
+                .arg(kNearbyReachKm));
+        return;
+    }
+    nearestZone = nearby->place->TimeZone;
+    lblNearestPlace->setText(QStringLiteral("Nearest place in the atlas: %1, %2 km away, zone %3.")
+                                 .arg(PlaceLabel(*nearby->place))
+                                 .arg(std::lround(nearby->distanceKm))
+                                 .arg(QString::fromLatin1(nearestZone)));
+    cmdNearestZone->show();
+}
+
+void FrmMain::on_cmdNearestZone_clicked() {
+    if (nearestZone.isEmpty()) {
+        return;
+    }
+    zoneId = nearestZone;
+    zoneFollows = true;
+    refreshZoneFromPlace();
 }

@@ -2,15 +2,24 @@
 
 #include "birth/birth_rules.h"
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <QPoint>
 #include <QStringList>
 
 #include <array>
+#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 class App;
+class Atlas;
+class AtlasLoader;
+class QCompleter;
+class QStringListModel;
+struct Place;
+struct ZoneOffset;
 class ClickableLabel;
 class QAction;
 class QCheckBox;
@@ -73,6 +82,13 @@ public:
     QLineEdit* txtMState = nullptr;
     QLineEdit* txtMCountry = nullptr;
 
+    // The birth place from the atlas, and the zone the reading will use.
+    QLineEdit* txtBirthPlace = nullptr;    // searched as the user types
+    QComboBox* cboZoneDirection = nullptr; // From longitude, Ahead of UT, Behind UT
+    QLabel* lblOffsetUsed = nullptr;       // "UT+5:30", "UT-4:00 (daylight saving)"
+    QLabel* lblNearestPlace = nullptr;     // for typed coordinates: the nearest place
+    QPushButton* cmdNearestZone = nullptr; // takes that place's zone
+
     // Buttons.
     QPushButton* cmdBrowser = nullptr;
     QPushButton* cmdOpen = nullptr;
@@ -90,11 +106,42 @@ public:
     QAction* mnuDonate = nullptr;
     QAction* mkmoney = nullptr;
 
+    // Reads the atlas in the background; the place box finds places once it
+    // is read.
+    void loadAtlas(const QString& folder);
+    // The atlas the place box searches, or null and why there is none.
+    void setAtlas(std::shared_ptr<const Atlas> loaded, const QString& error = {});
+    bool atlasReady() const { return atlas != nullptr; }
+
+    // Fills the city, state, country, coordinates and zone from a place of
+    // the atlas, as choosing it in the place box's list does; the zone then
+    // follows the date and time until the user types one.
+    void choosePlace(const Place& place);
+
+    // The direction chosen in cboZoneDirection: unset for "From longitude".
+    std::optional<bool> zoneAhead() const;
+    void setZoneAhead(std::optional<bool> ahead);
+
+    // The IANA zone of the place chosen, or of the reading opened; empty when
+    // there is none.
+    const QByteArray& timeZone() const { return zoneId; }
+    // Whether the zone boxes come from that zone and follow the date and time.
+    bool zoneFollowsPlace() const { return zoneFollows; }
+    // A zone that the boxes do not follow: a reading opened, or the user's.
+    void setTimeZone(const QByteArray& zone);
+    // Writes an offset into the zone boxes, chkDST and the direction.
+    void writeZone(const ZoneOffset& offset);
+    // The picker wrote the zone boxes: a zone ahead of universal time or
+    // behind it, typed for the user.
+    void zoneWrittenByPicker(bool ahead);
+
     // Where "TZ Help" opens the time-zone picker: the label's right edge, and
     // a little below its bottom (global coordinates, top-left of the picker).
     QPoint timeZonePickerPosition() const;
 
 protected:
+    // The first paint starts reading the atlas, when it was asked for.
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Enter anywhere that does not use it itself runs "Get My Bhava Chart
     // Reading", as a dialog's default button would.
@@ -124,6 +171,34 @@ private:
     void on_mnuExit_triggered();
     void on_mnuAbout_triggered();
 
+    QWidget* buildPlaceRow();
+    void connectPlaceHandlers();
+    void on_txtBirthPlace_textEdited(const QString& text);
+    // Enter in the place box: the first place listed, when there is one.
+    bool chooseFirstListedPlace();
+    void on_placeList_activated(int row);
+    void on_cmdNearestZone_clicked();
+    // The zone boxes were typed by hand: they no longer follow the place.
+    void zoneTypedByHand();
+    // The date or time changed: a zone that follows the place is recomputed.
+    void refreshZoneFromPlace();
+    static std::optional<int> zoneMagnitude(const QLineEdit* box);
+    void updateOffsetUsed();
+    // The coordinates were typed: proposes the zone of the nearest place.
+    void proposeNearestZone();
+
     App& app;
     std::vector<std::pair<QLineEdit*, KeyRule>> keyRules;
+
+    bool painted = false;
+    std::optional<QString> atlasFolder; // the atlas to read once painted
+    AtlasLoader* atlasLoader = nullptr;
+    std::shared_ptr<const Atlas> atlas;
+    QCompleter* placeCompleter = nullptr;
+    QStringListModel* placeModel = nullptr;
+    std::vector<const Place*> listedPlaces; // the rows of the place box's list
+    QString chosenPlaceLabel;               // the place box's text for the place chosen
+    QByteArray zoneId;
+    bool zoneFollows = false;
+    QByteArray nearestZone; // the zone cmdNearestZone takes
 };

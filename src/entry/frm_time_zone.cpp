@@ -96,6 +96,9 @@ void FrmTimeZone::on_lstTimeZone_doubleClicked() {
         FrmMain& main = app.frmMain();
         main.txtZoneHour->setText(QString::number(zone.zoneHour));
         main.txtZoneMinute->setText(QString::number(zone.zoneMinute));
+        // The texts are negative for zones ahead of universal time.
+        main.zoneWrittenByPicker(zone.zoneHour < 0 || zone.zoneMinute < 0 ||
+                                 (zone.zoneHour == 0 && zone.zoneMinute == 0));
     }
     accept();
 }

@@ -7,6 +7,8 @@
 #include <QIODevice>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 // Why a record's file would not reopen into the same reading, or an empty
@@ -19,7 +21,7 @@ QString refusalOf(const QByteArray& bytes) {
     if (!read.texts) {
         return read.error;
     }
-    const FileBirthEntry entry = BirthEntryFromTexts(*read.texts);
+    const FileBirthEntry entry = BirthEntryFromTexts(*read.texts, read.zone);
     if (!entry.entry) {
         return entry.problem;
     }
@@ -41,6 +43,12 @@ EncodedReading EncodeReading(const BirthRecord& record) {
         if (!field.leftOut.isEmpty()) {
             encoded.leftOut.push_back(
                 {i + 1, BirthFieldName(static_cast<BirthField>(i)), field.leftOut});
+        }
+    }
+    if (const ZoneTexts zone = ZoneTextsOf(record); !zone.empty()) {
+        for (const QString& text : {zone.direction, zone.zoneId}) {
+            encoded.bytes.append(StoreField(text).bytes);
+            encoded.bytes.append("\r\n");
         }
     }
     return encoded;
@@ -76,7 +84,7 @@ ReadingSaveResult WriteReadingFile(const QString& path, const BirthRecord& recor
 
 ReadingReadResult ReadReadingFrom(QIODevice& device) {
     ReadingReadResult result;
-    ReadingTexts texts;
+    std::array<QString, kReadingLineCountWithZone> texts;
     int lines = 0;
     QByteArray line;
     line.reserve(kMaxReadingLineBytes);
@@ -86,7 +94,7 @@ ReadingReadResult ReadReadingFrom(QIODevice& device) {
     qint64 budget = kMaxReadingFileBytes;
     std::array<char, 4096> chunk{};
 
-    while (lines < kReadingLineCount && budget > 0) {
+    while (lines < kReadingLineCountWithZone && budget > 0) {
         const qint64 got = device.read(chunk.data(), std::min<qint64>(chunk.size(), budget));
         if (got < 0) {
             result.error = QStringLiteral("The file cannot be read: %1").arg(device.errorString());
@@ -97,7 +105,7 @@ ReadingReadResult ReadReadingFrom(QIODevice& device) {
             break;
         }
         budget -= got;
-        for (qint64 i = 0; i < got && lines < kReadingLineCount; ++i) {
+        for (qint64 i = 0; i < got && lines < kReadingLineCountWithZone; ++i) {
             const char byte = chunk.at(static_cast<std::size_t>(i));
             if (afterCr) {
                 afterCr = false;
@@ -127,7 +135,7 @@ ReadingReadResult ReadReadingFrom(QIODevice& device) {
         return result;
     }
     // A last line without its end counts once the whole file has been seen.
-    if (lines < kReadingLineCount && atEnd && !line.isEmpty()) {
+    if (lines < kReadingLineCountWithZone && atEnd && !line.isEmpty()) {
         texts.at(static_cast<std::size_t>(lines++)) = LoadField(line);
     }
     if (lines < kReadingLineCount) {
@@ -140,7 +148,10 @@ ReadingReadResult ReadReadingFrom(QIODevice& device) {
         }
         return result;
     }
-    result.texts = std::move(texts);
+    result.texts.emplace();
+    std::move(texts.begin(), texts.begin() + kReadingLineCount, result.texts->begin());
+    result.zone = {std::move(texts.at(kReadingLineCount)),
+                   std::move(texts.at(kReadingLineCount + 1))};
     return result;
 }
 
@@ -159,7 +170,7 @@ ReadingFileEntry ReadReadingFileEntry(const QString& path) {
     if (!read.texts) {
         return {std::nullopt, CheckFileMessage() + QLatin1Char('\n') + read.error};
     }
-    FileBirthEntry entry = BirthEntryFromTexts(*read.texts);
+    FileBirthEntry entry = BirthEntryFromTexts(*read.texts, read.zone);
     if (!entry.entry) {
         QString what = entry.problem;
         what[0] = what[0].toUpper();

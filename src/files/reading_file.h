@@ -14,12 +14,16 @@ class QIODevice;
 
 // A reading file holds the birth data of one reading: 18 lines in the order
 // of BirthRecord's fields, each the field's text stored through StoreField and
-// ended by CR LF. There is no header. Reading one takes its first 18 lines, of
-// at most 4 KiB each, and never more than kMaxReadingFileBytes of the file.
+// ended by CR LF, then two optional lines: the zone's direction and the IANA
+// zone id (ZoneTexts), written only when one of them is not empty. There is no
+// header. Reading one takes its first 20 lines, of at most 4 KiB each, and
+// never more than kMaxReadingFileBytes of the file; later lines are ignored.
 inline constexpr int kReadingLineCount = kBirthFieldCount;
+inline constexpr int kReadingLineCountWithZone = kReadingLineCount + 2;
 inline constexpr qsizetype kMaxReadingLineBytes = 4096;
-// The most the reader takes from any file: 18 full lines with their ends.
-inline constexpr qint64 kMaxReadingFileBytes = kReadingLineCount * (kMaxReadingLineBytes + 2);
+// The most the reader takes from any file: 20 full lines with their ends.
+inline constexpr qint64 kMaxReadingFileBytes =
+    kReadingLineCountWithZone * (kMaxReadingLineBytes + 2);
 
 // The 18 texts of a reading, line 1 at index 0.
 using ReadingTexts = BirthTexts;
@@ -50,14 +54,16 @@ struct ReadingSaveResult {
 };
 ReadingSaveResult WriteReadingFile(const QString& path, const BirthRecord& record);
 
-// The 18 decoded texts of a reading file. Lines end with CR LF, LF or CR; the
-// last line needs no end; lines after the 18th are not read. No texts when the
+// The 18 decoded texts of a reading file and its zone lines. Lines end with
+// CR LF, LF or CR; the last line needs no end; lines after the 20th are not
+// read. No texts when the
 // file cannot be opened or read, holds fewer than 18 lines, or has a line of
 // more than 4 KiB among them; error then says why, as a sentence about the
 // file ("The file is empty.", "Line 2 is longer than 4096 bytes.").
 struct ReadingReadResult {
     std::optional<ReadingTexts> texts;
-    QString error; // why not, when there are no texts
+    ZoneTexts zone; // lines 19 and 20, empty when the file has none
+    QString error;  // why not, when there are no texts
 };
 ReadingReadResult ReadReadingFrom(QIODevice& device);
 ReadingReadResult ReadReadingFile(const QString& path);

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QPageSize>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -33,6 +34,10 @@ public:
     virtual void message(QWidget* parent, const QString& text, MessageIcon icon) = 0;
     // Yes/No buttons; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    // A question with a button for each choice and Cancel: the index of the
+    // choice, or nothing when the user cancelled.
+    virtual std::optional<int> askChoice(QWidget* parent, const QString& text,
+                                         const QStringList& choices) = 0;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> saveFileName(QWidget* parent, const FileDialogSpec& spec) = 0;
     virtual std::optional<QString> openFileName(QWidget* parent, const FileDialogSpec& spec) = 0;

@@ -1,5 +1,6 @@
 #include "shell/application.h"
 
+#include "atlas/atlas.h"
 #include "display/frm_display.h"
 #include "entry/frm_main.h"
 #include "kelvaro_version.h"
@@ -97,6 +98,8 @@ bool Application::start() {
     runStep([&] { UpdateReminder(svc); });
     runStep([&] { showFrmMain(); });
     runStep([&] { CoBrand_Randomize(); });
+    // The atlas is read in the background once the window is up.
+    runStep([&] { frmMain().loadAtlas(DefaultAtlasFolder()); });
     return !hasEnded;
 }
 

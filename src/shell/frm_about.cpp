@@ -81,6 +81,13 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
         this);
 
     Line2 = new QFrame(this);
+    lblAtlasCredit = makeLabel<QLabel>(
+        "lblAtlasCredit",
+        QStringLiteral("The atlas of places is the GeoNames list of places (geonames.org), under "
+                       "the Creative Commons Attribution 4.0 License (CC BY 4.0)."),
+        this);
+    lblAtlasCredit->setWordWrap(true);
+
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setFrameShape(QFrame::HLine);
     Line2->setFrameShadow(QFrame::Sunken);
@@ -106,6 +113,7 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     layout->addWidget(lblCoBrand, 0, Qt::AlignRight);
     layout->addSpacing(8);
     layout->addWidget(lblCredits);
+    layout->addWidget(lblAtlasCredit);
     layout->addWidget(Line2);
     layout->addLayout(buttons);
     setFixedWidth(420);

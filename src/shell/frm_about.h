@@ -19,7 +19,8 @@ public:
     QLabel* Label2 = nullptr; // the program's name and version
     QLabel* Label1 = nullptr; // what the program does
     ClickableLabel* lblHomePage = nullptr;
-    QLabel* Label3 = nullptr; // the branding offer
+    QLabel* Label3 = nullptr;         // the branding offer
+    QLabel* lblAtlasCredit = nullptr; // where the atlas of places comes from
     ClickableLabel* lblCoBrand = nullptr;
     QLabel* lblCredits = nullptr; // Swiss Ephemeris and the licence
     QFrame* Line2 = nullptr;

@@ -1,5 +1,6 @@
 #include "shell/qt_services.h"
 
+#include <QAbstractButton>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -47,6 +49,18 @@ void QtDialogs::message(QWidget* parent, const QString& text, MessageIcon icon) 
 bool QtDialogs::askYesNo(QWidget* parent, const QString& text, MessageIcon icon) {
     QMessageBox box(boxIcon(icon), kCaption, text, QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<int> QtDialogs::askChoice(QWidget* parent, const QString& text,
+                                        const QStringList& choices) {
+    QMessageBox box(QMessageBox::Question, kCaption, text, QMessageBox::Cancel, parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices) {
+        buttons.append(box.addButton(choice, QMessageBox::AcceptRole));
+    }
+    box.exec();
+    const auto chosen = buttons.indexOf(box.clickedButton());
+    return chosen >= 0 ? std::optional<int>(static_cast<int>(chosen)) : std::nullopt;
 }
 
 std::optional<QString> QtDialogs::saveFileName(QWidget* parent, const FileDialogSpec& spec) {

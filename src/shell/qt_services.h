@@ -19,6 +19,8 @@ class QtDialogs : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text, MessageIcon icon) override;
     bool askYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
+    std::optional<int> askChoice(QWidget* parent, const QString& text,
+                                 const QStringList& choices) override;
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogSpec& spec) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialogSpec& spec) override;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -192,6 +193,36 @@ TEST(BirthEntryFromTexts, ADamagedLineIsNamed) {
         EXPECT_EQ(BirthEntryFromTexts(texts).line, line);
         texts.at(static_cast<std::size_t>(line - 1)).chop(1);
         EXPECT_TRUE(BirthEntryFromTexts(texts).entry);
+    }
+}
+
+TEST(BirthEntryFromTexts, TheZoneLinesAreADirectionAndAZoneId) {
+    struct ZoneLineCase {
+        const char* direction;
+        const char* zone;
+        int damagedLine; // 0 when the lines are read
+        std::optional<bool> ahead;
+    };
+    const ZoneLineCase cases[] = {
+        {"", "", 0, std::nullopt},
+        {"Ahead", "Asia/Kolkata", 0, true},
+        {"BEHIND", "America/Argentina/Buenos_Aires", 0, false},
+        {"", "Etc/GMT+5", 0, std::nullopt},
+        {"Sideways", "", 19, std::nullopt},
+        {"True", "", 19, std::nullopt},
+        {"Ahead", "Europe/Mad rid", 20, std::nullopt},
+        {"", "Europe/Z\u00fcrich", 20, std::nullopt},
+    };
+    for (const ZoneLineCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.direction << " / " << c.zone);
+        const FileBirthEntry entry = BirthEntryFromTexts(
+            ramTexts(), {QString::fromUtf8(c.direction), QString::fromUtf8(c.zone)});
+        EXPECT_EQ(entry.line, c.damagedLine) << entry.problem.toStdString();
+        if (c.damagedLine == 0) {
+            ASSERT_TRUE(entry.entry);
+            EXPECT_EQ(entry.entry->ZoneAhead, c.ahead);
+            EXPECT_EQ(entry.entry->TimeZone, QString::fromUtf8(c.zone));
+        }
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -183,6 +184,7 @@ TEST(UtcOffset, AgreesWithTheUniversalTimeTheEngineUses) {
         int zoneHour, zoneMinute, lonD;
         bool east, dst;
         const char* text;
+        std::optional<bool> ahead = std::nullopt; // the zone's direction, when given
     };
     for (const Case c : {
              Case{5, 30, 77, true, false, "UTC+05:30"},
@@ -191,6 +193,9 @@ TEST(UtcOffset, AgreesWithTheUniversalTimeTheEngineUses) {
              Case{1, 0, 0, true, false, "UTC-01:00"}, // a longitude of 0 counts as West
              Case{0, 0, 0, false, false, "UTC+00:00"},
              Case{10, 0, 151, true, false, "UTC+10:00"},
+             // Madrid in summer: West of Greenwich, two hours ahead.
+             Case{1, 0, 3, false, true, "UTC+02:00 (zone 1:00 and one hour of daylight saving)",
+                  true},
          }) {
         BirthRecord local = firstExampleBirth();
         local.ZoneHour = static_cast<std::int16_t>(c.zoneHour);
@@ -199,9 +204,10 @@ TEST(UtcOffset, AgreesWithTheUniversalTimeTheEngineUses) {
         local.LonM = 0;
         local.LonEast = c.east;
         local.DST = c.dst;
+        local.ZoneAhead = c.ahead;
         EXPECT_EQ(UtcOffsetText(local), QString::fromUtf8(c.text));
 
-        const int universal = 12 * 60 - UtcOffsetMinutes(local);
+        const int universal = 12 * 60 - ZoneOffsetMinutes(local);
         BirthRecord utc = local;
         utc.ZoneHour = 0;
         utc.ZoneMinute = 0;

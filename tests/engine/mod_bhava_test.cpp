@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <regex>
 #include <string>
 #include <vector>
@@ -312,6 +313,53 @@ TEST(ComputeBhava, ZoneAndDaylightSavingRules) {
     expectSameReading(
         ComputeBhava(birth(5, 1, 1990, 10, 0, 5, 0, 74, 0, false, 40, 43, false, true)),
         ComputeBhava(birth(5, 1, 1990, 10, 0, 4, 0, 74, 0, false, 40, 43, false, false)));
+}
+
+// The offset the engine uses, and the reading it gives: the same as the
+// reading of that instant told in universal time. A direction given with the
+// zone wins over the longitude's hemisphere.
+TEST(ComputeBhava, TheZonesDirectionAndOffset) {
+    struct Case {
+        const char* what;
+        BirthRecord birth;
+        std::optional<bool> ahead;
+        int offsetMinutes;
+        int utHour;
+        int utMinute;
+    };
+    const Case cases[] = {
+        {"Delhi, from the longitude",
+         birth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false), std::nullopt, 330, 6,
+         30},
+        {"Delhi, ahead", birth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false), true,
+         330, 6, 30},
+        {"New York with daylight saving, from the longitude",
+         birth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true), std::nullopt, -240, 10,
+         30},
+        {"New York with daylight saving, behind",
+         birth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true), false, -240, 10, 30},
+        {"Madrid in summer: West of Greenwich, ahead",
+         birth(7, 15, 1990, 12, 0, 1, 0, 3, 42, false, 40, 25, false, true), true, 120, 10, 0},
+        {"Apia in summer: West of the date line's bend, ahead",
+         birth(12, 15, 2012, 23, 0, 13, 0, 171, 46, false, 13, 50, true, true), true, 840, 9, 0},
+        {"East of Greenwich, behind",
+         birth(3, 1, 2001, 12, 0, 5, 0, 10, 0, true, 50, 0, false, false), false, -300, 17, 0},
+        {"Longitude 0 with daylight saving",
+         birth(5, 1, 1990, 10, 0, 0, 0, 0, 0, true, 51, 30, false, true), std::nullopt, 60, 9, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BirthRecord b = c.birth;
+        b.ZoneAhead = c.ahead;
+        EXPECT_EQ(ZoneOffsetMinutes(b), c.offsetMinutes);
+        BirthRecord atUt = c.birth;
+        atUt.Hour = static_cast<std::int16_t>(c.utHour);
+        atUt.Minute = static_cast<std::int16_t>(c.utMinute);
+        atUt.ZoneHour = 0;
+        atUt.ZoneMinute = 0;
+        atUt.DST = false;
+        expectSameReading(ComputeBhava(b), ComputeBhava(atUt));
+    }
 }
 
 TEST(ComputeBhava, UniversalTimeBelowZeroFallsOnThePreviousDay) {

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -105,6 +106,10 @@ TEST_F(FrmTimeZoneTest, DoubleClickWritesEveryZonesTexts) {
         doubleClickRow(picker.lstTimeZone, row);
 
         EXPECT_EQ(zoneBoxes(), textsFromEntry(row));
+        // The zone's direction is the entry's: ahead of universal time for
+        // UT+ zones (and UT itself), behind for UT- zones.
+        const double hoursEast = entryText(row).section(QLatin1Char(','), -1).toDouble();
+        EXPECT_EQ(frm.zoneAhead(), std::optional<bool>(hoursEast >= 0));
         EXPECT_FALSE(picker.isVisible());
         EXPECT_TRUE(frm.ValidateBirthData());
     }

@@ -404,7 +404,9 @@ TEST_F(ReadingDialogs, TheWindowAndTheCommandLineReadAFileAlike) {
         std::fclose(none);
         if (fakes.dialogs.messages.empty()) {
             EXPECT_EQ(status, 0) << err.str();
-            EXPECT_EQ(out.str(), readingJson(app.state().bhavaResult, app.state().planets) + "\n");
+            EXPECT_EQ(out.str(), readingJson(app.state().bhavaResult, app.state().planets,
+                                             app.state().birthRecord) +
+                                     "\n");
         } else {
             ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
             EXPECT_EQ(status, 1);

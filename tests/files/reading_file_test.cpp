@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <optional>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -185,6 +186,47 @@ TEST(ReadingFile, ReadsFilesBuiltByteByByte) {
     }
 }
 
+// The zone's direction and zone id are lines 19 and 20, written only when
+// one of them is set; a file without them is the 18 lines of old.
+TEST(ReadingFile, TheZoneLinesFollowTheEighteen) {
+    struct ZoneCase {
+        const char* what;
+        std::optional<bool> ahead;
+        const char* zone;
+        std::vector<std::string> extra; // the lines after the 18th
+    };
+    const ZoneCase cases[] = {
+        {"neither", std::nullopt, "", {}},
+        {"behind, with a zone", false, "Europe/Madrid", {"Behind", "Europe/Madrid"}},
+        {"ahead, no zone", true, "", {"Ahead", ""}},
+        {"a zone, the longitude's direction", std::nullopt, "Asia/Kolkata", {"", "Asia/Kolkata"}},
+    };
+    for (const ZoneCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        BirthRecord record = ramRecord();
+        record.ZoneAhead = c.ahead;
+        record.TimeZone = c.zone;
+        std::vector<std::string> lines = kRamLines;
+        lines.insert(lines.end(), c.extra.begin(), c.extra.end());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("zone.kvr"));
+
+        ASSERT_TRUE(WriteReadingFile(path, record).saved);
+
+        EXPECT_EQ(contents(path), fileOf(lines));
+        const ReadingFileEntry file = ReadReadingFileEntry(path);
+        ASSERT_TRUE(file.entry) << file.message.toStdString();
+        EXPECT_EQ(file.entry->ZoneAhead, c.ahead);
+        EXPECT_EQ(file.entry->TimeZone, QString::fromUtf8(c.zone));
+    }
+    // Lines after the 20th are not read.
+    std::vector<std::string> longer = kRamLines;
+    longer.insert(longer.end(), {"behind", "Pacific/Apia", "later", "lines"});
+    const ReadingReadResult read = readBytes(fileOf(longer));
+    ASSERT_TRUE(read.texts);
+    EXPECT_EQ(read.zone, (ZoneTexts{QStringLiteral("behind"), QStringLiteral("Pacific/Apia")}));
+}
+
 TEST(ReadingFile, ALineOfExactly4KiBIsKeptWhole) {
     std::vector<std::string> lines = kRamLines;
     lines[15] = std::string(4096, 'C');
@@ -215,7 +257,7 @@ private:
     char fill;
 };
 
-TEST(ReadingFile, TakesNoMoreThan18FullLinesFromAnyFile) {
+TEST(ReadingFile, TakesNoMoreThan20FullLinesFromAnyFile) {
     for (const char fill : {'\0', 'A', '\xFF'}) {
         EndlessDevice device(fill);
 

@@ -354,6 +354,9 @@ TEST(AboutWindow, ShowsItsControlsAndLinksAndIsGoneOnceClosed) {
                                   "GNU Affero General Public License 3.0", "version 3 or later"}) {
             EXPECT_TRUE(about.lblCredits->text().contains(QString::fromUtf8(words))) << words;
         }
+        // The atlas's licence asks for its credit.
+        EXPECT_TRUE(about.lblAtlasCredit->text().contains(QStringLiteral("GeoNames")));
+        EXPECT_TRUE(about.lblAtlasCredit->text().contains(QStringLiteral("CC BY 4.0")));
         EXPECT_EQ(about.cmdOK->text(), QStringLiteral("&OK"));
         ASSERT_NE(about.Line2, nullptr);
         EXPECT_EQ(about.Line2->frameShape(), QFrame::HLine);

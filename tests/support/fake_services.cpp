@@ -10,6 +10,18 @@ void FakeDialogs::message(QWidget* /*parent*/, const QString& text, MessageIcon 
     }
 }
 
+std::optional<int> FakeDialogs::askChoice(QWidget* /*parent*/, const QString& text,
+                                          const QStringList& choices) {
+    messages.push_back(
+        {(QStringList(text) + choices).join(QLatin1Char('\n')), MessageIcon::Information, true});
+    if (choiceAnswers.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<int> answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+}
+
 bool FakeDialogs::askYesNo(QWidget* /*parent*/, const QString& text, MessageIcon icon) {
     messages.push_back({text, icon, true});
     if (onMessage) {

@@ -23,11 +23,15 @@ class FakeDialogs : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text, MessageIcon icon) override;
     bool askYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
+    // Recorded as a message with the choices after the text, one a line.
+    std::optional<int> askChoice(QWidget* parent, const QString& text,
+                                 const QStringList& choices) override;
     std::optional<QString> saveFileName(QWidget* parent, const FileDialogSpec& spec) override;
     std::optional<QString> openFileName(QWidget* parent, const FileDialogSpec& spec) override;
 
     std::vector<ShownMessage> messages;
     std::deque<bool> yesNoAnswers;                  // empty: No
+    std::deque<std::optional<int>> choiceAnswers;   // empty: cancelled
     std::deque<std::optional<QString>> fileAnswers; // empty: cancelled
     std::vector<FileDialogSpec> fileDialogs;        // the dialogs shown, in order
     // Called while a message box would be shown, e.g. to check the focus.

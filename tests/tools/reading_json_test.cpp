@@ -1,5 +1,6 @@
 #include "engine/mod_bhava.h"
 #include "planets/mod_planets.h"
+#include "tools/birth_input.h"
 #include "tools/reading_json.h"
 
 #include <QJsonArray>
@@ -12,6 +13,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -56,27 +58,30 @@ const PlanetsOutcome kNoPlanets{std::nullopt, "no ephemeris"};
 
 TEST(ReadingJson, HasExactlyTheKeysWithTheReadingsValues) {
     const BhavaResult r = ComputeBhava(delhi2000());
-    const std::string json = readingJson(r, computePlanets(delhi2000(), r));
+    const std::string json = readingJson(r, computePlanets(delhi2000(), r), delhi2000());
     EXPECT_EQ(json.find('\n'), std::string::npos);
     const QJsonObject object = parsed(json);
 
     const QStringList keys = object.keys();
-    EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()),
-              (QSet<QString>{"JulianDayValue", "AyanamsaValue", "Ascendant", "Midheaven",
-                             "AyanamsaText", "AscendantText", "MidheavenText", "CuspPoints",
-                             "BhavaMadhyaText", "BhavaSandhiText", "Warnings", "Planets",
-                             "AscendantSignMinutesEarlier", "AscendantSignMinutesLater"}));
+    EXPECT_EQ(
+        QSet<QString>(keys.begin(), keys.end()),
+        (QSet<QString>{"JulianDayValue", "AyanamsaValue", "Ascendant", "Midheaven", "AyanamsaText",
+                       "AscendantText", "MidheavenText", "CuspPoints", "BhavaMadhyaText",
+                       "BhavaSandhiText", "Warnings", "UtcOffset", "Birth", "Planets",
+                       "AscendantSignMinutesEarlier", "AscendantSignMinutesLater"}));
     // The new keys come last, in this order, so that readers of the old keys
     // see the same bytes.
-    const auto warnings = json.find(",\"Warnings\":[]");
-    const auto planets = json.find(",\"Planets\":[");
-    const auto earlier = json.find(",\"AscendantSignMinutesEarlier\":");
-    const auto later = json.find(",\"AscendantSignMinutesLater\":");
-    EXPECT_LT(json.find(",\"BhavaSandhiText\":"), warnings);
-    EXPECT_LT(warnings, planets);
-    EXPECT_LT(planets, earlier);
-    EXPECT_LT(earlier, later);
-    EXPECT_EQ(json.find(',', json.find(':', later + 1)), std::string::npos);
+    std::size_t previous = json.find(",\"BhavaSandhiText\":");
+    ASSERT_NE(previous, std::string::npos);
+    for (const char* key :
+         {",\"Warnings\":[]", ",\"UtcOffset\":", ",\"Birth\":", ",\"Planets\":[",
+          ",\"AscendantSignMinutesEarlier\":", ",\"AscendantSignMinutesLater\":"}) {
+        const std::size_t at = json.find(key);
+        ASSERT_NE(at, std::string::npos) << key;
+        EXPECT_LT(previous, at) << key;
+        previous = at;
+    }
+    EXPECT_EQ(json.find(',', json.find(':', previous + 1)), std::string::npos);
 
     EXPECT_EQ(rawValue(json, "JulianDayValue"), "2451545"); // an integer, not 2451545.0
     // Every number reads back to the very same double.
@@ -108,7 +113,7 @@ TEST(ReadingJson, PlanetsInTheirOrderWithTheirValues) {
     const BhavaResult r = ComputeBhava(birth);
     const PlanetsOutcome planets = computePlanets(birth, r);
     ASSERT_TRUE(planets.Reading) << planets.Error;
-    const std::string json = readingJson(r, planets);
+    const std::string json = readingJson(r, planets, delhi2000());
     const QJsonObject object = parsed(json);
 
     const QJsonArray list = object["Planets"].toArray();
@@ -148,12 +153,12 @@ TEST(ReadingJson, BeyondFourHoursAndWithoutPlanetsIsNull) {
     ASSERT_TRUE(far.Reading) << far.Error;
     far.Reading->Planets[1].MinutesEarlier.reset();
     far.Reading->AscendantSignMinutesLater.reset();
-    const QJsonObject object = parsed(readingJson(r, far));
+    const QJsonObject object = parsed(readingJson(r, far, delhi2000()));
     EXPECT_TRUE(object["Planets"].toArray()[1].toObject()["MinutesEarlier"].isNull());
     EXPECT_TRUE(object["AscendantSignMinutesLater"].isNull());
     EXPECT_FALSE(object["AscendantSignMinutesEarlier"].isNull());
 
-    const std::string none = readingJson(r, kNoPlanets);
+    const std::string none = readingJson(r, kNoPlanets, delhi2000());
     EXPECT_NE(none.find(",\"Planets\":null,\"AscendantSignMinutesEarlier\":null,"
                         "\"AscendantSignMinutesLater\":null}"),
               std::string::npos);
@@ -172,7 +177,7 @@ TEST(ReadingJson, APolarReadingWarnsOfTheOverlap) {
         r = ComputeBhava(polar);
     }
     ASSERT_TRUE(r.QuadrantsOverlap);
-    const QJsonArray warnings = parsed(readingJson(r, kNoPlanets))["Warnings"].toArray();
+    const QJsonArray warnings = parsed(readingJson(r, kNoPlanets, polar))["Warnings"].toArray();
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_TRUE(warnings[0].toString().contains(QStringLiteral("overlap")));
 }
@@ -194,14 +199,15 @@ TEST(ReadingJson, NumbersInTheShortestForm) {
     for (const auto& c : cases) {
         BhavaResult r;
         r.Ascendant = c.value;
-        EXPECT_EQ(rawValue(readingJson(r, kNoPlanets), "Ascendant"), c.text) << c.value;
+        EXPECT_EQ(rawValue(readingJson(r, kNoPlanets, BirthRecord{}), "Ascendant"), c.text)
+            << c.value;
     }
 }
 
 TEST(ReadingJson, TextsAreEscaped) {
     BhavaResult r;
     r.AyanamsaText = "a\"b\\c\nd\x01";
-    const QJsonObject object = parsed(readingJson(r, kNoPlanets));
+    const QJsonObject object = parsed(readingJson(r, kNoPlanets, BirthRecord{}));
     EXPECT_EQ(object["AyanamsaText"].toString(), QStringLiteral("a\"b\\c\nd\x01"));
 }
 
@@ -211,9 +217,55 @@ TEST(ReadingJson, LongTextsFit) {
     double huge = 1e300;
     r.MidheavenText = ZodiacText(huge);
     r.BhavaMadhyaText[3] = std::string(5000, '"');
-    const QJsonObject object = parsed(readingJson(r, kNoPlanets));
+    const QJsonObject object = parsed(readingJson(r, kNoPlanets, BirthRecord{}));
     EXPECT_EQ(object["MidheavenText"].toString().toStdString(), r.MidheavenText);
     EXPECT_EQ(object["BhavaMadhyaText"].toArray()[3].toString().size(), 5000);
+}
+
+// The offset used and the birth record used, with the zone's direction only
+// when it was given; the atlas's place only when there is one.
+TEST(ReadingJson, TheOffsetTheBirthAndThePlace) {
+    struct Case {
+        std::optional<bool> ahead;
+        bool east;
+        bool dst;
+        const char* offset;
+        const char* zoneAhead; // the Birth's "ZoneAhead" as written, or "" for none
+    };
+    const Case cases[] = {
+        {std::nullopt, true, false, "+05:30", ""},
+        {std::nullopt, false, true, "-04:30", ""},
+        {false, true, false, "-05:30", "false"},
+        {true, false, true, "+06:30", "true"},
+    };
+    for (const Case& c : cases) {
+        BirthRecord birth = delhi2000();
+        birth.ZoneAhead = c.ahead;
+        birth.LonEast = c.east;
+        birth.DST = c.dst;
+        const std::string json = readingJson(ComputeBhava(birth), kNoPlanets, birth);
+        const QJsonObject object = parsed(json);
+        EXPECT_EQ(object["UtcOffset"].toString(), QLatin1String(c.offset));
+        const QJsonObject written = object["Birth"].toObject();
+        EXPECT_EQ(written["ZoneHour"].toInt(), 5);
+        EXPECT_EQ(written["LonEast"].toBool(), c.east);
+        EXPECT_EQ(rawValue(json, "ZoneAhead"), c.zoneAhead);
+        EXPECT_FALSE(object.contains(QStringLiteral("Place")));
+        // What "Birth" holds is a batch line that gives the same reading.
+        const QByteArray line = QJsonDocument(written).toJson(QJsonDocument::Compact);
+        const BatchLine again = readBatchLine(line.toStdString());
+        ASSERT_TRUE(again.birth) << again.error.toStdString();
+        EXPECT_EQ(*again.birth, birth);
+    }
+    const ReadingPlace place{"Zürich", "Zurich", "Switzerland", 47.36667, 8.55, "Europe/Zurich"};
+    const BirthRecord birth = delhi2000();
+    const std::string json = readingJson(ComputeBhava(birth), kNoPlanets, birth, &place);
+    EXPECT_LT(json.find(R"("Birth":)"), json.find(R"("Place":)"));
+    const QJsonObject written = parsed(json)["Place"].toObject();
+    EXPECT_EQ(written.keys().size(), 6);
+    EXPECT_EQ(written["Name"].toString(), QStringLiteral("Zürich"));
+    EXPECT_EQ(written["Latitude"].toDouble(), 47.36667);
+    EXPECT_EQ(written["TimeZone"].toString(), QStringLiteral("Europe/Zurich"));
 }
 
 TEST(BatchErrorJson, LineAndErrorOnly) {

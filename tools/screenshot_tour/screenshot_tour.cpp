@@ -9,15 +9,18 @@
 #include "shell/qt_services.h"
 #include "support/fake_services.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 
@@ -34,6 +37,16 @@ bool save(QWidget* window, const QString& path) {
     window->activateWindow();
     QTest::qWait(200);
     const bool saved = window->grab().save(path);
+    std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+// The window with the place box's list, which is a window of its own.
+bool saveWithList(QWidget* window, QWidget* list, const QString& path) {
+    QTest::qWait(200);
+    const QRect area = window->frameGeometry().united(list->geometry());
+    const bool saved =
+        window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path);
     std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
     return saved;
 }
@@ -76,6 +89,23 @@ int main(int argc, char* argv[]) {
 
     FrmMain& form = app.frmMain();
     (void)QTest::qWaitForWindowExposed(&form);
+
+    // The birth place from the atlas, read in the background after start-up.
+    bool ok = QTest::qWaitFor([&form] { return form.atlasReady(); }, 30000);
+    pick(form.cboYear, QStringLiteral("1943"));
+    pick(form.cboMonth, QStringLiteral("June"));
+    pick(form.cboDate, QStringLiteral("15"));
+    pick(form.cboHH, QStringLiteral("12"));
+    form.activateWindow();
+    form.txtBirthPlace->setFocus();
+    QTest::keyClicks(form.txtBirthPlace, QStringLiteral("Kolk"));
+    QAbstractItemView* list = form.txtBirthPlace->completer()->popup();
+    ok = QTest::qWaitFor([list] { return list->isVisible(); }, 5000) && ok;
+    ok = saveWithList(&form, list, folder + QStringLiteral("/screenshot-place.png")) && ok;
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    ok = save(&form, folder + QStringLiteral("/screenshot-zone.png")) && ok;
+    form.showBirthEntry(BirthEntry{});
     QTest::keyClicks(form.txtName, QStringLiteral("Ram"));
     pick(form.cboMonth, QStringLiteral("January"));
     pick(form.cboDate, QStringLiteral("1"));
@@ -94,7 +124,7 @@ int main(int argc, char* argv[]) {
     QTest::keyClicks(form.txtMState, QStringLiteral("Delhi"));
     QTest::keyClicks(form.txtMCountry, QStringLiteral("India"));
 
-    bool ok = save(&form, folder + QStringLiteral("/screenshot-main.png"));
+    ok = save(&form, folder + QStringLiteral("/screenshot-main.png")) && ok;
 
     QTest::mouseClick(form.cmdRashi, Qt::LeftButton);
     FrmDisplay* display = app.loadedFrmDisplay();

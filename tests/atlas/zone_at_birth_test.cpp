@@ -1,0 +1,236 @@
+#include "atlas/atlas.h"
+#include "atlas/zone_at_birth.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace {
+
+struct HistoricalCase {
+    const char* what;
+    const char* zone;
+    double longitude; // degrees, East positive
+    QDate date;
+    QTime time;
+    LocalTimeKind kind;
+    ZoneOffset offset;
+    ZoneOffset other; // the second offset of a gap or an ambiguous time
+    ZoneBoxes boxes;  // what the window's zone boxes get for offset
+};
+
+void PrintTo(const HistoricalCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+constexpr int kHour = 60;
+
+class HistoricalZoneTest : public testing::TestWithParam<HistoricalCase> {};
+
+TEST_P(HistoricalZoneTest, GivesTheOffsetInForceAtTheBirth) {
+    const HistoricalCase& c = GetParam();
+    const ZoneAtBirth z = ZoneAt(QByteArrayView(c.zone), c.date, c.time, c.longitude);
+    EXPECT_EQ(z.kind, c.kind);
+    EXPECT_EQ(z.offset.minutes, c.offset.minutes);
+    EXPECT_EQ(z.offset.daylightMinutes, c.offset.daylightMinutes);
+    if (c.kind == LocalTimeKind::Nonexistent || c.kind == LocalTimeKind::Ambiguous) {
+        EXPECT_EQ(z.other, c.other);
+    }
+    EXPECT_EQ(ZoneBoxesFor(z.offset), c.boxes);
+}
+
+const LocalTimeKind kUnique = LocalTimeKind::Unique;
+
+INSTANTIATE_TEST_SUITE_P(
+    Births, HistoricalZoneTest,
+    testing::Values(HistoricalCase{"Kolkata June 1943, war time",
+                                   "Asia/Kolkata",
+                                   88.36,
+                                   QDate(1943, 6, 15),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {6 * kHour + 30, kHour},
+                                   {},
+                                   {5, 30, true, true}},
+                    HistoricalCase{"Kolkata 2000",
+                                   "Asia/Kolkata",
+                                   88.36,
+                                   QDate(2000, 1, 1),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {5 * kHour + 30, 0},
+                                   {},
+                                   {5, 30, false, true}},
+                    HistoricalCase{"New York January 1944, war time",
+                                   "America/New_York",
+                                   -74.01,
+                                   QDate(1944, 1, 15),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {-4 * kHour, kHour},
+                                   {},
+                                   {5, 0, true, false}},
+                    HistoricalCase{"New York July 1990",
+                                   "America/New_York",
+                                   -74.01,
+                                   QDate(1990, 7, 15),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {-4 * kHour, kHour},
+                                   {},
+                                   {5, 0, true, false}},
+                    HistoricalCase{"New York January 1990",
+                                   "America/New_York",
+                                   -74.01,
+                                   QDate(1990, 1, 15),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {-5 * kHour, 0},
+                                   {},
+                                   {5, 0, false, false}},
+                    HistoricalCase{"London June 1941, double summer time",
+                                   "Europe/London",
+                                   -0.13,
+                                   QDate(1941, 6, 15),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {2 * kHour, 2 * kHour},
+                                   {},
+                                   {2, 0, false, true}},
+                    HistoricalCase{"Madrid July 1990, West of Greenwich",
+                                   "Europe/Madrid",
+                                   -3.70,
+                                   QDate(1990, 7, 15),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {2 * kHour, kHour},
+                                   {},
+                                   {1, 0, true, true}},
+                    HistoricalCase{"Amsterdam January 1935, mean time of Amsterdam",
+                                   "Europe/Amsterdam",
+                                   4.89,
+                                   QDate(1935, 1, 15),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {20, 0},
+                                   {},
+                                   {0, 20, false, true}},
+                    HistoricalCase{"Kathmandu 2000",
+                                   "Asia/Kathmandu",
+                                   85.32,
+                                   QDate(2000, 1, 1),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {5 * kHour + 45, 0},
+                                   {},
+                                   {5, 45, false, true}},
+                    HistoricalCase{"Apia December 2012, after the date-line move",
+                                   "Pacific/Apia",
+                                   -171.77,
+                                   QDate(2012, 12, 15),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {14 * kHour, kHour},
+                                   {},
+                                   {13, 0, true, true}},
+                    HistoricalCase{"Lord Howe Island January 2000, half-hour saving",
+                                   "Australia/Lord_Howe",
+                                   159.08,
+                                   QDate(2000, 1, 15),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {11 * kHour, 30},
+                                   {},
+                                   {11, 0, false, true}},
+                    HistoricalCase{"New York 2021-03-14 02:30 did not exist",
+                                   "America/New_York",
+                                   -74.01,
+                                   QDate(2021, 3, 14),
+                                   QTime(2, 30),
+                                   LocalTimeKind::Nonexistent,
+                                   {-5 * kHour, 0},
+                                   {-4 * kHour, kHour},
+                                   {5, 0, false, false}},
+                    HistoricalCase{"New York 2021-11-07 01:30 happened twice",
+                                   "America/New_York",
+                                   -74.01,
+                                   QDate(2021, 11, 7),
+                                   QTime(1, 30),
+                                   LocalTimeKind::Ambiguous,
+                                   {-4 * kHour, kHour},
+                                   {-5 * kHour, 0},
+                                   {5, 0, true, false}},
+                    HistoricalCase{"Apia 2011-12-30, the day the date line skipped",
+                                   "Pacific/Apia",
+                                   -171.77,
+                                   QDate(2011, 12, 30),
+                                   QTime(12, 0),
+                                   LocalTimeKind::Nonexistent,
+                                   {-10 * kHour, kHour},
+                                   {14 * kHour, kHour},
+                                   {11, 0, true, false}},
+                    HistoricalCase{"Pokhara 1910, Pokhara's own mean time",
+                                   "Asia/Kathmandu",
+                                   83.97,
+                                   QDate(1910, 6, 1),
+                                   QTime(12, 0),
+                                   LocalTimeKind::LocalMeanTime,
+                                   {5 * kHour + 36, 0},
+                                   {},
+                                   {5, 36, false, true}},
+                    HistoricalCase{"New York 1880, West of Greenwich",
+                                   "America/New_York",
+                                   -74.01,
+                                   QDate(1880, 6, 1),
+                                   QTime(12, 0),
+                                   LocalTimeKind::LocalMeanTime,
+                                   {-(4 * kHour + 56), 0},
+                                   {},
+                                   {4, 56, false, false}},
+                    HistoricalCase{"London July 1990, saving from a zero offset",
+                                   "Europe/London",
+                                   -0.13,
+                                   QDate(1990, 7, 15),
+                                   QTime(12, 0),
+                                   kUnique,
+                                   {kHour, kHour},
+                                   {},
+                                   {0, 0, true, true}}));
+
+// The same for a place taken from the atlas: Pokhara keeps Kathmandu's zone,
+// whose mean time before 1920 was Kathmandu's; a birth in Pokhara had
+// Pokhara's own.
+TEST(ZoneAtAtlasPlaceTest, UsesTheBirthplacesOwnMeanTimeBeforeTheFirstStandardTime) {
+    AtlasLoad load = Atlas::load(DefaultAtlasFolder());
+    ASSERT_TRUE(load.atlas) << load.error.toStdString();
+    const Place* pokhara = load.atlas->choose(u"Pokhara");
+    ASSERT_NE(pokhara, nullptr);
+    ASSERT_EQ(pokhara->TimeZone, QByteArray("Asia/Kathmandu"));
+    const ZoneAtBirth z =
+        ZoneAt(pokhara->TimeZone, QDate(1910, 6, 1), QTime(6, 0), pokhara->Longitude);
+    EXPECT_EQ(z.kind, LocalTimeKind::LocalMeanTime);
+    EXPECT_EQ(z.offset.minutes, 5 * kHour + 36);
+}
+
+TEST(ZoneAtTest, GivesNoOffsetForAnUnknownZoneOrAnInvalidDate) {
+    EXPECT_EQ(ZoneAt("Atlantis/Capital", QDate(2000, 1, 1), QTime(12, 0), 0).kind,
+              LocalTimeKind::NoZone);
+    EXPECT_EQ(ZoneAt("Asia/Kolkata", QDate(2001, 2, 29), QTime(12, 0), 88).kind,
+              LocalTimeKind::NoZone);
+}
+
+TEST(OffsetTextTest, WritesIsoAndUtStyles) {
+    struct Case {
+        int minutes;
+        const char* iso;
+        const char* ut;
+    };
+    for (const Case& c : {Case{330, "+05:30", "UT+5:30"}, Case{-240, "-04:00", "UT-4:00"},
+                          Case{0, "+00:00", "UT+0:00"}, Case{-30, "-00:30", "UT-0:30"},
+                          Case{14 * kHour, "+14:00", "UT+14:00"}}) {
+        EXPECT_EQ(IsoOffsetText(c.minutes).toStdString(), c.iso);
+        EXPECT_EQ(UtOffsetText(c.minutes).toStdString(), c.ut);
+    }
+}
+
+} // namespace

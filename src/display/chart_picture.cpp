@@ -1,5 +1,7 @@
 #include "display/chart_picture.h"
 
+#include "files/save_file.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -59,17 +61,7 @@ PictureSaveResult WriteChartPicture(const QString& path, const BhavaResult& hous
         paintOnto(image, houses, planets, style);
         written = image.save(&file, "PNG");
     }
-    // A write that fails while the data goes out of the buffer (a full disk)
-    // must not reach the commit: QSaveFile would put the cut file in place.
-    if (!written || file.error() != QFileDevice::NoError || !file.flush()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.saved = true;
+    result.error = CommitSaveFile(file, written);
+    result.saved = result.error.isEmpty();
     return result;
 }

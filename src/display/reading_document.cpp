@@ -3,6 +3,7 @@
 #include "display/chart_text_object.h"
 #include "display/mod_bhava_chart.h"
 #include "engine/mod_bhava.h"
+#include "files/save_file.h"
 #include "platform/program_title.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -474,17 +475,7 @@ DocumentSaveResult WriteReadingPdf(const QString& path, const ReadingDocument& r
                                          QPageLayout::Millimeter));
         result.pages = PaintReadingDocument(writer, reading);
     }
-    // A write that fails while the data goes out of the buffer (a full disk)
-    // must not reach the commit: QSaveFile would put the cut file in place.
-    if (file.error() != QFileDevice::NoError || !file.flush()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.saved = true;
+    result.error = CommitSaveFile(file, true);
+    result.saved = result.error.isEmpty();
     return result;
 }

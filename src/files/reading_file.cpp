@@ -1,6 +1,7 @@
 #include "files/reading_file.h"
 
 #include "files/field_codec.h"
+#include "files/save_file.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -66,15 +67,8 @@ ReadingSaveResult WriteReadingFile(const QString& path, const BirthRecord& recor
         result.error = file.errorString();
         return result;
     }
-    // A write that fails while the data goes out of the buffer (a full disk)
-    // must not reach the commit: QSaveFile would put the cut file in place.
-    if (file.write(encoded.bytes) != encoded.bytes.size() || !file.flush()) {
-        result.error = file.errorString();
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) {
-        result.error = file.errorString();
+    result.error = CommitSaveFile(file, file.write(encoded.bytes) == encoded.bytes.size());
+    if (!result.error.isEmpty()) {
         return result;
     }
     result.saved = true;

@@ -1,4 +1,5 @@
 #include "engine/mod_bhava.h"
+#include "support/make_birth.h"
 #include "support/worked_examples.h"
 
 #include <gtest/gtest.h>
@@ -185,26 +186,6 @@ TEST(Ayanamsa, EndsForAnyArgument) {
 
 // ------------------------------------------------------------- ComputeBhava
 
-BirthRecord birth(int month, int day, int year, int hour, int minute, int zoneHour, int zoneMinute,
-                  int lonD, int lonM, bool lonEast, int latD, int latM, bool latSouth, bool dst) {
-    BirthRecord b;
-    b.Month = static_cast<std::int16_t>(month);
-    b.Day = static_cast<std::int16_t>(day);
-    b.Year = static_cast<std::int16_t>(year);
-    b.Hour = static_cast<std::int16_t>(hour);
-    b.Minute = static_cast<std::int16_t>(minute);
-    b.ZoneHour = static_cast<std::int16_t>(zoneHour);
-    b.ZoneMinute = static_cast<std::int16_t>(zoneMinute);
-    b.LonD = static_cast<std::int16_t>(lonD);
-    b.LonM = static_cast<std::int16_t>(lonM);
-    b.LonEast = lonEast;
-    b.LatD = static_cast<std::int16_t>(latD);
-    b.LatM = static_cast<std::int16_t>(latM);
-    b.LatSouth = latSouth;
-    b.DST = dst;
-    return b;
-}
-
 struct WorkedExample {
     const char* name;
     BirthRecord birth;
@@ -213,9 +194,10 @@ struct WorkedExample {
 
 const std::vector<WorkedExample>& workedExamples() {
     static const std::vector<WorkedExample> examples = {
-        {"Delhi 2000", birth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false),
+        {"Delhi 2000", MakeBirth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false),
          kDelhi2000Figures},
-        {"New York 1985, DST", birth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true),
+        {"New York 1985, DST",
+         MakeBirth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true),
          kNewYork1985Figures},
     };
     return examples;
@@ -251,7 +233,7 @@ TEST(ComputeBhava, FirstWorkedExampleValues) {
 
 TEST(ComputeBhava, ThirdWorkedExampleEastAndSouth) {
     const BhavaResult r =
-        ComputeBhava(birth(3, 10, 1990, 20, 15, 10, 0, 151, 12, true, 33, 52, true, false));
+        ComputeBhava(MakeBirth(3, 10, 1990, 20, 15, 10, 0, 151, 12, true, 33, 52, true, false));
     const WorkedExampleFigures& f = kSydney1990Figures;
     EXPECT_EQ(r.JulianDayValue, 2447961);
     EXPECT_EQ(r.AyanamsaText, f.ayanamsa);
@@ -272,7 +254,7 @@ TEST(ComputeBhava, HighSouthernLatitudeShowsASignOnEveryHouse) {
     // 66°43' S: the run from the descendant goes past 720, which one step of
     // Normalize360 leaves above 360.
     const BhavaResult r =
-        ComputeBhava(birth(7, 13, 2005, 5, 15, 6, 30, 178, 7, true, 66, 43, true, false));
+        ComputeBhava(MakeBirth(7, 13, 2005, 5, 15, 6, 30, 178, 7, true, 66, 43, true, false));
     bool someAbove360 = false;
     for (double p : r.CuspPoints) {
         someAbove360 = someAbove360 || p >= 360;
@@ -299,20 +281,20 @@ TEST(ComputeBhava, ZoneAndDaylightSavingRules) {
     // At longitude 0 daylight saving takes an hour off: UT = Time - 1, the
     // same as a birth an hour earlier without it.
     expectSameReading(
-        ComputeBhava(birth(5, 1, 1990, 10, 0, 0, 0, 0, 0, true, 51, 30, false, true)),
-        ComputeBhava(birth(5, 1, 1990, 9, 0, 0, 0, 0, 0, false, 51, 30, false, false)));
+        ComputeBhava(MakeBirth(5, 1, 1990, 10, 0, 0, 0, 0, 0, true, 51, 30, false, true)),
+        ComputeBhava(MakeBirth(5, 1, 1990, 9, 0, 0, 0, 0, 0, false, 51, 30, false, false)));
     // Longitude 0 follows the western rules whichever hemisphere is chosen.
     expectSameReading(
-        ComputeBhava(birth(5, 1, 1990, 10, 0, 2, 0, 0, 0, true, 51, 30, false, true)),
-        ComputeBhava(birth(5, 1, 1990, 10, 0, 2, 0, 0, 0, false, 51, 30, false, true)));
+        ComputeBhava(MakeBirth(5, 1, 1990, 10, 0, 2, 0, 0, 0, true, 51, 30, false, true)),
+        ComputeBhava(MakeBirth(5, 1, 1990, 10, 0, 2, 0, 0, 0, false, 51, 30, false, true)));
     // East: daylight saving adds an hour to the zone.
     expectSameReading(
-        ComputeBhava(birth(5, 1, 1990, 10, 0, 5, 30, 77, 12, true, 28, 36, false, true)),
-        ComputeBhava(birth(5, 1, 1990, 10, 0, 6, 30, 77, 12, true, 28, 36, false, false)));
+        ComputeBhava(MakeBirth(5, 1, 1990, 10, 0, 5, 30, 77, 12, true, 28, 36, false, true)),
+        ComputeBhava(MakeBirth(5, 1, 1990, 10, 0, 6, 30, 77, 12, true, 28, 36, false, false)));
     // West: daylight saving takes an hour off the zone.
     expectSameReading(
-        ComputeBhava(birth(5, 1, 1990, 10, 0, 5, 0, 74, 0, false, 40, 43, false, true)),
-        ComputeBhava(birth(5, 1, 1990, 10, 0, 4, 0, 74, 0, false, 40, 43, false, false)));
+        ComputeBhava(MakeBirth(5, 1, 1990, 10, 0, 5, 0, 74, 0, false, 40, 43, false, true)),
+        ComputeBhava(MakeBirth(5, 1, 1990, 10, 0, 4, 0, 74, 0, false, 40, 43, false, false)));
 }
 
 // The offset the engine uses, and the reading it gives: the same as the
@@ -329,23 +311,26 @@ TEST(ComputeBhava, TheZonesDirectionAndOffset) {
     };
     const Case cases[] = {
         {"Delhi, from the longitude",
-         birth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false), std::nullopt, 330, 6,
-         30},
-        {"Delhi, ahead", birth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false), true,
-         330, 6, 30},
+         MakeBirth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false), std::nullopt, 330,
+         6, 30},
+        {"Delhi, ahead", MakeBirth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false),
+         true, 330, 6, 30},
         {"New York with daylight saving, from the longitude",
-         birth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true), std::nullopt, -240, 10,
-         30},
+         MakeBirth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true), std::nullopt, -240,
+         10, 30},
         {"New York with daylight saving, behind",
-         birth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true), false, -240, 10, 30},
+         MakeBirth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true), false, -240, 10,
+         30},
         {"Madrid in summer: West of Greenwich, ahead",
-         birth(7, 15, 1990, 12, 0, 1, 0, 3, 42, false, 40, 25, false, true), true, 120, 10, 0},
+         MakeBirth(7, 15, 1990, 12, 0, 1, 0, 3, 42, false, 40, 25, false, true), true, 120, 10, 0},
         {"Apia in summer: West of the date line's bend, ahead",
-         birth(12, 15, 2012, 23, 0, 13, 0, 171, 46, false, 13, 50, true, true), true, 840, 9, 0},
+         MakeBirth(12, 15, 2012, 23, 0, 13, 0, 171, 46, false, 13, 50, true, true), true, 840, 9,
+         0},
         {"East of Greenwich, behind",
-         birth(3, 1, 2001, 12, 0, 5, 0, 10, 0, true, 50, 0, false, false), false, -300, 17, 0},
+         MakeBirth(3, 1, 2001, 12, 0, 5, 0, 10, 0, true, 50, 0, false, false), false, -300, 17, 0},
         {"Longitude 0 with daylight saving",
-         birth(5, 1, 1990, 10, 0, 0, 0, 0, 0, true, 51, 30, false, true), std::nullopt, 60, 9, 0},
+         MakeBirth(5, 1, 1990, 10, 0, 0, 0, 0, 0, true, 51, 30, false, true), std::nullopt, 60, 9,
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -366,9 +351,9 @@ TEST(ComputeBhava, UniversalTimeBelowZeroFallsOnThePreviousDay) {
     // 00:30 at zone 5 h 30 East is UT -5.0 on the 2nd: the instant of 19:00 on
     // the 1st at Greenwich time, while the Julian day stays the civil date's.
     const BhavaResult early =
-        ComputeBhava(birth(1, 2, 2000, 0, 30, 5, 30, 77, 12, true, 28, 36, false, false));
+        ComputeBhava(MakeBirth(1, 2, 2000, 0, 30, 5, 30, 77, 12, true, 28, 36, false, false));
     const BhavaResult sameInstant =
-        ComputeBhava(birth(1, 1, 2000, 19, 0, 0, 0, 0, 0, false, 28, 36, false, false));
+        ComputeBhava(MakeBirth(1, 1, 2000, 19, 0, 0, 0, 0, 0, false, 28, 36, false, false));
     EXPECT_EQ(early.JulianDayValue, 2451546);
     EXPECT_EQ(sameInstant.JulianDayValue, 2451545);
     EXPECT_NEAR(early.AyanamsaValue, sameInstant.AyanamsaValue, 1e-12);
@@ -393,7 +378,7 @@ TEST(ComputeBhava, NeverFailsForAny16BitInput) {
     for (int a : values) {
         for (int b : values) {
             for (bool flag : {false, true}) {
-                BirthRecord rec = birth(a, b, a, b, a, b, a, a, b, flag, b, a, !flag, flag);
+                BirthRecord rec = MakeBirth(a, b, a, b, a, b, a, a, b, flag, b, a, !flag, flag);
                 ComputeBhava(rec, r);
                 for (const auto& t : r.BhavaMadhyaText) {
                     ASSERT_FALSE(t.empty());

@@ -2,6 +2,7 @@
 #include "planets/ephemeris.h"
 #include "planets/mod_planets.h"
 #include "planets/position_track.h"
+#include "support/make_birth.h"
 #include "support/worked_examples.h"
 
 #include <gtest/gtest.h>
@@ -18,33 +19,16 @@
 
 namespace {
 
-BirthRecord birth(int month, int day, int year, int hour, int minute, int zoneHour, int zoneMinute,
-                  int lonD, int lonM, bool lonEast, int latD, int latM, bool latSouth, bool dst) {
-    BirthRecord b;
-    b.Month = static_cast<std::int16_t>(month);
-    b.Day = static_cast<std::int16_t>(day);
-    b.Year = static_cast<std::int16_t>(year);
-    b.Hour = static_cast<std::int16_t>(hour);
-    b.Minute = static_cast<std::int16_t>(minute);
-    b.ZoneHour = static_cast<std::int16_t>(zoneHour);
-    b.ZoneMinute = static_cast<std::int16_t>(zoneMinute);
-    b.LonD = static_cast<std::int16_t>(lonD);
-    b.LonM = static_cast<std::int16_t>(lonM);
-    b.LonEast = lonEast;
-    b.LatD = static_cast<std::int16_t>(latD);
-    b.LatM = static_cast<std::int16_t>(latM);
-    b.LatSouth = latSouth;
-    b.DST = dst;
-    return b;
-}
-
-const BirthRecord kDelhi2000 = birth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false);
-const BirthRecord kNewYork1985 = birth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true);
+const BirthRecord kDelhi2000 =
+    MakeBirth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false);
+const BirthRecord kNewYork1985 =
+    MakeBirth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true);
 const BirthRecord kSydney1990 =
-    birth(3, 10, 1990, 20, 15, 10, 0, 151, 12, true, 33, 52, true, false);
+    MakeBirth(3, 10, 1990, 20, 15, 10, 0, 151, 12, true, 33, 52, true, false);
 // Tromsø on the night of the solstice: the ascendant lies beyond the
 // midheaven and the house spans overlap.
-const BirthRecord kTromso2000 = birth(6, 21, 2000, 0, 0, 1, 0, 18, 57, true, 69, 39, false, false);
+const BirthRecord kTromso2000 =
+    MakeBirth(6, 21, 2000, 0, 0, 1, 0, 18, 57, true, 69, 39, false, false);
 
 // The birth as if the clock had read minutes later (earlier when negative),
 // written as a person would type it: the date moves at midnight.
@@ -286,8 +270,9 @@ TEST(Planets, APlanetOnASandhiStandsInTheNextHouse) {
 
 TEST(Planets, RetrogradeComesFromTheSpeed) {
     // Mercury moved backwards from 17 February to 10 March 2020.
-    const BirthRecord during = birth(3, 1, 2020, 12, 0, 0, 0, 0, 0, false, 51, 28, false, false);
-    const BirthRecord after = birth(4, 1, 2020, 12, 0, 0, 0, 0, 0, false, 51, 28, false, false);
+    const BirthRecord during =
+        MakeBirth(3, 1, 2020, 12, 0, 0, 0, 0, 0, false, 51, 28, false, false);
+    const BirthRecord after = MakeBirth(4, 1, 2020, 12, 0, 0, 0, 0, 0, false, 51, 28, false, false);
     const PlanetsReading duringReading = placementsOf(during);
     const PlanetsReading afterReading = placementsOf(after);
     EXPECT_TRUE(duringReading.Planets[3].Retrograde);
@@ -389,10 +374,10 @@ TEST(Sensitivity, HoldsWhenRecomputedForRandomBirths) {
         minute(0, 59), lonD(0, 179), latD(0, 89), flag(0, 1), zone(0, 12);
     std::vector<BirthRecord> births = {kTromso2000};
     for (int n = 0; n < 25; ++n) {
-        births.push_back(birth(month(random), day(random), year(random), hour(random),
-                               minute(random), zone(random), 0, lonD(random), minute(random),
-                               flag(random) == 1, latD(random), minute(random), flag(random) == 1,
-                               flag(random) == 1));
+        births.push_back(MakeBirth(month(random), day(random), year(random), hour(random),
+                                   minute(random), zone(random), 0, lonD(random), minute(random),
+                                   flag(random) == 1, latD(random), minute(random),
+                                   flag(random) == 1, flag(random) == 1));
     }
     for (const BirthRecord& b : births) {
         SCOPED_TRACE(std::to_string(b.Year) + "-" + std::to_string(b.Month) + "-" +

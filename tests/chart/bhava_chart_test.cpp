@@ -1,5 +1,6 @@
 #include "chart/bhava_chart.h"
 #include "engine/mod_bhava.h"
+#include "support/make_birth.h"
 #include "support/sample_planets.h"
 
 #include <QBuffer>
@@ -26,18 +27,7 @@ BhavaResult firstExampleHouses() {
 }
 
 BhavaResult newYorkHouses() {
-    BirthRecord birth;
-    birth.Month = 6;
-    birth.Day = 15;
-    birth.Year = 1985;
-    birth.Hour = 6;
-    birth.Minute = 30;
-    birth.ZoneHour = 5;
-    birth.LonD = 74;
-    birth.LatD = 40;
-    birth.LatM = 43;
-    birth.DST = true;
-    return ComputeBhava(birth);
+    return ComputeBhava(MakeBirth(6, 15, 1985, 6, 30, 5, 0, 74, 0, false, 40, 43, false, true));
 }
 
 // A text the painter drew and the point where it begins, on its baseline.

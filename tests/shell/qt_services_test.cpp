@@ -18,12 +18,12 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
-#include <ctime>
 #include <unistd.h>
 
 namespace {

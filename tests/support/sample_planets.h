@@ -2,25 +2,14 @@
 
 #include "engine/mod_bhava.h"
 #include "planets/planet_placement.h"
+#include "support/make_birth.h"
 
 #include <cstddef>
 
 // The birth of the first worked example, with a name and a place.
 inline BirthRecord firstExampleBirth() {
-    BirthRecord birth;
+    BirthRecord birth = MakeBirth(1, 1, 2000, 12, 0, 5, 30, 77, 12, true, 28, 36, false, false);
     birth.Name = "Ram";
-    birth.Month = 1;
-    birth.Day = 1;
-    birth.Year = 2000;
-    birth.Hour = 12;
-    birth.Minute = 0;
-    birth.ZoneHour = 5;
-    birth.ZoneMinute = 30;
-    birth.LonD = 77;
-    birth.LonM = 12;
-    birth.LonEast = true;
-    birth.LatD = 28;
-    birth.LatM = 36;
     birth.City = "New Delhi";
     birth.Country = "India";
     return birth;

@@ -5,12 +5,13 @@
 
 #include <QByteArray>
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -91,9 +92,9 @@ public:
         *at_++ = '"';
     }
 
-    template <std::size_t N> void quotedArray(const std::array<std::string, N>& texts) {
+    void quotedArray(std::span<const std::string> texts) {
         *at_++ = '[';
-        for (std::size_t i = 0; i < N; ++i) {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
             if (i > 0) {
                 *at_++ = ',';
             }
@@ -274,14 +275,9 @@ void appendReadingJson(std::string& out, const BhavaResult& r, const PlanetsOutc
         w.quotedArray(r.BhavaMadhyaText);
         w.literal(",\"BhavaSandhiText\":");
         w.quotedArray(r.BhavaSandhiText);
-        w.literal(",\"Warnings\":[");
-        for (std::size_t i = 0; i < r.Warnings.size(); ++i) {
-            if (i > 0) {
-                w.character(',');
-            }
-            w.quoted(r.Warnings[i]);
-        }
-        w.literal("],\"UtcOffset\":");
+        w.literal(",\"Warnings\":");
+        w.quotedArray(r.Warnings);
+        w.literal(",\"UtcOffset\":");
         w.quoted(std::string_view(offset.constData(), static_cast<std::size_t>(offset.size())));
         w.literal(",\"Birth\":");
         writeBirth(w, birth);

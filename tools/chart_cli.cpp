@@ -2,11 +2,13 @@
 
 #include "atlas/atlas.h"
 #include "atlas/birth_zone.h"
-#include "display/chart_picture.h"
+#include "document/chart_picture.h"
 #include "engine/mod_bhava.h"
 #include "kelvaro_version.h"
 #include "planets/ephemeris.h"
 #include "planets/mod_planets.h"
+#include "reading/reading.h"
+#include "reading/reading_rows.h"
 
 #include <QByteArray>
 #include <QCommandLineOption>
@@ -23,6 +25,15 @@
 #include <vector>
 
 namespace {
+
+// The warning found on the way to the birth (the zone at the birth), if any.
+ReadingOptions readingOptions(const QString& warning) {
+    ReadingOptions options;
+    if (!warning.isEmpty()) {
+        options.warnings.push_back(warning.toStdString());
+    }
+    return options;
+}
 
 constexpr const char* kProgram = "kelvaro-chart";
 
@@ -440,21 +451,16 @@ ResolvedBirth resolveOptionsBirth(const ChartRequest& request) {
 // Writes the reading of a birth; false, after a line on err, when its planets
 // could not be computed (the houses are written all the same).
 bool writeReading(std::ostream& out, std::ostream& err, const ResolvedBirth& resolved, bool json) {
-    BhavaResult houses = ComputeBhava(*resolved.birth);
-    if (!resolved.warning.isEmpty()) {
-        houses.Warnings.push_back(resolved.warning.toStdString());
-    }
-    const PlanetsOutcome planets = computePlanets(*resolved.birth, houses);
+    const Reading reading = MakeReading(*resolved.birth, readingOptions(resolved.warning));
+    const PlanetsOutcome& planets = reading.planets;
     if (json) {
-        out << readingJson(houses, planets, *resolved.birth,
-                           resolved.place ? &*resolved.place : nullptr)
-            << '\n';
+        out << readingJson(reading, resolved.place ? &*resolved.place : nullptr) << '\n';
     } else {
         if (!resolved.placeLabel.isEmpty()) {
             write(out, QStringLiteral("Place").leftJustified(20) + resolved.placeLabel +
                            QStringLiteral("\n\n"));
         }
-        write(out, readingText(houses, planets));
+        write(out, readingText(reading));
     }
     if (!planets.Reading) {
         err << kProgram << ": ";
@@ -683,42 +689,32 @@ QString chartHelpText() {
 
 namespace {
 
-// A sensitivity as the tables write it: the minutes, a star within 15, and
+// A sensitivity as the tables write it: the minutes, a star when close, and
 // "> 240" beyond four hours.
-QString minutesCell(const std::optional<int>& minutes) {
-    if (!minutes) {
+QString minutesCell(const SensitivityCell& cell) {
+    if (cell.beyondLimit()) {
         return QStringLiteral("> %1").arg(kMaxSensitivityMinutes);
     }
-    return *minutes <= kCloseSensitivityMinutes ? QStringLiteral("%1 *").arg(*minutes)
-                                                : QString::number(*minutes);
+    return cell.close ? QStringLiteral("%1 *").arg(*cell.minutes) : QString::number(*cell.minutes);
 }
 
-QString planetsText(const BhavaResult& result, const PlanetsOutcome& planets) {
-    if (!planets.Reading) {
-        return QString::fromStdString(planets.Error) + QLatin1Char('\n');
+QString planetsText(const Reading& reading) {
+    const std::vector<PlanetRow> rows = PlanetRows(reading);
+    if (rows.empty()) {
+        return QString::fromStdString(reading.planets.Error) + QLatin1Char('\n');
     }
-    const auto row = [](const QString& name, const std::string& position, int sign,
-                        const QString& bhava, const std::optional<int>& earlier,
-                        const std::optional<int>& later) {
-        return name.leftJustified(12) + QString::fromStdString(position).leftJustified(20) +
-               QString::fromLatin1(kSignNames.at(static_cast<std::size_t>(sign - 1)))
-                   .leftJustified(13) +
-               bhava.leftJustified(7) + minutesCell(earlier).leftJustified(10) +
-               minutesCell(later) + QLatin1Char('\n');
-    };
     QString text =
         QStringLiteral("Planet").leftJustified(12) + QStringLiteral("Position").leftJustified(20) +
         QStringLiteral("Sign").leftJustified(13) + QStringLiteral("Bhava").leftJustified(7) +
         QStringLiteral("Earlier").leftJustified(10) + QStringLiteral("Later\n");
-    for (const PlanetPlacement& p : planets.Reading->Planets) {
+    for (const PlanetRow& p : rows) {
         const QString name =
-            QString::fromStdString(p.Name) + (p.Retrograde ? QStringLiteral(" (R)") : QString());
-        text += row(name, p.LongitudeText, p.Sign, QString::number(p.Bhava), p.MinutesEarlier,
-                    p.MinutesLater);
+            QString::fromStdString(p.name) + (p.retrograde ? QStringLiteral(" (R)") : QString());
+        text += name.leftJustified(12) + QString::fromStdString(p.position).leftJustified(20) +
+                QString::fromStdString(p.signName).leftJustified(13) +
+                QString::number(p.bhava).leftJustified(7) +
+                minutesCell(p.earlier).leftJustified(10) + minutesCell(p.later) + QLatin1Char('\n');
     }
-    text += row(QStringLiteral("Ascendant"), result.AscendantText, signOf(result.Ascendant),
-                QStringLiteral("1"), planets.Reading->AscendantSignMinutesEarlier,
-                planets.Reading->AscendantSignMinutesLater);
     text += QStringLiteral("\n"
                            "Earlier, Later: the minutes of birth time that put the planet in "
                            "another Bhava,\n"
@@ -728,7 +724,9 @@ QString planetsText(const BhavaResult& result, const PlanetsOutcome& planets) {
 
 } // namespace
 
-QString readingText(const BhavaResult& result, const PlanetsOutcome& planets) {
+QString readingText(const Reading& reading) {
+    const BhavaResult& result = reading.houses;
+    const ReadingFigures figures = FiguresOf(reading);
     constexpr int kColumn = 20;
     constexpr int kHouseColumn = 8;
     const auto cell = [](const std::string& text, int width) {
@@ -736,11 +734,11 @@ QString readingText(const BhavaResult& result, const PlanetsOutcome& planets) {
     };
     QString text;
     text += QStringLiteral("Julian Day").leftJustified(kColumn) + QStringLiteral("Ayanamsa\n");
-    text += QString::number(static_cast<qint64>(result.JulianDayValue)).leftJustified(kColumn) +
-            QString::fromStdString(result.AyanamsaText) + QLatin1Char('\n');
+    text += QString::fromStdString(figures.julianDay).leftJustified(kColumn) +
+            QString::fromStdString(figures.ayanamsa) + QLatin1Char('\n');
     text += QLatin1Char('\n');
     text += QStringLiteral("Ascendant").leftJustified(kColumn) + QStringLiteral("Midheaven\n");
-    text += cell(result.AscendantText, kColumn) + QString::fromStdString(result.MidheavenText) +
+    text += cell(figures.ascendant, kColumn) + QString::fromStdString(figures.midheaven) +
             QLatin1Char('\n');
     text += QLatin1Char('\n');
     text += QStringLiteral("House").leftJustified(kHouseColumn) +
@@ -751,11 +749,11 @@ QString readingText(const BhavaResult& result, const PlanetsOutcome& planets) {
                 cell(result.BhavaMadhyaText[i], kColumn) +
                 QString::fromStdString(result.BhavaSandhiText[i]) + QLatin1Char('\n');
     }
-    for (const std::string& warning : result.Warnings) {
+    for (const std::string& warning : reading.warnings()) {
         text += QLatin1Char('\n') + QStringLiteral("Note: ") + QString::fromStdString(warning) +
                 QLatin1Char('\n');
     }
-    text += QLatin1Char('\n') + planetsText(result, planets);
+    text += QLatin1Char('\n') + planetsText(reading);
     return text;
 }
 
@@ -782,20 +780,14 @@ int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, const QSt
         err << kProgram << ": drawing needs Qt's GUI application\n";
         return 1;
     }
-    ReadingDocument reading;
-    reading.birth = birth;
-    reading.houses = ComputeBhava(birth);
-    if (!warning.isEmpty()) {
-        reading.houses.Warnings.push_back(warning.toStdString());
-    }
-    reading.style = files.style;
+    ReadingDocument document;
+    document.reading = MakeReading(birth, readingOptions(warning));
+    document.style = files.style;
     int status = 0;
     // Without the ephemeris the files still hold the houses, and the status
     // says what is missing.
-    const PlanetsOutcome planets = computePlanets(birth, reading.houses);
-    if (planets.Reading) {
-        reading.planets = *planets.Reading;
-    } else {
+    const PlanetsOutcome& planets = document.reading.planets;
+    if (!planets.Reading) {
         err << kProgram << ": ";
         write(err, QString::fromStdString(planets.Error));
         err << '\n';
@@ -811,14 +803,14 @@ int writeChartFiles(const ChartFiles& files, const BirthRecord& birth, const QSt
         }
     };
     if (!files.pdf.isEmpty()) {
-        const DocumentSaveResult saved = WriteReadingPdf(files.pdf, reading, files.paper);
+        const DocumentSaveResult saved = WriteReadingPdf(files.pdf, document, files.paper);
         report(files.pdf, saved.saved, saved.error);
     }
     for (const auto& [path, format] :
          {std::pair{files.svg, PictureFormat::Svg}, std::pair{files.png, PictureFormat::Png}}) {
         if (!path.isEmpty()) {
             const PictureSaveResult saved =
-                WriteChartPicture(path, reading.houses, reading.planets, reading.style, format);
+                WriteChartPicture(path, document.reading, document.style, format);
             report(path, saved.saved, saved.error);
         }
     }
@@ -844,7 +836,7 @@ struct BatchShare {
 
 void computeShare(const std::vector<BatchInputLine>& lines, std::size_t begin, std::size_t end,
                   long long firstNumber, BatchShare& share) {
-    BhavaResult houses;
+    Reading reading;
     for (std::size_t i = begin; i < end; ++i) {
         const long long number = firstNumber + static_cast<long long>(i);
         if (lines[i].tooLong) {
@@ -853,12 +845,11 @@ void computeShare(const std::vector<BatchInputLine>& lines, std::size_t begin, s
                 QStringLiteral("the line is longer than %1 bytes").arg(kMaxBatchLineBytes));
             share.someLineFailed = true;
         } else if (const BatchLine batchLine = readBatchLine(lines[i].text); batchLine.birth) {
-            ComputeBhava(*batchLine.birth, houses);
-            const PlanetsOutcome planets = computePlanets(*batchLine.birth, houses);
-            if (!planets.Reading && share.planetsError.empty()) {
-                share.planetsError = planets.Error;
+            MakeReading(*batchLine.birth, {}, reading);
+            if (!reading.planets.Reading && share.planetsError.empty()) {
+                share.planetsError = reading.planets.Error;
             }
-            appendReadingJson(share.output, houses, planets, *batchLine.birth);
+            appendReadingJson(share.output, reading);
         } else {
             appendBatchErrorJson(share.output, number, batchLine.error);
             share.someLineFailed = true;

@@ -5,9 +5,10 @@
 // functions here so that they can be tested without running the program.
 
 #include "chart/bhava_chart.h"
-#include "display/reading_document.h"
+#include "document/reading_document.h"
 #include "engine/bhava_result.h"
 #include "engine/birth_record.h"
+#include "reading/reading.h"
 #include "tools/birth_input.h"
 #include "tools/reading_json.h"
 
@@ -84,7 +85,7 @@ QString chartUsageText();
 // The reading laid out as the reading window shows it: the Julian day,
 // ayanamsa, ascendant and midheaven, then the table of the twelve houses and
 // the table of the planets in them (or why there are none).
-QString readingText(const BhavaResult& result, const PlanetsOutcome& planets);
+QString readingText(const Reading& reading);
 
 // A batch line may be this long; a longer one gives an error object of its
 // own, and the rest of it is skipped without being held.

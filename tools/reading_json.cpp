@@ -1,7 +1,8 @@
 #include "tools/reading_json.h"
 
-#include "atlas/zone_at_birth.h"
 #include "engine/mod_bhava.h"
+#include "engine/offset_text.h"
+#include "reading/reading_rows.h"
 
 #include <QByteArray>
 
@@ -135,41 +136,44 @@ std::size_t maxReadingSize(const BhavaResult& r, const PlanetsOutcome& planets) 
 }
 
 // "Planets" and the ascendant's sign sensitivity, after the houses' keys.
-void writePlanets(Writer& w, const PlanetsOutcome& planets) {
-    if (!planets.Reading) {
+void writePlanets(Writer& w, const std::vector<PlanetRow>& rows) {
+    if (rows.empty()) {
         w.literal(",\"Planets\":null,\"AscendantSignMinutesEarlier\":null,"
                   "\"AscendantSignMinutesLater\":null");
         return;
     }
-    const PlanetsReading& reading = *planets.Reading;
     w.literal(",\"Planets\":[");
-    for (std::size_t i = 0; i < reading.Planets.size(); ++i) {
-        const PlanetPlacement& p = reading.Planets[i];
-        if (i > 0) {
+    bool first = true;
+    for (const PlanetRow& p : rows) {
+        if (p.ascendant) {
+            w.literal("],\"AscendantSignMinutesEarlier\":");
+            w.integer(p.earlier.minutes);
+            w.literal(",\"AscendantSignMinutesLater\":");
+            w.integer(p.later.minutes);
+            continue;
+        }
+        if (!first) {
             w.character(',');
         }
+        first = false;
         w.literal("{\"Name\":");
-        w.quoted(p.Name);
+        w.quoted(p.name);
         w.literal(",\"Longitude\":");
-        w.number(p.Longitude);
+        w.number(p.longitude);
         w.literal(",\"LongitudeText\":");
-        w.quoted(p.LongitudeText);
+        w.quoted(p.position);
         w.literal(",\"Retrograde\":");
-        w.boolean(p.Retrograde);
+        w.boolean(p.retrograde);
         w.literal(",\"Sign\":");
-        w.integer(static_cast<long long>(p.Sign));
+        w.integer(static_cast<long long>(p.sign));
         w.literal(",\"Bhava\":");
-        w.integer(static_cast<long long>(p.Bhava));
+        w.integer(static_cast<long long>(p.bhava));
         w.literal(",\"MinutesEarlier\":");
-        w.integer(p.MinutesEarlier);
+        w.integer(p.earlier.minutes);
         w.literal(",\"MinutesLater\":");
-        w.integer(p.MinutesLater);
+        w.integer(p.later.minutes);
         w.character('}');
     }
-    w.literal("],\"AscendantSignMinutesEarlier\":");
-    w.integer(reading.AscendantSignMinutesEarlier);
-    w.literal(",\"AscendantSignMinutesLater\":");
-    w.integer(reading.AscendantSignMinutesLater);
 }
 
 // Lets write fill up to size characters of a scratch buffer, then appends
@@ -237,8 +241,11 @@ void writeBirth(Writer& w, const BirthRecord& b) {
 
 } // namespace
 
-void appendReadingJson(std::string& out, const BhavaResult& r, const PlanetsOutcome& planets,
-                       const BirthRecord& birth, const ReadingPlace* place) {
+void appendReadingJson(std::string& out, const Reading& reading, const ReadingPlace* place) {
+    const BhavaResult& r = reading.houses;
+    const PlanetsOutcome& planets = reading.planets;
+    const BirthRecord& birth = reading.birth;
+    const std::vector<PlanetRow> rows = PlanetRows(reading);
     // The texts of the birth and the place, and about 400 characters of keys
     // and numbers.
     std::size_t size = maxReadingSize(r, planets) + 400 + maxQuotedSize(birth.Name) +
@@ -248,8 +255,8 @@ void appendReadingJson(std::string& out, const BhavaResult& r, const PlanetsOutc
         size += maxQuotedSize(place->Name) + maxQuotedSize(place->State) +
                 maxQuotedSize(place->Country) + maxQuotedSize(place->TimeZone);
     }
-    const QByteArray offset = IsoOffsetText(ZoneOffsetMinutes(birth)).toLatin1();
-    appendWith(out, size, [&r, &planets, &birth, place, &offset](Writer& w) {
+    const std::string offset = OffsetText(ZoneOffsetMinutes(birth), OffsetStyle::Iso);
+    appendWith(out, size, [&r, &rows, &birth, place, &offset](Writer& w) {
         w.literal("{\"JulianDayValue\":");
         w.integer(r.JulianDayValue);
         w.literal(",\"AyanamsaValue\":");
@@ -278,7 +285,7 @@ void appendReadingJson(std::string& out, const BhavaResult& r, const PlanetsOutc
         w.literal(",\"Warnings\":");
         w.quotedArray(r.Warnings);
         w.literal(",\"UtcOffset\":");
-        w.quoted(std::string_view(offset.constData(), static_cast<std::size_t>(offset.size())));
+        w.quoted(offset);
         w.literal(",\"Birth\":");
         writeBirth(w, birth);
         if (place != nullptr) {
@@ -296,7 +303,7 @@ void appendReadingJson(std::string& out, const BhavaResult& r, const PlanetsOutc
             w.quoted(place->TimeZone);
             w.character('}');
         }
-        writePlanets(w, planets);
+        writePlanets(w, rows);
         w.character('}');
     });
 }
@@ -313,10 +320,9 @@ void appendBatchErrorJson(std::string& out, long long line, const QString& error
     });
 }
 
-std::string readingJson(const BhavaResult& result, const PlanetsOutcome& planets,
-                        const BirthRecord& birth, const ReadingPlace* place) {
+std::string readingJson(const Reading& reading, const ReadingPlace* place) {
     std::string out;
-    appendReadingJson(out, result, planets, birth, place);
+    appendReadingJson(out, reading, place);
     return out;
 }
 

@@ -3,9 +3,7 @@
 // A reading as JSON: the keys in a fixed order, numbers in the shortest form
 // that reads back to the same double.
 
-#include "engine/bhava_result.h"
-#include "engine/birth_record.h"
-#include "planets/mod_planets.h"
+#include "reading/reading.h"
 
 #include <QString>
 
@@ -28,13 +26,12 @@ struct ReadingPlace {
 // direction was given), with a place "Place", then "Planets" (the nine
 // bodies, or null when they could not be computed) and the ascendant's sign
 // sensitivity.
-std::string readingJson(const BhavaResult& result, const PlanetsOutcome& planets,
-                        const BirthRecord& birth, const ReadingPlace* place = nullptr);
+std::string readingJson(const Reading& reading, const ReadingPlace* place = nullptr);
 
 // {"line": N, "error": "..."} on one line (no line end).
 std::string batchErrorJson(long long line, const QString& error);
 
 // The same, appended to out.
-void appendReadingJson(std::string& out, const BhavaResult& result, const PlanetsOutcome& planets,
-                       const BirthRecord& birth, const ReadingPlace* place = nullptr);
+void appendReadingJson(std::string& out, const Reading& reading,
+                       const ReadingPlace* place = nullptr);
 void appendBatchErrorJson(std::string& out, long long line, const QString& error);

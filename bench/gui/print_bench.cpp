@@ -1,7 +1,7 @@
 // The printed reading: the whole document of the first worked example
 // written as a PDF, and the print preview from the click to its pages shown.
 
-#include "display/reading_document.h"
+#include "document/reading_document.h"
 #include "engine/mod_bhava.h"
 #include "shell/qt_services.h"
 #include "support/sample_planets.h"
@@ -19,11 +19,9 @@
 namespace {
 
 ReadingDocument firstExample() {
-    ReadingDocument reading;
-    reading.birth = firstExampleBirth();
-    reading.houses = ComputeBhava(reading.birth);
-    reading.planets = firstExamplePlanets();
-    return reading;
+    ReadingDocument document;
+    document.reading = firstExampleReading();
+    return document;
 }
 
 void BM_WriteReadingPdf(benchmark::State& state) {

@@ -41,7 +41,7 @@ void fillFirstWorkedExample(FrmMain& form) {
 void BM_ClickToReadingShown(benchmark::State& state) {
     FakeServices fakes;
     Application app(fakes.services());
-    app.showFrmMain();
+    app.showBirthDataWindow();
     fillFirstWorkedExample(app.frmMain());
     for (auto _ : state) {
         QTest::mouseClick(app.frmMain().cmdRashi, Qt::LeftButton);
@@ -52,7 +52,7 @@ void BM_ClickToReadingShown(benchmark::State& state) {
 
         state.PauseTiming();
         display.hide();
-        app.showFrmMain();
+        app.showBirthDataWindow();
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -67,7 +67,7 @@ BENCHMARK(BM_ClickToReadingShown)->Unit(benchmark::kMillisecond);
 void BM_ClickToNewReadingWindow(benchmark::State& state) {
     FakeServices fakes;
     Application app(fakes.services());
-    app.showFrmMain();
+    app.showBirthDataWindow();
     fillFirstWorkedExample(app.frmMain());
     for (auto _ : state) {
         QTest::mouseClick(app.frmMain().cmdRashi, Qt::LeftButton);
@@ -79,7 +79,7 @@ void BM_ClickToNewReadingWindow(benchmark::State& state) {
         display.close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         app.hideReferralWindow();
-        app.showFrmMain();
+        app.showBirthDataWindow();
         QApplication::processEvents();
         state.ResumeTiming();
     }

@@ -1,12 +1,17 @@
 #include "atlas/birth_zone.h"
 
 #include "engine/mod_bhava.h"
+#include "engine/offset_text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
 namespace {
+
+QString utText(int minutes) {
+    return QString::fromStdString(OffsetText(minutes, OffsetStyle::Ut));
+}
 
 constexpr int kMinutesPerDegree = 60;
 constexpr int kLastRecordLongitude = 179 * kMinutesPerDegree + 59;
@@ -87,15 +92,15 @@ BirthZoneCheck CheckZoneAtBirth(const BirthRecord& birth) {
     const QString where = placeName(birth);
     switch (zone.kind) {
     case LocalTimeKind::Nonexistent:
-        check.refusal = QStringLiteral("The local time %1 did not exist at %2: the clocks moved "
-                                       "forward from %3 to %4 there. Please check the time.")
-                            .arg(when, where, UtOffsetText(zone.offset.minutes),
-                                 UtOffsetText(zone.other.minutes));
+        check.refusal =
+            QStringLiteral("The local time %1 did not exist at %2: the clocks moved "
+                           "forward from %3 to %4 there. Please check the time.")
+                .arg(when, where, utText(zone.offset.minutes), utText(zone.other.minutes));
         break;
     case LocalTimeKind::Ambiguous:
         if (used == zone.offset.minutes || used == zone.other.minutes) {
-            const QString first = UtOffsetText(zone.offset.minutes);
-            const QString second = UtOffsetText(zone.other.minutes);
+            const QString first = utText(zone.offset.minutes);
+            const QString second = utText(zone.other.minutes);
             check.question = QStringLiteral("The local time %1 happened twice at %2: the clocks "
                                             "moved back from %3 to %4. Which was the birth?")
                                  .arg(when, where, first, second);
@@ -107,7 +112,7 @@ BirthZoneCheck CheckZoneAtBirth(const BirthRecord& birth) {
                     .arg(when, where, first, second,
                          used == zone.offset.minutes ? QStringLiteral("first")
                                                      : QStringLiteral("second"),
-                         UtOffsetText(used));
+                         utText(used));
         }
         break;
     case LocalTimeKind::LocalMeanTime:
@@ -115,7 +120,7 @@ BirthZoneCheck CheckZoneAtBirth(const BirthRecord& birth) {
             check.warning = QStringLiteral("%1 is before the first standard time of %2: the "
                                            "local mean time of %3, %4, is used.")
                                 .arg(when, QString::fromStdString(birth.TimeZone), where,
-                                     UtOffsetText(zone.offset.minutes));
+                                     utText(zone.offset.minutes));
         }
         break;
     case LocalTimeKind::Unique:

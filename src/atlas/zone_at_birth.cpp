@@ -116,17 +116,3 @@ ZoneBoxes ZoneBoxesFor(const ZoneOffset& offset) {
     const bool ahead = inBoxes != 0 ? inBoxes > 0 : offset.minutes >= 0;
     return {std::abs(inBoxes) / 60, std::abs(inBoxes) % 60, dst, ahead};
 }
-
-QString IsoOffsetText(int minutes) {
-    return QStringLiteral("%1%2:%3")
-        .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(std::abs(minutes) / 60, 2, 10, QLatin1Char('0'))
-        .arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString UtOffsetText(int minutes) {
-    return QStringLiteral("UT%1%2:%3")
-        .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(std::abs(minutes) / 60)
-        .arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
-}

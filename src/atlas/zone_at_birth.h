@@ -60,9 +60,3 @@ struct ZoneBoxes {
     friend bool operator==(const ZoneBoxes&, const ZoneBoxes&) = default;
 };
 ZoneBoxes ZoneBoxesFor(const ZoneOffset& offset);
-
-// "+05:30", "-04:00", "+00:00".
-QString IsoOffsetText(int minutes);
-
-// "UT+5:30", "UT-4:00", "UT+0:00".
-QString UtOffsetText(int minutes);

@@ -321,15 +321,6 @@ void paintSouth(QPainter& painter, const QRectF& square, const BhavaResult& hous
 
 } // namespace
 
-int SignOf(double longitude) {
-    double a = std::fabs(longitude);
-    if (!std::isfinite(a)) {
-        return 1;
-    }
-    a = std::fmod(std::floor(a), 360.0);
-    return static_cast<int>(a) / 30 + 1;
-}
-
 QString SignName(int sign) {
     if (sign < 1 || sign > kChartHouses) {
         return {};

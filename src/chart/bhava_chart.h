@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/bhava_result.h"
+#include "engine/circle.h"
 #include "planets/planet_placement.h"
 
 #include <QRectF>
@@ -17,10 +18,6 @@ enum class ChartStyle {
 };
 
 inline constexpr int kChartHouses = 12;
-
-// The sign of a sidereal longitude, 1 to 12 with Aries 1, as the angle texts
-// name it (a longitude of 360 is Aries again).
-int SignOf(double longitude);
 
 // "Aries" ... "Pisces" for 1 to 12; empty for anything else.
 QString SignName(int sign);

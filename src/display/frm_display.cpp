@@ -1,15 +1,14 @@
 #include "display/frm_display.h"
 
 #include "display/bhava_chart_view.h"
-#include "display/chart_picture.h"
-#include "display/mod_bhava_chart.h"
 #include "display/save_reading.h"
-#include "engine/bhava_result.h"
-#include "planets/mod_planets.h"
+#include "document/chart_picture.h"
+#include "document/program_title.h"
 #include "platform/app.h"
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
-#include "platform/program_title.h"
+#include "reading/mod_bhava_chart.h"
+#include "reading/reading_rows.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -133,15 +132,14 @@ QTableWidgetItem* cell(const QString& text, const QString& spoken = {}) {
     return item;
 }
 
-// A sensitivity cell: the minutes, marked and highlighted within 15, and said
-// in words for a screen reader.
-QTableWidgetItem* minutesCell(const std::optional<int>& minutes, const QString& body,
-                              bool earlier) {
+// A sensitivity cell: the minutes, marked and highlighted when close, and
+// said in words for a screen reader.
+QTableWidgetItem* minutesCell(const SensitivityCell& minutes, const QString& body, bool earlier) {
     const QString when = earlier ? QStringLiteral("earlier") : QStringLiteral("later");
     const QString what = body == QStringLiteral("Ascendant")
                              ? QStringLiteral("the ascendant would rise in another sign")
                              : QStringLiteral("%1 would stand in another Bhava").arg(body);
-    if (!minutes) {
+    if (minutes.beyondLimit()) {
         QTableWidgetItem* item =
             cell(QStringLiteral("> %1").arg(kMaxSensitivityMinutes),
                  QStringLiteral("more than %1 minutes %2").arg(kMaxSensitivityMinutes).arg(when));
@@ -151,14 +149,16 @@ QTableWidgetItem* minutesCell(const std::optional<int>& minutes, const QString& 
                                             : body + QStringLiteral("'s Bhava")));
         return item;
     }
-    const bool close = *minutes <= kCloseSensitivityMinutes;
-    const QString spoken =
-        close ? QStringLiteral("%1 minutes %2, within 15 minutes").arg(*minutes).arg(when)
-              : QStringLiteral("%1 minutes %2").arg(*minutes).arg(when);
+    const int count = *minutes.minutes;
+    const QString spoken = minutes.close ? QStringLiteral("%1 minutes %2, within %3 minutes")
+                                               .arg(count)
+                                               .arg(when)
+                                               .arg(kCloseSensitivityMinutes)
+                                         : QStringLiteral("%1 minutes %2").arg(count).arg(when);
     QTableWidgetItem* item =
-        cell(close ? QStringLiteral("%1 *").arg(*minutes) : QString::number(*minutes), spoken);
-    item->setToolTip(QStringLiteral("Born %1 minutes %2, %3.").arg(*minutes).arg(when, what));
-    if (close) {
+        cell(minutes.close ? QStringLiteral("%1 *").arg(count) : QString::number(count), spoken);
+    item->setToolTip(QStringLiteral("Born %1 minutes %2, %3.").arg(count).arg(when, what));
+    if (minutes.close) {
         QFont bold = item->font();
         bold.setBold(true);
         item->setFont(bold);
@@ -570,60 +570,56 @@ void FrmDisplay::connectEvents() {
     connect(mnuAbout, &QAction::triggered, this, [this] { app.showAboutWindow(); });
 }
 
-void FrmDisplay::showChart(const BhavaResult& result) {
+void FrmDisplay::showReading(const Reading& reading) {
+    showFigures(reading);
+    showPlanets(reading);
+}
+
+void FrmDisplay::showFigures(const Reading& reading) {
+    const BhavaResult& result = reading.houses;
     for (std::size_t i = 0; i < lblBhavaMadhya.size(); ++i) {
         lblBhavaMadhya.at(i)->setText(QString::fromStdString(result.BhavaMadhyaText.at(i)));
     }
     for (std::size_t i = 0; i < lblBhavaSandhi.size(); ++i) {
         lblBhavaSandhi.at(i)->setText(QString::fromStdString(result.BhavaSandhiText.at(i)));
     }
-    // The Julian day number is integral; it is shown as a plain whole number.
-    lblJulianDay->setText(QString::number(result.JulianDayValue, 'f', 0));
-    lblAyanamsa->setText(QString::fromStdString(result.AyanamsaText));
-    lblAscendant->setText(QString::fromStdString(result.AscendantText));
-    lblMidheaven->setText(QString::fromStdString(result.MidheavenText));
-    picBhavaChart->setReading(result, PlanetsOf(app.state().planets));
+    const ReadingFigures figures = FiguresOf(reading);
+    lblJulianDay->setText(QString::fromStdString(figures.julianDay));
+    lblAyanamsa->setText(QString::fromStdString(figures.ayanamsa));
+    lblAscendant->setText(QString::fromStdString(figures.ascendant));
+    lblMidheaven->setText(QString::fromStdString(figures.midheaven));
+    picBhavaChart->setReading(result, PlanetsOf(reading.planets));
     QStringList warnings;
-    for (const std::string& warning : result.Warnings) {
+    for (const std::string& warning : reading.warnings()) {
         warnings << QString::fromStdString(warning);
     }
     lblWarnings->setText(warnings.join(QLatin1Char('\n')));
     lblWarnings->setVisible(!warnings.isEmpty());
 }
 
-void FrmDisplay::showPlanets(const BhavaResult& houses, const PlanetsOutcome& planets) {
+void FrmDisplay::showPlanets(const Reading& reading) {
     tblPlanets->clearContents();
-    if (!planets.Reading) {
+    const std::vector<PlanetRow> rows = PlanetRows(reading);
+    if (rows.empty()) {
         tblPlanets->setRowCount(0);
-        lblPlanetsNote->setText(QString::fromStdString(planets.Error));
+        lblPlanetsNote->setText(QString::fromStdString(reading.planets.Error));
         return;
     }
-    tblPlanets->setRowCount(kPlanetsRows);
-    const auto fillRow =
-        [this](int row, const QString& name, bool retrograde, const std::string& position, int sign,
-               int bhava, const std::optional<int>& earlier, const std::optional<int>& later) {
-            tblPlanets->setItem(row, kPlanetColumn,
-                                retrograde ? cell(name + QStringLiteral(" (R)"),
-                                                  name + QStringLiteral(", retrograde"))
-                                           : cell(name));
-            tblPlanets->setItem(row, kPositionColumn, cell(QString::fromStdString(position)));
-            tblPlanets->setItem(
-                row, kSignColumn,
-                cell(QString::fromLatin1(kSignNames.at(static_cast<std::size_t>(sign - 1)))));
-            tblPlanets->setItem(row, kBhavaColumn, cell(QString::number(bhava)));
-            tblPlanets->setItem(row, kEarlierColumn, minutesCell(earlier, name, true));
-            tblPlanets->setItem(row, kLaterColumn, minutesCell(later, name, false));
-        };
-    const PlanetsReading& reading = *planets.Reading;
-    for (std::size_t i = 0; i < reading.Planets.size(); ++i) {
-        const PlanetPlacement& p = reading.Planets.at(i);
-        fillRow(static_cast<int>(i), QString::fromStdString(p.Name), p.Retrograde, p.LongitudeText,
-                p.Sign, p.Bhava, p.MinutesEarlier, p.MinutesLater);
+    tblPlanets->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const PlanetRow& p = rows[i];
+        const int row = static_cast<int>(i);
+        const QString name = QString::fromStdString(p.name);
+        tblPlanets->setItem(row, kPlanetColumn,
+                            p.retrograde ? cell(name + QStringLiteral(" (R)"),
+                                                name + QStringLiteral(", retrograde"))
+                                         : cell(name));
+        tblPlanets->setItem(row, kPositionColumn, cell(QString::fromStdString(p.position)));
+        tblPlanets->setItem(row, kSignColumn, cell(QString::fromStdString(p.signName)));
+        tblPlanets->setItem(row, kBhavaColumn, cell(QString::number(p.bhava)));
+        tblPlanets->setItem(row, kEarlierColumn, minutesCell(p.earlier, name, true));
+        tblPlanets->setItem(row, kLaterColumn, minutesCell(p.later, name, false));
     }
-    // The ascendant begins house 1; its minutes are those of its sign.
-    fillRow(kPlanetsRows - 1, QStringLiteral("Ascendant"), false, houses.AscendantText,
-            signOf(houses.Ascendant), 1, reading.AscendantSignMinutesEarlier,
-            reading.AscendantSignMinutesLater);
     lblPlanetsNote->setText(kPlanetsNote);
 }
 
@@ -668,18 +664,15 @@ void FrmDisplay::on_cboChartStyle_currentIndexChanged(int index) {
 }
 
 ReadingDocument FrmDisplay::readingDocument() const {
-    const ProgramState& state = app.state();
-    ReadingDocument reading;
-    reading.birth = state.birthRecord;
-    reading.houses = state.bhavaResult;
-    reading.planets = PlanetsOf(state.planets);
-    reading.style = picBhavaChart->chartStyle();
-    return reading;
+    ReadingDocument document;
+    document.reading = app.state().reading;
+    document.style = picBhavaChart->chartStyle();
+    return document;
 }
 
 void FrmDisplay::on_mnuPrint_triggered() {
     PrintJob job;
-    job.title = ReadingFileBaseName(app.state().birthRecord);
+    job.title = ReadingFileBaseName(app.state().reading.birth);
     job.pageSize = PageSizeOf(PaperForLocale(QLocale::system()));
     job.paint = [reading = readingDocument()](QPagedPaintDevice& device) {
         return PaintReadingDocument(device, reading);
@@ -694,7 +687,7 @@ void FrmDisplay::on_mnuExportPdf_triggered() {
     spec.filter = QStringLiteral("PDF (*.pdf)");
     spec.defaultSuffix = QStringLiteral("pdf");
     spec.confirmOverwrite = true;
-    spec.suggestedName = ReadingFileBaseName(app.state().birthRecord) + QStringLiteral(".pdf");
+    spec.suggestedName = ReadingFileBaseName(app.state().reading.birth) + QStringLiteral(".pdf");
     const std::optional<QString> path = dialogs.saveFileName(this, spec);
     if (!path || path->isEmpty()) {
         return;
@@ -715,15 +708,13 @@ void FrmDisplay::on_mnuSaveChartPicture_triggered() {
     spec.defaultSuffix = QStringLiteral("png");
     spec.confirmOverwrite = true;
     spec.suggestedName =
-        ReadingFileBaseName(app.state().birthRecord) + QStringLiteral(" chart.png");
+        ReadingFileBaseName(app.state().reading.birth) + QStringLiteral(" chart.png");
     const std::optional<QString> path = dialogs.saveFileName(this, spec);
     if (!path || path->isEmpty()) {
         return;
     }
-    const ProgramState& state = app.state();
-    const PictureSaveResult result =
-        WriteChartPicture(*path, state.bhavaResult, PlanetsOf(state.planets),
-                          picBhavaChart->chartStyle(), PictureFormatOf(*path));
+    const PictureSaveResult result = WriteChartPicture(
+        *path, app.state().reading, picBhavaChart->chartStyle(), PictureFormatOf(*path));
     if (!result.saved) {
         dialogs.message(this,
                         QStringLiteral("The chart picture could not be saved.\n") + result.error,
@@ -735,7 +726,7 @@ void FrmDisplay::on_cmdOK_clicked() {
     // The window is gone once it is closed; keep what the rest needs.
     App& application = app;
     close();
-    application.showFrmMain();
+    application.showBirthDataWindow();
     application.hideReferralWindow();
 }
 

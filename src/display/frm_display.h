@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/reading_document.h"
+#include "document/reading_document.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -30,19 +30,15 @@ class FrmDisplay : public QMainWindow {
 public:
     explicit FrmDisplay(App& app, QWidget* parent = nullptr);
 
-    // Writes the reading's texts into the labels: the 12 Bhava Madhya, the 12
-    // Bhava Sandhi, then Julian day, ayanamsa, ascendant and midheaven; and
-    // draws the chart with the program's planets.
-    void showChart(const BhavaResult& result);
+    // Lays the reading out: the 12 Bhava Madhya and the 12 Bhava Sandhi, the
+    // Julian day, ayanamsa, ascendant and midheaven, the warnings, the drawn
+    // chart and the planets table (or why there are no planets).
+    void showReading(const Reading& reading);
     // Shows the interpretation of house index 0..11 with the prompt that names
     // the next house, and makes it the program's current house.
     void showHouse(int houseIndex);
     // Advances the program's current house index in a cycle and shows it.
     void ShowNextHouse();
-    // Fills the planets table: each body's position, sign and Bhava and how
-    // many minutes of birth time move it, then the ascendant's sign; or says
-    // why there are no planets.
-    void showPlanets(const BhavaResult& houses, const PlanetsOutcome& planets);
 
     ClickableLabel* Label61 = nullptr;
     QTabWidget* SSTab1 = nullptr;
@@ -116,6 +112,11 @@ private:
     void connectEvents();
 
     void clearDescriptionFromClipboard();
+
+    void showFigures(const Reading& reading);
+    // The planets table: each body's position, sign and Bhava and how many
+    // minutes of birth time move it, then the ascendant's sign.
+    void showPlanets(const Reading& reading);
 
     // The printed reading of what the window shows, in the chosen style.
     ReadingDocument readingDocument() const;

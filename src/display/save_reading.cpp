@@ -17,7 +17,7 @@ void SaveReading(App& app, QWidget* parent) {
 
     // The birth data the reading on screen was computed from, not what
     // frmMain holds now.
-    const ReadingSaveResult result = WriteReadingFile(*path, app.state().birthRecord);
+    const ReadingSaveResult result = WriteReadingFile(*path, app.state().reading.birth);
     if (!result.saved) {
         dialogs.message(parent, QStringLiteral("The reading could not be saved.\n") + result.error,
                         MessageIcon::Critical);

@@ -4,7 +4,9 @@
 #include "atlas/birth_zone.h"
 #include "atlas/zone_at_birth.h"
 #include "birth/birth_rules.h"
+#include "document/program_title.h"
 #include "engine/mod_bhava.h"
+#include "engine/offset_text.h"
 #include "entry/atlas_loader.h"
 #include "entry/frm_time_zone.h"
 #include "entry/open_reading.h"
@@ -12,7 +14,6 @@
 #include "platform/app.h"
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
-#include "platform/program_title.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -765,11 +766,11 @@ QPoint FrmMain::timeZonePickerPosition() const {
 }
 
 void FrmMain::on_cmdRashi_clicked() {
-    RunReadingDriver(app);
+    RunReadingDriver(app, *this);
 }
 
 void FrmMain::on_cmdOpen_clicked() {
-    OpenReading(app);
+    OpenReading(app, *this);
 }
 
 void FrmMain::on_cmdBrowser_clicked() {
@@ -795,7 +796,7 @@ void FrmMain::on_cmdBrowser_clicked() {
 void FrmMain::on_lblTZHelp_clicked() {
     // A fresh picker each time; it deletes itself when closed, even if this
     // window goes first.
-    auto* picker = new FrmTimeZone(app, this);
+    auto* picker = new FrmTimeZone(*this, this);
     picker->setAttribute(Qt::WA_DeleteOnClose);
     QPoint at = timeZonePickerPosition();
     // Kept whole on the screen when the window sits near its edge.
@@ -1084,7 +1085,7 @@ void FrmMain::updateOffsetUsed() {
     birth.LonM = static_cast<std::int16_t>(txtLonM->text().toInt());
     birth.LonEast = optLong[0]->isChecked();
     birth.ZoneAhead = zoneAhead();
-    QString text = UtOffsetText(ZoneOffsetMinutes(birth));
+    QString text = QString::fromStdString(OffsetText(ZoneOffsetMinutes(birth), OffsetStyle::Ut));
     if (birth.DST) {
         text += QStringLiteral(" (daylight saving)");
     }

@@ -1,9 +1,8 @@
 #include "entry/frm_time_zone.h"
 
+#include "document/program_title.h"
 #include "entry/frm_main.h"
 #include "entry/time_zones.h"
-#include "platform/app.h"
-#include "platform/program_title.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -52,7 +51,7 @@ constexpr int kPickerHeight = 232;
 
 } // namespace
 
-FrmTimeZone::FrmTimeZone(App& app, QWidget* parent) : QDialog(parent), app(app) {
+FrmTimeZone::FrmTimeZone(FrmMain& frmMain, QWidget* parent) : QDialog(parent), frmMain(frmMain) {
     setObjectName(QStringLiteral("FrmTimeZone"));
     setWindowTitle(ProgramTitle());
 
@@ -93,7 +92,7 @@ void FrmTimeZone::on_lstTimeZone_doubleClicked() {
     const int position = selectedPosition();
     if (position >= 0 && position < static_cast<int>(kTimeZones.size())) {
         const TimeZoneEntry& zone = kTimeZones.at(static_cast<std::size_t>(position));
-        FrmMain& main = app.frmMain();
+        FrmMain& main = frmMain;
         main.txtZoneHour->setText(QString::number(zone.zoneHour));
         main.txtZoneMinute->setText(QString::number(zone.zoneMinute));
         // The texts are negative for zones ahead of universal time.

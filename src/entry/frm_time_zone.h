@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class App;
+class FrmMain;
 class QListWidget;
 class QPushButton;
 
@@ -12,7 +12,7 @@ class QPushButton;
 class FrmTimeZone : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmTimeZone(App& app, QWidget* parent = nullptr);
+    explicit FrmTimeZone(FrmMain& frmMain, QWidget* parent = nullptr);
 
     QListWidget* lstTimeZone = nullptr;
     QPushButton* cmdQuit = nullptr;
@@ -24,5 +24,5 @@ private:
     void on_lstTimeZone_doubleClicked();
     void on_cmdQuit_clicked();
 
-    App& app;
+    FrmMain& frmMain;
 };

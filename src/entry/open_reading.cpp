@@ -5,8 +5,7 @@
 #include "files/reading_file.h"
 #include "platform/app.h"
 
-void OpenReading(App& app) {
-    FrmMain& frmMain = app.frmMain();
+void OpenReading(App& app, FrmMain& frmMain) {
     Dialogs& dialogs = app.services().dialogs;
     FileDialogSpec spec;
     spec.title = QStringLiteral("Select the source file");
@@ -31,6 +30,6 @@ void OpenReading(App& app) {
         return;
     }
     frmMain.showBirthEntry(*file.entry);
-    RunReadingDriver(app);
+    RunReadingDriver(app, frmMain);
     app.hideReferralWindow();
 }

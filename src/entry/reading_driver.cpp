@@ -2,12 +2,9 @@
 
 #include "atlas/birth_zone.h"
 #include "birth/birth_rules.h"
-#include "display/frm_display.h"
-#include "display/mod_bhava_chart.h"
-#include "engine/mod_bhava.h"
 #include "entry/frm_main.h"
-#include "planets/mod_planets.h"
 #include "platform/app.h"
+#include "reading/reading.h"
 
 namespace {
 
@@ -36,8 +33,7 @@ bool settleZoneAtBirth(App& app, FrmMain& form, BirthRecord& birth, QString& war
 
 } // namespace
 
-void RunReadingDriver(App& app) {
-    FrmMain& form = app.frmMain();
+void RunReadingDriver(App& app, FrmMain& form) {
     if (!form.ValidateBirthData()) {
         return;
     }
@@ -46,22 +42,9 @@ void RunReadingDriver(App& app) {
     if (!settleZoneAtBirth(app, form, birth, zoneWarning)) {
         return;
     }
-    ProgramState& state = app.state();
-    state.currentHouse = 0;
-    state.birthRecord = std::move(birth);
-    ComputeBhava(state.birthRecord, state.bhavaResult);
+    ReadingOptions options;
     if (!zoneWarning.isEmpty()) {
-        state.bhavaResult.Warnings.push_back(zoneWarning.toStdString());
+        options.warnings.push_back(zoneWarning.toStdString());
     }
-    state.planets = computePlanets(state.birthRecord, state.bhavaResult);
-
-    FrmDisplay& display = app.frmDisplay();
-    display.showChart(state.bhavaResult);
-    display.showPlanets(state.bhavaResult, state.planets);
-    LoadHouseCatalogue();
-    display.showHouse(0);
-
-    form.hide();
-    app.hideReferralWindow();
-    display.show();
+    app.showReading(MakeReading(birth, options));
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 class App;
+class FrmMain;
 
-// "Get My Bhava Chart Reading": validates frmMain's inputs, fills the birth
-// record, computes the reading and shows it in the reading window.
-void RunReadingDriver(App& app);
+// "Get My Bhava Chart Reading": validates the window's inputs, settles the
+// zone at the birth, makes the reading and has the application show it.
+void RunReadingDriver(App& app, FrmMain& form);

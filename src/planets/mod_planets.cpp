@@ -1,5 +1,6 @@
 #include "planets/mod_planets.h"
 
+#include "engine/circle.h"
 #include "engine/mod_bhava.h"
 #include "planets/ephemeris.h"
 #include "planets/position_track.h"
@@ -45,19 +46,7 @@ double arcForward(double from, double to) {
 
 // A tropical longitude moved into the houses' frame, 0 to below 360.
 double siderealLongitude(double tropical, double ayanamsa) {
-    double x = tropical + ayanamsa;
-    // A body's longitude, turned half a circle and moved by the ayanamsa,
-    // lies within a turn of the circle; anything else is reduced the slow way.
-    if (x < -360 || x >= 720) {
-        x = std::fmod(x, 360.0);
-    }
-    if (x < 0) {
-        x += 360;
-    }
-    if (x >= 360) {
-        x -= 360;
-    }
-    return x;
+    return Reduce360(tropical + ayanamsa);
 }
 
 // The twelve house spans of one set of cusp points.
@@ -159,7 +148,7 @@ PlanetsReading placements(const BhavaResult& houses,
         double copy = p.Longitude;
         p.LongitudeText = ZodiacText(copy);
         p.Retrograde = i >= kFirstNode || source.Speed < 0;
-        p.Sign = signOf(p.Longitude);
+        p.Sign = SignOf(p.Longitude);
         p.Bhava = spans.find(p.Longitude).bhava;
     }
     return reading;
@@ -191,7 +180,7 @@ public:
         BhavaResult houses;
         for (int k = 1; k <= kMaxSensitivityMinutes && open > 0; ++k) {
             const double days = housesAt(k, houses);
-            if (ascendant == 0 && signOf(houses.Ascendant) != ascendantSign_) {
+            if (ascendant == 0 && SignOf(houses.Ascendant) != ascendantSign_) {
                 ascendant = k;
                 --open;
             }
@@ -302,7 +291,7 @@ PlanetsOutcome compute(const BirthRecord& birth, const BhavaResult& houses, bool
             }
             tracks[b] = *track;
         }
-        SensitivitySearch search(moment, reading, signOf(houses.Ascendant), tracks);
+        SensitivitySearch search(moment, reading, SignOf(houses.Ascendant), tracks);
         if (!search.run(-1, reading, outcome.Error) || !search.run(1, reading, outcome.Error)) {
             return outcome;
         }
@@ -312,18 +301,6 @@ PlanetsOutcome compute(const BirthRecord& birth, const BhavaResult& houses, bool
 }
 
 } // namespace
-
-int signOf(double longitude) {
-    double x = std::fmod(longitude, 360.0);
-    if (x < 0) {
-        x += 360;
-    }
-    if (!(x < 360)) { // not a number
-        return 1;
-    }
-    const int sign = static_cast<int>(x / 30);
-    return sign >= 12 ? 1 : sign + 1;
-}
 
 int bhavaOf(const std::array<double, 25>& cuspPoints, double longitude) {
     return HouseSpans(cuspPoints).find(longitude).bhava;

@@ -52,6 +52,3 @@ PlanetsOutcome computePlacements(const BirthRecord& birth, const BhavaResult& ho
 // 2h - 1) in zodiacal order; a point on a Sandhi belongs to the house that
 // begins there; where spans overlap (near the poles), the first such house.
 int bhavaOf(const std::array<double, 25>& cuspPoints, double longitude);
-
-// The sign (1..12, Aries 1) of a longitude in degrees; 360 counts as Aries.
-int signOf(double longitude);

@@ -1,16 +1,11 @@
 #pragma once
 
-#include "engine/bhava_result.h"
-#include "engine/birth_record.h"
-#include "planets/mod_planets.h"
 #include "platform/services.h"
+#include "reading/reading.h"
 
 #include <QString>
 
 #include <cstdint>
-
-class FrmMain;
-class FrmDisplay;
 
 // The referral form's last submitted values, trimmed of spaces.
 struct ReferralFields {
@@ -24,11 +19,7 @@ struct ReferralFields {
 // The program-wide records; they live as long as the program and each reading
 // overwrites them.
 struct ProgramState {
-    BirthRecord birthRecord;
-    BhavaResult bhavaResult;
-    // The planets of the reading; Reading is empty, and Error says why, when
-    // the ephemeris files are missing.
-    PlanetsOutcome planets;
+    Reading reading;               // the reading on screen, or last shown
     std::int16_t currentHouse = 0; // 0..11, the house on the interpretation tab
     ReferralFields referral;
     QString referralAddress;
@@ -36,18 +27,20 @@ struct ProgramState {
 };
 
 // The application object as the windows see it: the services, the program-wide
-// state and the other windows. Windows are loaded on first use.
+// state and what the windows ask of each other. Windows are loaded on first
+// use.
 class App {
 public:
     virtual ~App() = default;
     virtual Services& services() = 0;
     virtual ProgramState& state() = 0;
 
-    virtual FrmMain& frmMain() = 0;        // the birth-data window (loaded, not shown)
-    virtual FrmDisplay& frmDisplay() = 0;  // the reading window (loaded, not shown)
-    virtual void showFrmMain() = 0;        // modeless
-    virtual void showReferralWindow() = 0; // modeless, loads it first if needed
-    virtual void hideReferralWindow() = 0; // nothing happens when it is not shown
-    virtual void showAboutWindow() = 0;    // modal, loaded afresh each time
-    virtual void closeAllAndEnd() = 0;     // closes every window and ends the program
+    // Makes the reading the one on screen and shows it in the reading window
+    // at house 1, hiding the birth-data window and the referral window.
+    virtual void showReading(const Reading& reading) = 0;
+    virtual void showBirthDataWindow() = 0; // modeless
+    virtual void showReferralWindow() = 0;  // modeless, loads it first if needed
+    virtual void hideReferralWindow() = 0;  // nothing happens when it is not shown
+    virtual void showAboutWindow() = 0;     // modal, loaded afresh each time
+    virtual void closeAllAndEnd() = 0;      // closes every window and ends the program
 };

@@ -7,6 +7,7 @@
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
 #include "platform/program_icon.h"
+#include "reading/mod_bhava_chart.h"
 #include "shell/frm_about.h"
 #include "shell/frm_referral.h"
 
@@ -96,7 +97,7 @@ bool Application::start() {
     }
     runStep([&] { svc.random.seedFromClock(); });
     runStep([&] { UpdateReminder(svc); });
-    runStep([&] { showFrmMain(); });
+    runStep([&] { showBirthDataWindow(); });
     runStep([&] { CoBrand_Randomize(); });
     // The atlas is read in the background once the window is up.
     runStep([&] { frmMain().loadAtlas(DefaultAtlasFolder()); });
@@ -145,7 +146,19 @@ FrmDisplay& Application::frmDisplay() {
     return *displayWindow;
 }
 
-void Application::showFrmMain() {
+void Application::showReading(const Reading& reading) {
+    programState.reading = reading;
+    programState.currentHouse = 0;
+    FrmDisplay& display = frmDisplay();
+    display.showReading(programState.reading);
+    LoadHouseCatalogue();
+    display.showHouse(0);
+    frmMain().hide();
+    hideReferralWindow();
+    display.show();
+}
+
+void Application::showBirthDataWindow() {
     if (hasEnded) {
         return;
     }

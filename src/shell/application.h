@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+class FrmDisplay;
+class FrmMain;
 class FrmReferral;
 class QDialog;
 
@@ -32,13 +34,16 @@ public:
 
     Services& services() override { return svc; }
     ProgramState& state() override { return programState; }
-    FrmMain& frmMain() override;
-    FrmDisplay& frmDisplay() override;
-    void showFrmMain() override;
+    void showReading(const Reading& reading) override;
+    void showBirthDataWindow() override;
     void showReferralWindow() override;
     void hideReferralWindow() override;
     void showAboutWindow() override;
     void closeAllAndEnd() override;
+
+    // The two main windows, loaded (not shown) if they were not.
+    FrmMain& frmMain();
+    FrmDisplay& frmDisplay();
 
     // The loaded windows, or null; for the shell and its tests.
     FrmMain* loadedFrmMain() const;

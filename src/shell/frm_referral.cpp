@@ -1,10 +1,10 @@
 #include "shell/frm_referral.h"
 
+#include "document/program_title.h"
 #include "platform/app.h"
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
 #include "platform/program_icon.h"
-#include "platform/program_title.h"
 #include "shell/mod_tell_a_friend.h"
 
 #include <QCheckBox>

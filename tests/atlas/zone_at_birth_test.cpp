@@ -219,18 +219,4 @@ TEST(ZoneAtTest, GivesNoOffsetForAnUnknownZoneOrAnInvalidDate) {
               LocalTimeKind::NoZone);
 }
 
-TEST(OffsetTextTest, WritesIsoAndUtStyles) {
-    struct Case {
-        int minutes;
-        const char* iso;
-        const char* ut;
-    };
-    for (const Case& c : {Case{330, "+05:30", "UT+5:30"}, Case{-240, "-04:00", "UT-4:00"},
-                          Case{0, "+00:00", "UT+0:00"}, Case{-30, "-00:30", "UT-0:30"},
-                          Case{14 * kHour, "+14:00", "UT+14:00"}}) {
-        EXPECT_EQ(IsoOffsetText(c.minutes).toStdString(), c.iso);
-        EXPECT_EQ(UtOffsetText(c.minutes).toStdString(), c.ut);
-    }
-}
-
 } // namespace

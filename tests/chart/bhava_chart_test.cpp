@@ -119,14 +119,6 @@ TEST(SignOf, NamesTheSignTheAngleTextNames) {
                 << point;
         }
     }
-    struct Edge {
-        double longitude;
-        int sign;
-    };
-    for (const Edge edge : {Edge{0, 1}, Edge{29.9999999, 1}, Edge{30, 2}, Edge{359.9999999, 12},
-                            Edge{360, 1}, Edge{389, 1}, Edge{390, 2}}) {
-        EXPECT_EQ(SignOf(edge.longitude), edge.sign) << edge.longitude;
-    }
     EXPECT_EQ(SignName(12), QStringLiteral("Pisces"));
     EXPECT_TRUE(SignName(0).isEmpty());
     EXPECT_TRUE(SignName(13).isEmpty());

@@ -31,11 +31,9 @@ protected:
 
     void open() {
         ProgramState& state = app.state();
-        state.birthRecord = firstExampleBirth();
-        state.bhavaResult = ComputeBhava(state.birthRecord);
-        state.planets = PlanetsOutcome{firstExamplePlanets(), {}};
+        state.reading = firstExampleReading();
         display = &app.frmDisplay();
-        display->showChart(state.bhavaResult);
+        display->showReading(state.reading);
         display->showHouse(0);
         display->show();
     }
@@ -110,7 +108,7 @@ TEST_F(FrmDisplayPrintTest, AScreenReaderFindsEveryHouseOfTheChart) {
     EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("Bhava chart"));
     ASSERT_EQ(chart->childCount(), 12);
     const auto expected =
-        BhavaChartHouseTexts(app.state().bhavaResult, PlanetsOf(app.state().planets));
+        BhavaChartHouseTexts(app.state().reading.houses, PlanetsOf(app.state().reading.planets));
     const QRect chartOnScreen(display->picBhavaChart->mapToGlobal(QPoint(0, 0)),
                               display->picBhavaChart->size());
     for (int i = 0; i < 12; ++i) {

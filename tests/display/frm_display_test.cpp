@@ -1,10 +1,10 @@
 #include "display/frm_display.h"
-#include "display/mod_bhava_chart.h"
 #include "engine/bhava_result.h"
 #include "entry/frm_main.h"
 #include "planets/mod_planets.h"
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
+#include "reading/mod_bhava_chart.h"
 #include "shell/application.h"
 #include "shell/frm_referral.h"
 #include "support/fake_services.h"
@@ -160,7 +160,7 @@ TEST_F(FrmDisplayTest, ShowChartWritesEveryFigure) {
         result.BhavaSandhiText.at(i) = std::to_string(i) + "° 3' 4\" Tau";
     }
 
-    display->showChart(result);
+    display->showReading(Reading{{}, result, {}});
 
     EXPECT_EQ(display->lblJulianDay->text(), QStringLiteral("2451545"));
     EXPECT_EQ(display->lblAyanamsa->text(), QStringLiteral("-23° 51' 14\""));
@@ -238,7 +238,7 @@ TEST_F(FrmDisplayTest, ThePlanetsTabShowsEachBodyAndTheAscendant) {
     EXPECT_EQ(display->tabPlanets->objectName(), QStringLiteral("tabPlanets"));
     EXPECT_EQ(display->tabPlanets->accessibleName(), QStringLiteral("Planets in Bhavas"));
 
-    display->showPlanets(ascendantInPisces(), handMadePlanets());
+    display->showReading(Reading{{}, ascendantInPisces(), handMadePlanets()});
     display->SSTab1->setCurrentIndex(2);
 
     QTableWidget* table = display->tblPlanets;
@@ -273,7 +273,7 @@ TEST_F(FrmDisplayTest, ThePlanetsTabShowsEachBodyAndTheAscendant) {
 }
 
 TEST_F(FrmDisplayTest, CloseMinutesStandOutInColourAndInWords) {
-    display->showPlanets(ascendantInPisces(), handMadePlanets());
+    display->showReading(Reading{{}, ascendantInPisces(), handMadePlanets()});
     display->SSTab1->setCurrentIndex(2);
     QTableWidget* table = display->tblPlanets;
     const QTableWidgetItem* close = table->item(4, 5); // Jupiter, 11 minutes later
@@ -292,7 +292,7 @@ TEST_F(FrmDisplayTest, CloseMinutesStandOutInColourAndInWords) {
 }
 
 TEST_F(FrmDisplayTest, ThePlanetsCannotBeEdited) {
-    display->showPlanets(ascendantInPisces(), handMadePlanets());
+    display->showReading(Reading{{}, ascendantInPisces(), handMadePlanets()});
     display->SSTab1->setCurrentIndex(2);
     QTableWidget* table = display->tblPlanets;
     table->setCurrentCell(0, 3);
@@ -305,14 +305,14 @@ TEST_F(FrmDisplayTest, ThePlanetsCannotBeEdited) {
 }
 
 TEST_F(FrmDisplayTest, WithoutPlanetsTheTabSaysWhy) {
-    display->showPlanets(ascendantInPisces(), handMadePlanets());
+    display->showReading(Reading{{}, ascendantInPisces(), handMadePlanets()});
     const PlanetsOutcome missing{std::nullopt, "The ephemeris files were not found."};
-    display->showPlanets(ascendantInPisces(), missing);
+    display->showReading(Reading{{}, ascendantInPisces(), missing});
     EXPECT_EQ(display->tblPlanets->rowCount(), 0);
     EXPECT_EQ(display->lblPlanetsNote->text(),
               QStringLiteral("The ephemeris files were not found."));
     // The next reading with planets fills the table again.
-    display->showPlanets(ascendantInPisces(), handMadePlanets());
+    display->showReading(Reading{{}, ascendantInPisces(), handMadePlanets()});
     EXPECT_EQ(display->tblPlanets->rowCount(), 10);
     EXPECT_EQ(cellText(display->tblPlanets, 2, 0), QStringLiteral("Mars"));
 }
@@ -483,7 +483,7 @@ TEST_F(FrmDisplayTest, TextsShowWholeAtTheSmallestWindowSize) {
     result.MidheavenText = "29° 59' 59\" Sag";
     result.BhavaMadhyaText.fill("29° 59' 59\" Sag");
     result.BhavaSandhiText.fill("29° 59' 59\" Sag");
-    display->showChart(result);
+    display->showReading(Reading{{}, result, {}});
     display->resize(1, 1);
     const auto expectNothingClipped = [this] {
         QApplication::processEvents(); // the layouts follow the new texts
@@ -517,7 +517,7 @@ TEST_F(FrmDisplayTest, TextsShowWholeAtTheSmallestWindowSize) {
         p.Sign = 9;
         p.MinutesLater.reset();
     }
-    display->showPlanets(result, widest);
+    display->showReading(Reading{{}, result, widest});
     display->SSTab1->setCurrentWidget(display->tabPlanets);
     expectNothingClipped();
     QTableWidget* table = display->tblPlanets;

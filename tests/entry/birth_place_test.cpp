@@ -305,7 +305,7 @@ TEST_F(BirthPlaceTest, TheReadingSaysWhatTheZoneAtTheBirthWas) {
         if (c.answer) {
             fakes.dialogs.choiceAnswers.push_back(c.answer);
         }
-        app.state().bhavaResult.Warnings.clear();
+        app.state().reading.houses.Warnings.clear();
         frm.show();
         frm.txtName->setText(QStringLiteral("RAM"));
         setDate(c.year, c.month, c.day, c.hour, c.minute);
@@ -325,7 +325,7 @@ TEST_F(BirthPlaceTest, TheReadingSaysWhatTheZoneAtTheBirthWas) {
         EXPECT_EQ(frm.isVisible(), !read);
         if (read) {
             EXPECT_EQ(frm.lblOffsetUsed->text(), QString::fromUtf8(c.offsetUsed));
-            const auto& warnings = app.state().bhavaResult.Warnings;
+            const auto& warnings = app.state().reading.houses.Warnings;
             const bool warned = std::any_of(warnings.begin(), warnings.end(), [&c](const auto& w) {
                 return *c.warning != '\0' && w.find(c.warning) != std::string::npos;
             });

@@ -72,7 +72,7 @@ TEST(TimeZoneTable, WrittenTextsFollowFromEachEntry) {
 }
 
 TEST_F(FrmTimeZoneTest, OpensWithTheWholeListAndNothingSelected) {
-    FrmTimeZone picker(app);
+    FrmTimeZone picker(frm);
     picker.show();
     EXPECT_EQ(picker.windowTitle(), QStringLiteral("Kelvaro v1.15"));
     EXPECT_EQ(picker.lstTimeZone->font().family(), QStringLiteral("Verdana"));
@@ -100,7 +100,7 @@ TEST_F(FrmTimeZoneTest, DoubleClickWritesEveryZonesTexts) {
         SCOPED_TRACE(entryText(row).toStdString());
         frm.txtZoneHour->setText(QStringLiteral("x"));
         frm.txtZoneMinute->setText(QStringLiteral("y"));
-        FrmTimeZone picker(app, &frm);
+        FrmTimeZone picker(frm, &frm);
         picker.show();
 
         doubleClickRow(picker.lstTimeZone, row);
@@ -137,7 +137,7 @@ TEST_F(FrmTimeZoneTest, ClosingWithoutAChoiceWritesNothing) {
         SCOPED_TRACE(how);
         frm.txtZoneHour->setText(QStringLiteral("7"));
         frm.txtZoneMinute->setText(QStringLiteral("15"));
-        FrmTimeZone picker(app);
+        FrmTimeZone picker(frm);
         picker.resize(330, 1600); // room below the last entry
         picker.show();
 
@@ -149,7 +149,7 @@ TEST_F(FrmTimeZoneTest, ClosingWithoutAChoiceWritesNothing) {
 }
 
 TEST_F(FrmTimeZoneTest, EnterPicksTheSelectedZone) {
-    FrmTimeZone picker(app);
+    FrmTimeZone picker(frm);
     picker.show();
     picker.lstTimeZone->setCurrentRow(46);
     QTest::keyClick(picker.lstTimeZone, Qt::Key_Return);

@@ -101,7 +101,7 @@ protected:
     FrmMain& form() { return app.frmMain(); }
     FrmDisplay* display() { return app.loadedFrmDisplay(); }
 
-    void SetUp() override { app.showFrmMain(); }
+    void SetUp() override { app.showBirthDataWindow(); }
 
     void getReading() { QTest::mouseClick(form().cmdRashi, Qt::LeftButton); }
 };
@@ -136,7 +136,7 @@ TEST_F(ReadingDriver, ComputesThePlanetsWithTheHousesAndShowsThem) {
     typeBirth(form(), kDelhi2000);
     getReading();
     ASSERT_NE(display(), nullptr);
-    const auto& planets = app.state().planets;
+    const auto& planets = app.state().reading.planets;
     ASSERT_TRUE(planets.Reading) << planets.Error;
     for (std::size_t i = 0; i < 9; ++i) {
         const PlanetPlacement& p = planets.Reading->Planets.at(i);
@@ -153,8 +153,8 @@ TEST_F(ReadingDriver, ComputesThePlanetsWithTheHousesAndShowsThem) {
     QTest::mouseClick(display()->cmdOK, Qt::LeftButton);
     pickFromList(form().cboYear, "2001");
     getReading();
-    ASSERT_TRUE(app.state().planets.Reading);
-    const std::string sun = app.state().planets.Reading->Planets[0].LongitudeText;
+    ASSERT_TRUE(app.state().reading.planets.Reading);
+    const std::string sun = app.state().reading.planets.Reading->Planets[0].LongitudeText;
     EXPECT_NE(sun, kDelhi2000Planets[0].longitude);
     EXPECT_EQ(display()->tblPlanets->item(0, 1)->text().toStdString(), sun);
 }
@@ -183,7 +183,7 @@ TEST_F(ReadingDriver, FillsTheBirthRecordInTheFormsTerms) {
     QTest::keyClicks(form().txtMCountry, QStringLiteral(" India"));
     getReading();
 
-    const BirthRecord& record = app.state().birthRecord;
+    const BirthRecord& record = app.state().reading.birth;
     EXPECT_EQ(record.Name, "RAM");
     EXPECT_EQ(record.Month, 1);
     EXPECT_EQ(record.Day, 1);
@@ -207,7 +207,7 @@ TEST_F(ReadingDriver, InvalidInputStopsBeforeTheRecordChanges) {
     getReading();
 
     EXPECT_EQ(fakes.messageTexts(), QStringList{QStringLiteral("Please Enter Name")});
-    EXPECT_EQ(app.state().birthRecord, BirthRecord{});
+    EXPECT_EQ(app.state().reading.birth, BirthRecord{});
     EXPECT_EQ(display(), nullptr);
     EXPECT_TRUE(form().isVisible());
 }
@@ -224,7 +224,7 @@ TEST_F(ReadingDriver, AMinusZoneWithEastCountsAsAheadOfUniversalTime) {
     form().txtZoneHour->clear();
     QTest::keyClicks(form().txtZoneHour, QStringLiteral("-5"));
     getReading();
-    EXPECT_EQ(app.state().birthRecord.ZoneHour, 5);
+    EXPECT_EQ(app.state().reading.birth.ZoneHour, 5);
     expectShown(*display(), kDelhi2000Figures);
 }
 
@@ -233,7 +233,7 @@ TEST_F(ReadingDriver, AGrayedDaylightSavingBoxCountsAsSet) {
     form().chkDST->setTristate(true);
     form().chkDST->setCheckState(Qt::PartiallyChecked);
     getReading();
-    EXPECT_TRUE(app.state().birthRecord.DST);
+    EXPECT_TRUE(app.state().reading.birth.DST);
     expectShown(*display(), kNewYork1985Figures);
 }
 
@@ -269,7 +269,7 @@ TEST_F(ReadingDriver, ASecondReadingReusesTheWindowAndStartsAtHouseOne) {
     QTest::mouseClick(first->lblName, Qt::LeftButton);
     EXPECT_EQ(app.state().currentHouse, 1);
 
-    app.showFrmMain();
+    app.showBirthDataWindow();
     getReading();
     EXPECT_EQ(display(), first);
     EXPECT_EQ(app.state().currentHouse, 0);

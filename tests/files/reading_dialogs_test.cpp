@@ -158,7 +158,7 @@ protected:
 };
 
 TEST_F(ReadingDialogs, SaveWritesTheReadingWhereTheUserChose) {
-    app.state().birthRecord = gopal();
+    app.state().reading.birth = gopal();
     fakes.dialogs.fileAnswers.push_back(path("gopal.kvr"));
 
     SaveReading(app, nullptr);
@@ -176,7 +176,7 @@ TEST_F(ReadingDialogs, SaveWritesTheReadingWhereTheUserChose) {
 }
 
 TEST_F(ReadingDialogs, CancellingTheSaveDoesNothing) {
-    app.state().birthRecord = gopal();
+    app.state().reading.birth = gopal();
     fakes.dialogs.fileAnswers = {std::nullopt, QString()};
 
     SaveReading(app, nullptr);
@@ -191,7 +191,7 @@ TEST_F(ReadingDialogs, SaveNamesTheCharactersLeftOut) {
     BirthRecord r = gopal();
     r.Name = "Ren\xC3\xA9 \xC3\x89mile";
     r.Country = "\xC3\x96sterreich";
-    app.state().birthRecord = r;
+    app.state().reading.birth = r;
     fakes.dialogs.fileAnswers.push_back(path("rene.kvr"));
 
     SaveReading(app, nullptr);
@@ -206,7 +206,7 @@ TEST_F(ReadingDialogs, SaveNamesTheCharactersLeftOut) {
 
 TEST_F(ReadingDialogs, AFailedSaveSaysSoAndWhy) {
     ASSERT_TRUE(put(path("plain"), "a file, not a folder"));
-    app.state().birthRecord = gopal();
+    app.state().reading.birth = gopal();
     fakes.dialogs.fileAnswers.push_back(path("plain/gopal.kvr"));
 
     SaveReading(app, nullptr);
@@ -226,7 +226,7 @@ TEST_F(ReadingDialogs, OpenPutsTheFileIntoFrmMain) {
     ASSERT_TRUE(put(path("sita.kvr"), fileOf(kSitaLines)));
     fakes.dialogs.fileAnswers.push_back(path("sita.kvr"));
 
-    OpenReading(app);
+    OpenReading(app, app.frmMain());
 
     ASSERT_EQ(fakes.dialogs.fileDialogs.size(), 1U);
     const FileDialogSpec& spec = fakes.dialogs.fileDialogs[0];
@@ -260,7 +260,7 @@ TEST_F(ReadingDialogs, OnlyTheLastThreeCharactersOfThePathCount) {
         ASSERT_TRUE(put(path(c.name), fileOf(kSitaLines)));
         fakes.dialogs.fileAnswers.push_back(path(c.name));
 
-        OpenReading(app);
+        OpenReading(app, app.frmMain());
 
         EXPECT_EQ(fakes.messageTexts().contains(kCheckTheFile), !c.opens);
         EXPECT_EQ(f.txtName->text(), c.opens ? QStringLiteral("SITA") : QStringLiteral("GOPAL"));
@@ -287,7 +287,7 @@ TEST_F(ReadingDialogs, ABrokenFileChangesNothing) {
         fakes.dialogs.messages.clear();
         fakes.dialogs.fileAnswers.push_back(path(name));
 
-        OpenReading(app);
+        OpenReading(app, app.frmMain());
 
         ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
         EXPECT_TRUE(fakes.dialogs.messages[0].text.startsWith(kCheckTheFile + QLatin1Char('\n')))
@@ -303,8 +303,8 @@ TEST_F(ReadingDialogs, CancellingTheOpenChangesNothing) {
     const QStringList before = inputsOf(f);
     fakes.dialogs.fileAnswers = {std::nullopt, QString()};
 
-    OpenReading(app);
-    OpenReading(app);
+    OpenReading(app, app.frmMain());
+    OpenReading(app, app.frmMain());
 
     EXPECT_EQ(fakes.dialogs.fileDialogs.size(), 2U);
     EXPECT_TRUE(fakes.dialogs.messages.empty());
@@ -319,13 +319,13 @@ TEST_F(ReadingDialogs, ASavedReadingOpensAsItWasSaved) {
     r.LatSouth = true;
     r.DST = true;
     r.State = "";
-    app.state().birthRecord = r;
+    app.state().reading.birth = r;
     fakes.dialogs.fileAnswers = {path("gopal.kvr"), path("gopal.kvr")};
     FrmMain& f = frmMainWithInputs(app);
     typeSomething(f);
 
     SaveReading(app, nullptr);
-    OpenReading(app);
+    OpenReading(app, app.frmMain());
 
     EXPECT_TRUE(fakes.dialogs.messages.empty());
     EXPECT_EQ(inputsOf(f),
@@ -356,7 +356,7 @@ TEST_F(ReadingDialogs, AValueTheWindowWouldShowOtherwiseIsADamagedFile) {
         ASSERT_TRUE(put(path("damaged.kvr"), fileOf(lines)));
         fakes.dialogs.fileAnswers.push_back(path("damaged.kvr"));
 
-        OpenReading(app);
+        OpenReading(app, app.frmMain());
 
         ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
         EXPECT_TRUE(fakes.dialogs.messages[0].text.startsWith(
@@ -391,9 +391,9 @@ TEST_F(ReadingDialogs, TheWindowAndTheCommandLineReadAFileAlike) {
         ASSERT_TRUE(put(path("same.kvr"), fileOf(lines)));
         fakes.dialogs.messages.clear();
         fakes.dialogs.fileAnswers.push_back(path("same.kvr"));
-        app.state().bhavaResult = {};
+        app.state().reading.houses = {};
 
-        OpenReading(app);
+        OpenReading(app, app.frmMain());
 
         std::FILE* none = std::tmpfile();
         std::ostringstream out;
@@ -404,9 +404,7 @@ TEST_F(ReadingDialogs, TheWindowAndTheCommandLineReadAFileAlike) {
         std::fclose(none);
         if (fakes.dialogs.messages.empty()) {
             EXPECT_EQ(status, 0) << err.str();
-            EXPECT_EQ(out.str(), readingJson(app.state().bhavaResult, app.state().planets,
-                                             app.state().birthRecord) +
-                                     "\n");
+            EXPECT_EQ(out.str(), readingJson(app.state().reading) + "\n");
         } else {
             ASSERT_EQ(fakes.dialogs.messages.size(), 1U);
             EXPECT_EQ(status, 1);
@@ -430,19 +428,19 @@ TEST_F(ReadingDialogs, EveryPickerZoneIsSavedAndReopened) {
         SCOPED_TRACE(std::string(zone.text));
         f.txtZoneHour->setText(QString::number(zone.zoneHour));
         f.txtZoneMinute->setText(QString::number(zone.zoneMinute));
-        RunReadingDriver(app);
-        const BirthRecord shown = app.state().birthRecord;
-        const std::string ascendant = app.state().bhavaResult.AscendantText;
+        RunReadingDriver(app, app.frmMain());
+        const BirthRecord shown = app.state().reading.birth;
+        const std::string ascendant = app.state().reading.houses.AscendantText;
         fakes.dialogs.fileAnswers = {path("zone.kvr"), path("zone.kvr")};
 
         SaveReading(app, nullptr);
         f.txtZoneHour->setText(QStringLiteral("1"));
-        OpenReading(app);
+        OpenReading(app, app.frmMain());
 
         EXPECT_TRUE(fakes.dialogs.messages.empty())
             << fakes.messageTexts().join(u'|').toStdString();
-        EXPECT_EQ(app.state().birthRecord, shown);
-        EXPECT_EQ(app.state().bhavaResult.AscendantText, ascendant);
+        EXPECT_EQ(app.state().reading.birth, shown);
+        EXPECT_EQ(app.state().reading.houses.AscendantText, ascendant);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "engine/circle.h"
 #include "engine/mod_bhava.h"
 #include "planets/ephemeris.h"
 #include "planets/mod_planets.h"
@@ -186,14 +187,6 @@ TEST(PositionTrack, FollowsTheEphemerisForFourHoursEitherWay) {
 
 // ---------------------------------------------------------------- Bhavas
 
-TEST(Bhava, SignsCountFromAries) {
-    EXPECT_EQ(signOf(0), 1);
-    EXPECT_EQ(signOf(29.999999), 1);
-    EXPECT_EQ(signOf(30), 2);
-    EXPECT_EQ(signOf(359.999999), 12);
-    EXPECT_EQ(signOf(360), 1);
-}
-
 TEST(Bhava, APointOnASandhiBelongsToTheHouseThatBeginsThere) {
     for (const BirthRecord& b : {kDelhi2000, kNewYork1985, kSydney1990}) {
         const BhavaResult houses = ComputeBhava(b);
@@ -314,7 +307,7 @@ int bhavaAt(const BirthRecord& b, std::size_t i, int minutes) {
     return placementsOf(shiftedClock(b, minutes)).Planets[i].Bhava;
 }
 int ascendantSignAt(const BirthRecord& b, int minutes) {
-    return signOf(ComputeBhava(shiftedClock(b, minutes)).Ascendant);
+    return SignOf(ComputeBhava(shiftedClock(b, minutes)).Ascendant);
 }
 
 // Each reported minute changes the Bhava (or sign) when the reading is made
@@ -336,7 +329,7 @@ void expectMinutesHold(const BirthRecord& b, const PlanetsReading& r) {
             }
         }
     }
-    const int sign = signOf(ComputeBhava(b).Ascendant);
+    const int sign = SignOf(ComputeBhava(b).Ascendant);
     for (const auto& [minutes, direction] : {std::pair{r.AscendantSignMinutesEarlier, -1},
                                              std::pair{r.AscendantSignMinutesLater, 1}}) {
         if (minutes) {

@@ -2,6 +2,7 @@
 
 #include "engine/mod_bhava.h"
 #include "planets/planet_placement.h"
+#include "reading/reading.h"
 #include "support/make_birth.h"
 
 #include <cstddef>
@@ -55,5 +56,14 @@ inline PlanetsReading firstExamplePlanets() {
     }
     reading.AscendantSignMinutesEarlier = 40;
     reading.AscendantSignMinutesLater = 80;
+    return reading;
+}
+
+// The first worked example's reading with the bodies above.
+inline Reading firstExampleReading() {
+    Reading reading;
+    reading.birth = firstExampleBirth();
+    reading.houses = ComputeBhava(reading.birth);
+    reading.planets.Reading = firstExamplePlanets();
     return reading;
 }

@@ -263,7 +263,7 @@ struct ChartRun {
 // The JSON reading of a birth, planets and all.
 std::string readingOf(const BirthRecord& birth) {
     const BhavaResult houses = ComputeBhava(birth);
-    return readingJson(houses, computePlanets(birth, houses), birth);
+    return readingJson(Reading{birth, houses, computePlanets(birth, houses)});
 }
 
 ChartRun run(const QStringList& arguments, const std::string& input = {}) {

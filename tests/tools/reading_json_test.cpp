@@ -58,7 +58,7 @@ const PlanetsOutcome kNoPlanets{std::nullopt, "no ephemeris"};
 
 TEST(ReadingJson, HasExactlyTheKeysWithTheReadingsValues) {
     const BhavaResult r = ComputeBhava(delhi2000());
-    const std::string json = readingJson(r, computePlanets(delhi2000(), r), delhi2000());
+    const std::string json = readingJson(Reading{delhi2000(), r, computePlanets(delhi2000(), r)});
     EXPECT_EQ(json.find('\n'), std::string::npos);
     const QJsonObject object = parsed(json);
 
@@ -113,7 +113,7 @@ TEST(ReadingJson, PlanetsInTheirOrderWithTheirValues) {
     const BhavaResult r = ComputeBhava(birth);
     const PlanetsOutcome planets = computePlanets(birth, r);
     ASSERT_TRUE(planets.Reading) << planets.Error;
-    const std::string json = readingJson(r, planets, delhi2000());
+    const std::string json = readingJson(Reading{delhi2000(), r, planets});
     const QJsonObject object = parsed(json);
 
     const QJsonArray list = object["Planets"].toArray();
@@ -153,12 +153,12 @@ TEST(ReadingJson, BeyondFourHoursAndWithoutPlanetsIsNull) {
     ASSERT_TRUE(far.Reading) << far.Error;
     far.Reading->Planets[1].MinutesEarlier.reset();
     far.Reading->AscendantSignMinutesLater.reset();
-    const QJsonObject object = parsed(readingJson(r, far, delhi2000()));
+    const QJsonObject object = parsed(readingJson(Reading{delhi2000(), r, far}));
     EXPECT_TRUE(object["Planets"].toArray()[1].toObject()["MinutesEarlier"].isNull());
     EXPECT_TRUE(object["AscendantSignMinutesLater"].isNull());
     EXPECT_FALSE(object["AscendantSignMinutesEarlier"].isNull());
 
-    const std::string none = readingJson(r, kNoPlanets, delhi2000());
+    const std::string none = readingJson(Reading{delhi2000(), r, kNoPlanets});
     EXPECT_NE(none.find(",\"Planets\":null,\"AscendantSignMinutesEarlier\":null,"
                         "\"AscendantSignMinutesLater\":null}"),
               std::string::npos);
@@ -177,7 +177,8 @@ TEST(ReadingJson, APolarReadingWarnsOfTheOverlap) {
         r = ComputeBhava(polar);
     }
     ASSERT_TRUE(r.QuadrantsOverlap);
-    const QJsonArray warnings = parsed(readingJson(r, kNoPlanets, polar))["Warnings"].toArray();
+    const QJsonArray warnings =
+        parsed(readingJson(Reading{polar, r, kNoPlanets}))["Warnings"].toArray();
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_TRUE(warnings[0].toString().contains(QStringLiteral("overlap")));
 }
@@ -199,7 +200,7 @@ TEST(ReadingJson, NumbersInTheShortestForm) {
     for (const auto& c : cases) {
         BhavaResult r;
         r.Ascendant = c.value;
-        EXPECT_EQ(rawValue(readingJson(r, kNoPlanets, BirthRecord{}), "Ascendant"), c.text)
+        EXPECT_EQ(rawValue(readingJson(Reading{BirthRecord{}, r, kNoPlanets}), "Ascendant"), c.text)
             << c.value;
     }
 }
@@ -207,7 +208,7 @@ TEST(ReadingJson, NumbersInTheShortestForm) {
 TEST(ReadingJson, TextsAreEscaped) {
     BhavaResult r;
     r.AyanamsaText = "a\"b\\c\nd\x01";
-    const QJsonObject object = parsed(readingJson(r, kNoPlanets, BirthRecord{}));
+    const QJsonObject object = parsed(readingJson(Reading{BirthRecord{}, r, kNoPlanets}));
     EXPECT_EQ(object["AyanamsaText"].toString(), QStringLiteral("a\"b\\c\nd\x01"));
 }
 
@@ -217,7 +218,7 @@ TEST(ReadingJson, LongTextsFit) {
     double huge = 1e300;
     r.MidheavenText = ZodiacText(huge);
     r.BhavaMadhyaText[3] = std::string(5000, '"');
-    const QJsonObject object = parsed(readingJson(r, kNoPlanets, BirthRecord{}));
+    const QJsonObject object = parsed(readingJson(Reading{BirthRecord{}, r, kNoPlanets}));
     EXPECT_EQ(object["MidheavenText"].toString().toStdString(), r.MidheavenText);
     EXPECT_EQ(object["BhavaMadhyaText"].toArray()[3].toString().size(), 5000);
 }
@@ -243,7 +244,7 @@ TEST(ReadingJson, TheOffsetTheBirthAndThePlace) {
         birth.ZoneAhead = c.ahead;
         birth.LonEast = c.east;
         birth.DST = c.dst;
-        const std::string json = readingJson(ComputeBhava(birth), kNoPlanets, birth);
+        const std::string json = readingJson(Reading{birth, ComputeBhava(birth), kNoPlanets});
         const QJsonObject object = parsed(json);
         EXPECT_EQ(object["UtcOffset"].toString(), QLatin1String(c.offset));
         const QJsonObject written = object["Birth"].toObject();
@@ -259,7 +260,7 @@ TEST(ReadingJson, TheOffsetTheBirthAndThePlace) {
     }
     const ReadingPlace place{"Zürich", "Zurich", "Switzerland", 47.36667, 8.55, "Europe/Zurich"};
     const BirthRecord birth = delhi2000();
-    const std::string json = readingJson(ComputeBhava(birth), kNoPlanets, birth, &place);
+    const std::string json = readingJson(Reading{birth, ComputeBhava(birth), kNoPlanets}, &place);
     EXPECT_LT(json.find(R"("Birth":)"), json.find(R"("Place":)"));
     const QJsonObject written = parsed(json)["Place"].toObject();
     EXPECT_EQ(written.keys().size(), 6);

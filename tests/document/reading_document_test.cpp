@@ -1,6 +1,6 @@
-#include "display/mod_bhava_chart.h"
-#include "display/reading_document.h"
+#include "document/reading_document.h"
 #include "engine/mod_bhava.h"
+#include "reading/mod_bhava_chart.h"
 #include "support/pdf_tools.h"
 #include "support/sample_planets.h"
 #include "support/worked_examples.h"
@@ -18,12 +18,10 @@
 namespace {
 
 ReadingDocument firstExampleDocument(ChartStyle style = ChartStyle::North) {
-    ReadingDocument reading;
-    reading.birth = firstExampleBirth();
-    reading.houses = ComputeBhava(reading.birth);
-    reading.planets = firstExamplePlanets();
-    reading.style = style;
-    return reading;
+    ReadingDocument document;
+    document.reading = firstExampleReading();
+    document.style = style;
+    return document;
 }
 
 QStringList figuresOf(const WorkedExampleFigures& figures) {
@@ -126,7 +124,7 @@ TEST_F(ReadingPdf, PaperSizeAsAsked) {
 
 TEST_F(ReadingPdf, WithoutPlanetsTheHousesStand) {
     ReadingDocument reading = firstExampleDocument();
-    reading.planets = PlanetsReading{};
+    reading.reading.planets = {};
     const QString text = pdfText(write(reading));
     EXPECT_FALSE(text.contains(QStringLiteral("Planets in Bhavas")));
     EXPECT_TRUE(text.contains(QString::fromUtf8(kDelhi2000Figures.sandhi[11])));

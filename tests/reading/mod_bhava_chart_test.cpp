@@ -1,5 +1,5 @@
-#include "display/mod_bhava_chart.h"
 #include "engine/mod_bhava.h"
+#include "reading/mod_bhava_chart.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "display/chart_text_object.h"
+#include "document/chart_text_object.h"
 
 #include <QPainter>
 #include <QTextDocument>
@@ -15,6 +15,7 @@ void ChartTextObject::drawObject(QPainter* painter, const QRectF& rect, QTextDoc
                                  int /*posInDocument*/, const QTextFormat& /*format*/) {
     painter->save();
     painter->setFont(doc->defaultFont());
-    PaintBhavaChart(*painter, rect, reading.houses, reading.planets, reading.style);
+    PaintBhavaChart(*painter, rect, reading.reading.houses, PlanetsOf(reading.reading.planets),
+                    reading.style);
     painter->restore();
 }

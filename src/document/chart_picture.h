@@ -1,8 +1,7 @@
 #pragma once
 
 #include "chart/bhava_chart.h"
-#include "engine/bhava_result.h"
-#include "planets/planet_placement.h"
+#include "reading/reading.h"
 
 #include <QString>
 
@@ -23,6 +22,5 @@ struct PictureSaveResult {
 // Writes the chart at path, atomically as the reading files are written: a
 // PNG of kChartPicturePixels square on white, or an SVG of the same size whose
 // description holds each house's text for screen readers.
-PictureSaveResult WriteChartPicture(const QString& path, const BhavaResult& houses,
-                                    const PlanetsReading& planets, ChartStyle style,
+PictureSaveResult WriteChartPicture(const QString& path, const Reading& reading, ChartStyle style,
                                     PictureFormat format);

@@ -1,4 +1,4 @@
-#include "display/chart_picture.h"
+#include "document/chart_picture.h"
 
 #include "files/save_file.h"
 
@@ -32,9 +32,10 @@ PictureFormat PictureFormatOf(const QString& path) {
                                                                       : PictureFormat::Png;
 }
 
-PictureSaveResult WriteChartPicture(const QString& path, const BhavaResult& houses,
-                                    const PlanetsReading& planets, ChartStyle style,
+PictureSaveResult WriteChartPicture(const QString& path, const Reading& reading, ChartStyle style,
                                     PictureFormat format) {
+    const BhavaResult& houses = reading.houses;
+    const PlanetsReading& planets = PlanetsOf(reading.planets);
     PictureSaveResult result;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -1,4 +1,4 @@
-#include "display/mod_bhava_chart.h"
+#include "reading/mod_bhava_chart.h"
 
 #include <algorithm>
 #include <cstddef>

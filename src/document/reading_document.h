@@ -1,9 +1,8 @@
 #pragma once
 
 #include "chart/bhava_chart.h"
-#include "engine/bhava_result.h"
 #include "engine/birth_record.h"
-#include "planets/planet_placement.h"
+#include "reading/reading.h"
 
 #include <QLocale>
 #include <QPageSize>
@@ -18,11 +17,9 @@ class QPagedPaintDevice;
 // the print preview and into a PDF.
 
 struct ReadingDocument {
-    BirthRecord birth;
-    BhavaResult houses;
-    // Bodies without a name were not computed; the planets table is then left
-    // out and the chart shows the houses alone.
-    PlanetsReading planets;
+    // Without planets the planets table is left out and the chart shows the
+    // houses alone.
+    Reading reading;
     ChartStyle style = ChartStyle::North;
 };
 

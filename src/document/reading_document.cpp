@@ -1,10 +1,12 @@
-#include "display/reading_document.h"
+#include "document/reading_document.h"
 
-#include "display/chart_text_object.h"
-#include "display/mod_bhava_chart.h"
+#include "document/chart_text_object.h"
+#include "document/program_title.h"
 #include "engine/mod_bhava.h"
+#include "engine/offset_text.h"
 #include "files/save_file.h"
-#include "platform/program_title.h"
+#include "reading/mod_bhava_chart.h"
+#include "reading/reading_rows.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
@@ -33,7 +35,6 @@ constexpr qreal kBodyPoints = 9.5;
 constexpr qreal kFootPoints = 8;
 constexpr qreal kMarginMillimetres = 15;
 constexpr qreal kChartMillimetres = 78;
-constexpr int kSensitiveMinutes = 15; // a body this close to another Bhava is in bold
 
 QString esc(const QString& text) {
     return text.toHtmlEscaped();
@@ -43,17 +44,13 @@ QString esc(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped();
 }
 
-bool hasPlanets(const PlanetsReading& planets) {
-    return std::any_of(planets.Planets.begin(), planets.Planets.end(),
-                       [](const PlanetPlacement& p) { return !p.Name.empty(); });
-}
-
-QString minutesCell(const std::optional<int>& minutes) {
-    if (!minutes) {
-        return QStringLiteral("<td align=\"right\">over 240</td>");
+// A sensitivity: "over 240" beyond the limit, in bold when close.
+QString minutesCell(const SensitivityCell& cell) {
+    if (cell.beyondLimit()) {
+        return QStringLiteral("<td align=\"right\">over %1</td>").arg(kMaxSensitivityMinutes);
     }
-    const QString number = QString::number(*minutes);
-    if (*minutes <= kSensitiveMinutes) {
+    const QString number = QString::number(*cell.minutes);
+    if (cell.close) {
         return QStringLiteral("<td align=\"right\"><b>%1</b></td>").arg(number);
     }
     return QStringLiteral("<td align=\"right\">%1</td>").arg(number);
@@ -67,18 +64,10 @@ const char* const kTableStyle = "border-collapse: collapse; border-color: #99999
 // Angle texts stay on one line.
 const char* const kNoWrap = "style=\"white-space: nowrap\"";
 
-// TEMPORARY until the engine's warnings land.
-template <typename Houses> std::vector<std::string> warningsOf(const Houses& houses) {
-    if constexpr (requires { houses.Warnings; }) {
-        return houses.Warnings;
-    } else {
-        return {};
-    }
-}
-
-QString firstPageHtml(const ReadingDocument& reading) {
+QString firstPageHtml(const Reading& reading) {
     const BirthRecord& birth = reading.birth;
     const BhavaResult& houses = reading.houses;
+    const ReadingFigures figures = FiguresOf(reading);
     QString html;
     const QString name = QString::fromStdString(birth.Name).trimmed();
     if (!name.isEmpty()) {
@@ -98,10 +87,10 @@ QString firstPageHtml(const ReadingDocument& reading) {
     details += row(QStringLiteral("Longitude"), LongitudeText(birth));
     details += row(QStringLiteral("Offset used"), UtcOffsetText(birth));
     details += QStringLiteral("<tr><td colspan=\"2\"></td></tr>");
-    details += row(QStringLiteral("Julian Day"), QString::number(houses.JulianDayValue, 'f', 0));
-    details += row(QStringLiteral("Ayanamsa"), QString::fromStdString(houses.AyanamsaText));
-    details += row(QStringLiteral("Ascendant"), QString::fromStdString(houses.AscendantText));
-    details += row(QStringLiteral("Midheaven"), QString::fromStdString(houses.MidheavenText));
+    details += row(QStringLiteral("Julian Day"), QString::fromStdString(figures.julianDay));
+    details += row(QStringLiteral("Ayanamsa"), QString::fromStdString(figures.ayanamsa));
+    details += row(QStringLiteral("Ascendant"), QString::fromStdString(figures.ascendant));
+    details += row(QStringLiteral("Midheaven"), QString::fromStdString(figures.midheaven));
     details += QStringLiteral("</table>");
     html += QStringLiteral("<table width=\"100%\"><tr><td valign=\"top\">%1</td>"
                            "<td align=\"right\" valign=\"top\">@@chart@@</td></tr></table>")
@@ -123,41 +112,42 @@ QString firstPageHtml(const ReadingDocument& reading) {
     houseTable += QStringLiteral("</table>");
 
     QString planetTable;
-    if (hasPlanets(reading.planets)) {
+    const std::vector<PlanetRow> planets = PlanetRows(reading);
+    if (!planets.empty()) {
         planetTable = QStringLiteral("<p style=\"font-size: 11pt\"><b>Planets in Bhavas</b></p>"
                                      "<table border=\"1\" cellpadding=\"3\" style=\"%1\">"
                                      "<tr><th>Planet</th><th>Position</th><th>Bhava</th>"
                                      "<th>Minutes earlier</th><th>Minutes later</th></tr>")
                           .arg(QLatin1StringView(kTableStyle));
-        for (const PlanetPlacement& planet : reading.planets.Planets) {
-            if (planet.Name.empty()) {
+        for (const PlanetRow& planet : planets) {
+            if (planet.ascendant) {
+                planetTable += QStringLiteral("<tr><td colspan=\"3\">Ascendant changes sign</td>") +
+                               minutesCell(planet.earlier) + minutesCell(planet.later) +
+                               QStringLiteral("</tr>");
                 continue;
             }
-            const QString retrograde = planet.Retrograde ? QStringLiteral(" (R)") : QString();
+            const QString retrograde = planet.retrograde ? QStringLiteral(" (R)") : QString();
             planetTable += QStringLiteral("<tr><td %4>%1%2</td><td %4>%3</td>"
                                           "<td align=\"center\">%5</td>")
-                               .arg(esc(planet.Name), retrograde, esc(planet.LongitudeText),
+                               .arg(esc(planet.name), retrograde, esc(planet.position),
                                     QLatin1StringView(kNoWrap))
-                               .arg(planet.Bhava);
-            planetTable += minutesCell(planet.MinutesEarlier) + minutesCell(planet.MinutesLater) +
-                           QStringLiteral("</tr>");
+                               .arg(planet.bhava);
+            planetTable +=
+                minutesCell(planet.earlier) + minutesCell(planet.later) + QStringLiteral("</tr>");
         }
-        planetTable += QStringLiteral("<tr><td colspan=\"3\">Ascendant changes sign</td>") +
-                       minutesCell(reading.planets.AscendantSignMinutesEarlier) +
-                       minutesCell(reading.planets.AscendantSignMinutesLater) +
-                       QStringLiteral("</tr></table>");
+        planetTable += QStringLiteral("</table>");
         planetTable +=
             QStringLiteral("<p style=\"font-size: 8pt\">(R) retrograde. Minutes earlier and "
                            "later: how far the birth time may be wrong before the planet stands "
                            "in another Bhava (or the ascendant in another sign); %1 minutes or "
                            "fewer in bold.</p>")
-                .arg(kSensitiveMinutes);
+                .arg(kCloseSensitivityMinutes);
     }
     html += QStringLiteral("<table width=\"100%\"><tr><td valign=\"top\">%1</td>"
                            "<td width=\"3%\"></td><td valign=\"top\">%2</td></tr></table>")
                 .arg(houseTable, planetTable);
 
-    const std::vector<std::string> warnings = warningsOf(houses);
+    const std::vector<std::string>& warnings = reading.warnings();
     if (!warnings.empty()) {
         html += QStringLiteral("<p style=\"font-size: 11pt\"><b>Warnings</b></p><ul>");
         for (const std::string& warning : warnings) {
@@ -170,7 +160,7 @@ QString firstPageHtml(const ReadingDocument& reading) {
 
 // One house's interpretation: its attributes, what this chart holds there
 // and the catalogue's description.
-QString houseHtml(const ReadingDocument& reading, int index) {
+QString houseHtml(const Reading& reading, int index) {
     const HouseProfile& profile = LoadHouseCatalogue().house(index);
     const auto slot = static_cast<std::size_t>(index);
     QString html;
@@ -193,12 +183,13 @@ QString houseHtml(const ReadingDocument& reading, int index) {
     QString inChart = QStringLiteral("Bhava Madhya %1, Bhava Sandhi %2")
                           .arg(QString::fromStdString(reading.houses.BhavaMadhyaText.at(slot)),
                                QString::fromStdString(reading.houses.BhavaSandhiText.at(slot)));
-    if (hasPlanets(reading.planets)) {
+    const std::vector<PlanetRow> planets = PlanetRows(reading);
+    if (!planets.empty()) {
         QStringList bodies;
-        for (const PlanetPlacement& planet : reading.planets.Planets) {
-            if (!planet.Name.empty() && planet.Bhava == index + 1) {
-                bodies << QString::fromStdString(planet.Name) +
-                              (planet.Retrograde ? QStringLiteral(" (R)") : QString());
+        for (const PlanetRow& planet : planets) {
+            if (!planet.ascendant && planet.bhava == index + 1) {
+                bodies << QString::fromStdString(planet.name) +
+                              (planet.retrograde ? QStringLiteral(" (R)") : QString());
             }
         }
         inChart += QStringLiteral("; planets: %1")
@@ -333,12 +324,7 @@ QString LongitudeText(const BirthRecord& birth) {
 }
 
 QString UtcOffsetText(const BirthRecord& birth) {
-    const int offset = ZoneOffsetMinutes(birth);
-    const int magnitude = std::abs(offset);
-    QString text = QStringLiteral("UTC%1%2:%3")
-                       .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-                       .arg(magnitude / 60, 2, 10, QLatin1Char('0'))
-                       .arg(magnitude % 60, 2, 10, QLatin1Char('0'));
+    QString text = QString::fromStdString(OffsetText(ZoneOffsetMinutes(birth), OffsetStyle::Utc));
     if (birth.DST) {
         text += QStringLiteral(" (zone %1:%2 and one hour of daylight saving)")
                     .arg(birth.ZoneHour)
@@ -399,10 +385,10 @@ int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& readi
 
     std::vector<Block> blocks;
     const qreal chartSide = std::min(kChartMillimetres * millimetre, body.width() * 0.48);
-    blocks.push_back(makeBlock(device, firstPageHtml(reading), body,
+    blocks.push_back(makeBlock(device, firstPageHtml(reading.reading), body,
                                std::make_unique<ChartTextObject>(reading, chartSide)));
     for (int index = 0; index < kHouseCount; ++index) {
-        blocks.push_back(makeBlock(device, houseHtml(reading, index), body, nullptr));
+        blocks.push_back(makeBlock(device, houseHtml(reading.reading, index), body, nullptr));
     }
     blocks.at(1).newPage = true; // the interpretations begin on a page of their own
 
@@ -467,7 +453,7 @@ DocumentSaveResult WriteReadingPdf(const QString& path, const ReadingDocument& r
     }
     {
         QPdfWriter writer(&file);
-        writer.setTitle(documentTitle(reading.birth));
+        writer.setTitle(documentTitle(reading.reading.birth));
         writer.setCreator(ProgramTitle());
         writer.setPageLayout(QPageLayout(PageSizeOf(paper), QPageLayout::Portrait,
                                          QMarginsF(kMarginMillimetres, kMarginMillimetres,

@@ -1,4 +1,4 @@
-#include "display/chart_picture.h"
+#include "document/chart_picture.h"
 #include "engine/mod_bhava.h"
 #include "support/sample_planets.h"
 
@@ -13,8 +13,7 @@
 namespace {
 
 PictureSaveResult writeFirstExample(const QString& path, ChartStyle style) {
-    return WriteChartPicture(path, ComputeBhava(firstExampleBirth()), firstExamplePlanets(), style,
-                             PictureFormatOf(path));
+    return WriteChartPicture(path, firstExampleReading(), style, PictureFormatOf(path));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/reading_document.h"
+#include "document/reading_document.h"
 
 #include <QObject>
 #include <QTextFormat>

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -117,14 +118,14 @@ ZoneAtBirth ZoneAt(QByteArrayView zoneId, QDate date, QTime time, double longitu
         candidates.push_back(c.before);
         candidates.push_back(c.after);
     }
-    std::sort(candidates.begin(), candidates.end());
+    std::sort(candidates.begin(), candidates.end(), std::greater<>());
     candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
 
     // The instants of the readings that hold, the earliest (the largest
     // offset) first.
     std::vector<qint64> readings;
-    for (auto offset = candidates.rbegin(); offset != candidates.rend(); ++offset) {
-        if (const std::optional<qint64> at = place.readBack(local, *offset)) {
+    for (const int offset : candidates) {
+        if (const std::optional<qint64> at = place.readBack(local, offset)) {
             readings.push_back(*at);
         }
     }

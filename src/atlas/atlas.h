@@ -50,6 +50,15 @@ struct ZoneCorrection {
 };
 std::span<const ZoneCorrection> ZoneCorrections();
 
+// The names the places of the 2015 list have taken since, which the list
+// lacks ("Prayagraj" for Allahabad): each is searched as an alternate name
+// of the place it names.
+struct AlternateName {
+    std::uint32_t geonameId;
+    const char* name; // UTF-8
+};
+std::span<const AlternateName> AlternateNames();
+
 // How far the nearest place may lie from typed coordinates to be proposed.
 inline constexpr double kNearbyReachKm = 200;
 

@@ -1,6 +1,7 @@
-// The atlas: reading it, searching it as a user types (at most 5 ms a
-// keystroke over the whole atlas), the nearest place to typed coordinates and
-// the zone in force at a birth.
+// The atlas: reading it (the window's load, on its own thread after start-up),
+// one --place look-up of the command line (under 50 ms), searching it as a
+// user types (at most 5 ms a keystroke over the whole atlas), the nearest
+// place to typed coordinates and the zone in force at a birth.
 
 #include "atlas/atlas.h"
 #include "atlas/zone_at_birth.h"
@@ -31,6 +32,30 @@ void BM_LoadAtlas(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadAtlas)->Unit(benchmark::kMillisecond);
+
+// One --place reading by loading the whole atlas and choosing in it.
+void BM_PlaceByLoad(benchmark::State& state) {
+    for (auto _ : state) {
+        AtlasLoad load = Atlas::load(DefaultAtlasFolder());
+        const Place* place = load.atlas->choose(u"Prayagraj");
+        benchmark::DoNotOptimize(place);
+    }
+}
+BENCHMARK(BM_PlaceByLoad)->Unit(benchmark::kMillisecond);
+
+// One --place reading straight from the files: a short name, a long one, one
+// letter (the most names to key) and a narrowed one.
+void BM_FindPlace(benchmark::State& state, const char16_t* typed) {
+    const QString text = QString::fromUtf16(typed);
+    for (auto _ : state) {
+        PlacesFound found = FindPlaces(DefaultAtlasFolder(), text, 1);
+        benchmark::DoNotOptimize(found);
+    }
+}
+BENCHMARK_CAPTURE(BM_FindPlace, prayagraj, u"Prayagraj")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FindPlace, s, u"s")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FindPlace, london_ca, u"London, CA")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FindPlace, moskva, u"Москва")->Unit(benchmark::kMillisecond);
 
 // One keystroke: the popup's list for the text typed so far. One letter is
 // the slowest case, since the most keys begin with it.

@@ -1,16 +1,15 @@
 #include "atlas/atlas.h"
 
+#include "atlas/atlas_files.h"
 #include "atlas/search_key.h"
 
 #include <QByteArrayView>
 #include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QList>
 #include <QStringList>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <numbers>
 #include <string_view>
@@ -21,149 +20,7 @@
 
 namespace {
 
-constexpr std::array kCorrections = {
-    // Russia's regions that left the zone of their neighbours in 2016.
-    ZoneCorrection{CorrectionScope::Division, "RU.81", "Europe/Ulyanovsk"},
-    ZoneCorrection{CorrectionScope::Division, "RU.67", "Europe/Saratov"},
-    ZoneCorrection{CorrectionScope::Division, "RU.07", "Europe/Astrakhan"},
-    ZoneCorrection{CorrectionScope::Division, "RU.33", "Europe/Kirov"},
-    ZoneCorrection{CorrectionScope::Division, "RU.04", "Asia/Barnaul"}, // Altai Krai
-    ZoneCorrection{CorrectionScope::Division, "RU.03", "Asia/Barnaul"}, // Altai Republic
-    ZoneCorrection{CorrectionScope::Division, "RU.75", "Asia/Tomsk"},
-    // Magallanes kept summer time all year from 2016.
-    ZoneCorrection{CorrectionScope::Division, "CL.10", "America/Punta_Arenas"},
-    // Kazakhstan's regions that changed their offset in 2016-2018.
-    ZoneCorrection{CorrectionScope::Division, "KZ.06", "Asia/Atyrau"},
-    ZoneCorrection{CorrectionScope::Division, "KZ.13", "Asia/Qostanay"},
-    // Northern Cyprus's part of 2016-2017; Ciudad Juárez's own zone of 2022.
-    ZoneCorrection{CorrectionScope::Place, "146617", "Asia/Famagusta"},
-    ZoneCorrection{CorrectionScope::Place, "4013708", "America/Ciudad_Juarez"},
-    // Zones renamed since, whose old names only stay as compatibility links.
-    ZoneCorrection{CorrectionScope::Zone, "Asia/Rangoon", "Asia/Yangon"},
-    ZoneCorrection{CorrectionScope::Zone, "Europe/Kiev", "Europe/Kyiv"},
-    ZoneCorrection{CorrectionScope::Zone, "America/Godthab", "America/Nuuk"},
-};
-
-// The columns of cities15000.txt used here.
-enum CityColumn {
-    kGeonameId = 0,
-    kName = 1,
-    kAsciiName = 2,
-    kAlternateNames = 3,
-    kLatitude = 4,
-    kLongitude = 5,
-    kCountryCode = 8,
-    kAdmin1 = 10,
-    kPopulation = 14,
-    kTimeZone = 17,
-    kCityColumns = 19,
-};
-
 constexpr double kEarthRadiusKm = 6371.0088;
-
-struct StateNames {
-    QString name;
-    QString ascii;
-};
-
-std::optional<QByteArray> readFile(const QString& folder, const char* name, QString& error) {
-    QFile file(QDir(folder).filePath(QString::fromLatin1(name)));
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("The atlas file %1 could not be read: %2")
-                    .arg(file.fileName(), file.errorString());
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (bytes.isEmpty()) {
-        error = QStringLiteral("The atlas file %1 is empty").arg(file.fileName());
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-// The lines of a file, without their ends, leaving out empty lines and
-// comments (lines beginning with #).
-QList<QByteArrayView> dataLines(QByteArrayView bytes) {
-    QList<QByteArrayView> lines;
-    qsizetype from = 0;
-    while (from < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', from);
-        if (end < 0) {
-            end = bytes.size();
-        }
-        QByteArrayView line = bytes.sliced(from, end - from);
-        if (line.endsWith('\r')) {
-            line.chop(1);
-        }
-        if (!line.isEmpty() && !line.startsWith('#')) {
-            lines.append(line);
-        }
-        from = end + 1;
-    }
-    return lines;
-}
-
-QList<QByteArrayView> fields(QByteArrayView line) {
-    QList<QByteArrayView> out;
-    qsizetype from = 0;
-    for (;;) {
-        const qsizetype tab = line.indexOf('\t', from);
-        if (tab < 0) {
-            out.append(line.sliced(from));
-            return out;
-        }
-        out.append(line.sliced(from, tab - from));
-        from = tab + 1;
-    }
-}
-
-QString text(QByteArrayView utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-QHash<QByteArray, StateNames> readStates(QByteArrayView bytes) {
-    QHash<QByteArray, StateNames> states;
-    for (const QByteArrayView line : dataLines(bytes)) {
-        const QList<QByteArrayView> f = fields(line);
-        if (f.size() >= 3) {
-            states.insert(f[0].toByteArray(), {text(f[1]), AsciiText(text(f[2]))});
-        }
-    }
-    return states;
-}
-
-QHash<QByteArray, QString> readCountries(QByteArrayView bytes) {
-    QHash<QByteArray, QString> countries;
-    for (const QByteArrayView line : dataLines(bytes)) {
-        const QList<QByteArrayView> f = fields(line);
-        if (f.size() >= 5) {
-            countries.insert(f[0].toByteArray(), text(f[4]));
-        }
-    }
-    return countries;
-}
-
-QByteArray correctedZone(QByteArray zone, QByteArrayView geonameId, QByteArrayView division) {
-    for (const ZoneCorrection& c : kCorrections) {
-        const QByteArrayView where(c.where);
-        const bool applies = (c.scope == CorrectionScope::Place && where == geonameId) ||
-                             (c.scope == CorrectionScope::Division && where == division) ||
-                             (c.scope == CorrectionScope::Zone && where == zone);
-        if (applies) {
-            zone = c.zone;
-        }
-    }
-    return zone;
-}
-
-std::optional<double> number(QByteArrayView field) {
-    bool ok = false;
-    const double value = field.toDouble(&ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 using KeyKind = Atlas::KeyKind;
 
@@ -178,66 +35,18 @@ struct PlaceLine {
     std::vector<PlaceKey> keys; // each key once, of the first kind it has
 };
 
-// Codes among the alternate names (airports, abbreviations) are a few
-// capital letters.
-bool isCode(QByteArrayView name) {
-    constexpr qsizetype kLongestCode = 4;
-    return name.size() >= 2 && name.size() <= kLongestCode &&
-           std::all_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
-std::optional<PlaceLine> readPlace(QByteArrayView line, const QHash<QByteArray, StateNames>& states,
-                                   const QHash<QByteArray, QString>& countries) {
-    const QList<QByteArrayView> f = fields(line);
-    if (f.size() < kCityColumns) {
+std::optional<PlaceLine> readPlace(QByteArrayView line, const AtlasNames& names) {
+    const auto f = PlaceFields(line);
+    if (!f) {
         return std::nullopt;
     }
-    const auto latitude = number(f[kLatitude]);
-    const auto longitude = number(f[kLongitude]);
-    if (!latitude || !longitude || std::fabs(*latitude) > 90 || std::fabs(*longitude) > 180 ||
-        f[kName].isEmpty()) {
-        return std::nullopt;
-    }
-    PlaceLine out;
-    Place& p = out.place;
-    p.Name = text(f[kName]);
-    p.AsciiName = AsciiText(text(f[kAsciiName]).trimmed());
-    if (p.AsciiName.isEmpty()) {
-        p.AsciiName = AsciiText(p.Name);
-    }
-    p.CountryCode = f[kCountryCode].toByteArray();
-    QByteArray division = p.CountryCode + '.' + f[kAdmin1].toByteArray();
-    if (const auto state = states.constFind(division); state != states.cend()) {
-        p.State = state->name;
-        p.StateAscii = state->ascii;
-    }
-    p.Country = countries.value(p.CountryCode, text(p.CountryCode));
-    p.CountryAscii = AsciiText(p.Country);
-    p.Latitude = *latitude;
-    p.Longitude = *longitude;
-    p.Population = static_cast<std::int64_t>(number(f[kPopulation]).value_or(0));
-    p.GeonameId = f[kGeonameId].toUInt();
-    p.TimeZone = correctedZone(f[kTimeZone].toByteArray(), f[kGeonameId], division);
-
-    auto addKey = [&out](QStringView name, KeyKind kind) {
-        QByteArray key = SearchKey(name).toUtf8();
+    PlaceLine out{PlaceOf(*f, names), {}};
+    ForEachPlaceName(*f, [&out](QByteArrayView name, KeyKind kind) {
+        QByteArray key = SearchKey(QString::fromUtf8(name)).toUtf8();
         if (!key.isEmpty()) {
             out.keys.push_back({std::move(key), kind});
         }
-    };
-    addKey(p.Name, KeyKind::Name);
-    addKey(p.AsciiName, KeyKind::Name);
-    const QByteArrayView alternates = f[kAlternateNames];
-    qsizetype from = 0;
-    while (from < alternates.size()) {
-        qsizetype comma = alternates.indexOf(',', from);
-        if (comma < 0) {
-            comma = alternates.size();
-        }
-        const QByteArrayView alternate = alternates.sliced(from, comma - from);
-        addKey(text(alternate), isCode(alternate) ? KeyKind::Code : KeyKind::Alternate);
-        from = comma + 1;
-    }
+    });
     std::stable_sort(out.keys.begin(), out.keys.end(), [](const PlaceKey& a, const PlaceKey& b) {
         return a.key < b.key || (a.key == b.key && a.kind < b.kind);
     });
@@ -311,10 +120,6 @@ QString DefaultAtlasFolder() {
     return QStringLiteral(KELVARO_ATLAS_DIR);
 }
 
-std::span<const ZoneCorrection> ZoneCorrections() {
-    return kCorrections;
-}
-
 AtlasLoad Atlas::load(const QString& folder, const std::atomic<bool>* stop) {
     AtlasLoad result;
     const auto stopped = [&] {
@@ -324,27 +129,21 @@ AtlasLoad Atlas::load(const QString& folder, const std::atomic<bool>* stop) {
         }
         return false;
     };
-    const auto cities = readFile(folder, "cities15000.txt", result.error);
+    const auto cities = ReadAtlasFile(folder, "cities15000.txt", result.error);
     if (!cities || stopped()) {
         return result;
     }
-    const auto admin1 = readFile(folder, "admin1Codes.txt", result.error);
-    if (!admin1) {
+    const std::optional<AtlasNames> names = ReadAtlasNames(folder, result.error);
+    if (!names) {
         return result;
     }
-    const auto countryInfo = readFile(folder, "countryInfo.txt", result.error);
-    if (!countryInfo) {
-        return result;
-    }
-    const QHash<QByteArray, StateNames> states = readStates(*admin1);
-    const QHash<QByteArray, QString> countries = readCountries(*countryInfo);
 
     std::vector<PlaceLine> lines;
-    for (const QByteArrayView line : dataLines(*cities)) {
+    for (const QByteArrayView line : AtlasDataLines(*cities)) {
         if (stopped()) {
             return result;
         }
-        if (auto place = readPlace(line, states, countries)) {
+        if (auto place = readPlace(line, *names)) {
             lines.push_back(std::move(*place));
         }
     }

@@ -14,7 +14,13 @@ QString utText(int minutes) {
 }
 
 constexpr int kMinutesPerDegree = 60;
+constexpr int kLastRecordLatitude = 89 * kMinutesPerDegree + 59;
 constexpr int kLastRecordLongitude = 179 * kMinutesPerDegree + 59;
+
+// An angle's magnitude in whole minutes, kept within the record's range.
+int recordMinutes(double degrees, int last) {
+    return std::min(last, static_cast<int>(std::lround(std::fabs(degrees) * kMinutesPerDegree)));
+}
 
 std::int16_t field(int value) {
     return static_cast<std::int16_t>(value);
@@ -39,10 +45,8 @@ QString localTimeText(const BirthRecord& birth) {
 } // namespace
 
 RecordCoordinates RecordCoordinatesOf(double latitude, double longitude) {
-    const int latMinutes = static_cast<int>(std::lround(std::fabs(latitude) * kMinutesPerDegree));
-    const int lonMinutes =
-        std::min(kLastRecordLongitude,
-                 static_cast<int>(std::lround(std::fabs(longitude) * kMinutesPerDegree)));
+    const int latMinutes = recordMinutes(latitude, kLastRecordLatitude);
+    const int lonMinutes = recordMinutes(longitude, kLastRecordLongitude);
     return {
         latMinutes / kMinutesPerDegree, latMinutes % kMinutesPerDegree,
         latitude<0, lonMinutes / kMinutesPerDegree, lonMinutes % kMinutesPerDegree, longitude> 0};

@@ -11,8 +11,9 @@
 #include <QStringList>
 
 // A place's coordinates as a birth record holds them: whole degrees and
-// minutes, rounded to the nearest minute, and the hemispheres. A longitude
-// that rounds to 180° is kept at 179°59', the record's range.
+// minutes, rounded to the nearest minute, and the hemispheres. A latitude
+// that rounds to 90° is kept at 89°59' and a longitude that rounds to 180° at
+// 179°59', the record's range.
 struct RecordCoordinates {
     int latD = 0;
     int latM = 0;

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <limits>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -26,17 +29,69 @@ int roundedMinutes(qint64 seconds) {
     return static_cast<int>(std::lround(static_cast<double>(seconds) / kSecondsPerMinute));
 }
 
-ZoneOffset offsetAt(const QTimeZone& zone, qint64 at) {
-    const QDateTime when = instant(at);
-    return {roundedMinutes(zone.offsetFromUtc(when)),
-            roundedMinutes(zone.daylightTimeOffset(when))};
-}
+// A zone as it was at one place: before the zone's first standard time the
+// place kept its own local mean time, whatever the zone's data say of the
+// zone's own city.
+class ZoneAtPlace {
+public:
+    ZoneAtPlace(const QTimeZone& zone, double longitude)
+        : zone_(zone), meanTimeSeconds_(LocalMeanTimeMinutes(longitude) * kSecondsPerMinute) {
+        const QTimeZone::OffsetData first =
+            zone.nextTransition(QDateTime(QDate(1000, 1, 1), QTime(0, 0), Qt::UTC));
+        if (first.atUtc.isValid()) {
+            firstStandard_ = first.atUtc.toSecsSinceEpoch();
+        }
+    }
 
-// Whether the local time read with this offset (seconds) names an instant at
-// which the zone has that offset.
-bool readsBack(const QTimeZone& zone, qint64 local, int offsetSeconds) {
-    return zone.offsetFromUtc(instant(local - offsetSeconds)) == offsetSeconds;
-}
+    bool beforeStandardTime(qint64 at) const { return at < firstStandard_; }
+
+    int offsetSeconds(qint64 at) const {
+        return beforeStandardTime(at) ? meanTimeSeconds_ : zone_.offsetFromUtc(instant(at));
+    }
+
+    ZoneOffset offset(qint64 at) const {
+        if (beforeStandardTime(at)) {
+            return {roundedMinutes(meanTimeSeconds_), 0};
+        }
+        const QDateTime when = instant(at);
+        return {roundedMinutes(zone_.offsetFromUtc(when)),
+                roundedMinutes(zone_.daylightTimeOffset(when))};
+    }
+
+    // The instant the local minute names when read with this offset
+    // (seconds), if the place had that offset then. Some second of the minute
+    // is enough: a transition within the minute (the first standard time
+    // began on the second) leaves the minute's label to both sides.
+    std::optional<qint64> readBack(qint64 local, int offset) const {
+        for (const qint64 at : {local - offset, local + kSecondsPerMinute - 1 - offset}) {
+            if (offsetSeconds(at) == offset) {
+                return at;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The transitions near an instant, with the offsets before and after
+    // each at this place.
+    struct Change {
+        qint64 at;
+        int before;
+        int after;
+    };
+    std::vector<Change> changes(qint64 from, qint64 to) const {
+        std::vector<Change> out;
+        for (const QTimeZone::OffsetData& t : zone_.transitions(instant(from), instant(to))) {
+            const qint64 at = t.atUtc.toSecsSinceEpoch();
+            out.push_back({at, offsetSeconds(at - 1), t.offsetFromUtc});
+        }
+        return out;
+    }
+
+private:
+    const QTimeZone& zone_;
+    int meanTimeSeconds_;
+    qint64 firstStandard_ = std::numeric_limits<qint64>::min();
+};
 
 } // namespace
 
@@ -50,62 +105,56 @@ ZoneAtBirth ZoneAt(QByteArrayView zoneId, QDate date, QTime time, double longitu
     if (!zone.isValid() || !date.isValid() || !time.isValid()) {
         return result;
     }
+    const ZoneAtPlace place(zone, longitude);
     // The local clock's reading as if it were universal time.
     const qint64 local = QDateTime(date, time, Qt::UTC).toSecsSinceEpoch();
 
-    // Before the zone's first transition it keeps the local mean time of the
-    // zone's own city; a birth elsewhere had its own.
-    const QTimeZone::OffsetData first =
-        zone.nextTransition(QDateTime(QDate(1000, 1, 1), QTime(0, 0), Qt::UTC));
-    const int meanTime = LocalMeanTimeMinutes(longitude);
-    if (first.atUtc.isValid() &&
-        local - meanTime * kSecondsPerMinute < first.atUtc.toSecsSinceEpoch()) {
-        result.kind = LocalTimeKind::LocalMeanTime;
-        result.offset = {meanTime, 0};
-        return result;
-    }
-
     // Every offset in force near the local time, and the transitions between.
-    const QTimeZone::OffsetDataList transitions =
-        zone.transitions(instant(local - kSearchSeconds), instant(local + kSearchSeconds));
-    std::vector<int> candidates{zone.offsetFromUtc(instant(local - kSearchSeconds)),
-                                zone.offsetFromUtc(instant(local + kSearchSeconds))};
-    for (const QTimeZone::OffsetData& t : transitions) {
-        candidates.push_back(t.offsetFromUtc);
+    const std::vector<ZoneAtPlace::Change> changes =
+        place.changes(local - kSearchSeconds, local + kSearchSeconds);
+    std::vector<int> candidates{place.offsetSeconds(local - kSearchSeconds),
+                                place.offsetSeconds(local + kSearchSeconds)};
+    for (const ZoneAtPlace::Change& c : changes) {
+        candidates.push_back(c.before);
+        candidates.push_back(c.after);
     }
-    std::sort(candidates.begin(), candidates.end());
+    std::sort(candidates.begin(), candidates.end(), std::greater<>());
     candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
 
-    // The readings that hold, the earliest instant (the largest offset) first.
-    std::vector<int> readings;
-    std::copy_if(candidates.rbegin(), candidates.rend(), std::back_inserter(readings),
-                 [&](int offset) { return readsBack(zone, local, offset); });
+    // The instants of the readings that hold, the earliest (the largest
+    // offset) first.
+    std::vector<qint64> readings;
+    for (const int offset : candidates) {
+        if (const std::optional<qint64> at = place.readBack(local, offset)) {
+            readings.push_back(*at);
+        }
+    }
 
     if (readings.size() == 1) {
-        result.kind = LocalTimeKind::Unique;
-        result.offset = offsetAt(zone, local - readings.front());
+        const qint64 at = readings.front();
+        result.kind =
+            place.beforeStandardTime(at) ? LocalTimeKind::LocalMeanTime : LocalTimeKind::Unique;
+        result.offset = place.offset(at);
         return result;
     }
     if (readings.size() >= 2) {
         result.kind = LocalTimeKind::Ambiguous;
-        result.offset = offsetAt(zone, local - readings.front());
-        result.other = offsetAt(zone, local - readings.back());
+        result.offset = place.offset(readings.front());
+        result.other = place.offset(readings.back());
         return result;
     }
     // No reading holds: the clocks jumped over the local time at a transition
     // whose offset before it reads the local time after the transition.
     result.kind = LocalTimeKind::Nonexistent;
-    for (const QTimeZone::OffsetData& t : transitions) {
-        const qint64 at = t.atUtc.toSecsSinceEpoch();
-        const int before = zone.offsetFromUtc(instant(at - 1));
-        if (local >= at + before && local < at + t.offsetFromUtc) {
-            result.offset = offsetAt(zone, at - 1);
-            result.other = offsetAt(zone, at);
+    for (const ZoneAtPlace::Change& c : changes) {
+        if (local >= c.at + c.before && local < c.at + c.after) {
+            result.offset = place.offset(c.at - 1);
+            result.other = place.offset(c.at);
             return result;
         }
     }
-    result.offset = offsetAt(zone, local - kSearchSeconds);
-    result.other = offsetAt(zone, local + kSearchSeconds);
+    result.offset = place.offset(local - kSearchSeconds);
+    result.other = place.offset(local + kSearchSeconds);
     return result;
 }
 

@@ -39,7 +39,9 @@ struct ZoneAtBirth {
 
 // The zone in force at the local date and time at a place of the zone whose
 // longitude (degrees, East positive) gives its local mean time before the
-// zone's first standard time.
+// zone's first standard time. The change from that mean time to the zone's
+// first standard offset is the place's own: a gap or an overlap when the two
+// differ, whatever mean time the zone's data give its own city.
 ZoneAtBirth ZoneAt(QByteArrayView zoneId, QDate date, QTime time, double longitude);
 
 // Local mean time at a longitude (degrees, East positive): four minutes of

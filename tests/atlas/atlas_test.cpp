@@ -61,6 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Alternate names find the place.
         Chosen{u"Bombay", "Mumbai", "IN", ""}, Chosen{u"Madras", "Chennai", "IN", ""},
         Chosen{u"München", "Munich", "DE", ""},
+        // Names given since the list was made.
+        Chosen{u"Prayagraj", "Allahabad", "IN", ""}, Chosen{u"Gurugram", "Gurgaon", "IN", ""},
+        Chosen{u"Kalaburagi", "Gulbarga", "IN", ""}, Chosen{u"Dnipro", "Dnipropetrovsk", "UA", ""},
         // The most populous of the places with that very name.
         Chosen{u"Paris", "Paris", "FR", ""}, Chosen{u"London", "London", "GB", ""},
         Chosen{u"Springfield", "Springfield", "US", "Missouri"},
@@ -144,6 +147,25 @@ TEST_F(InstalledAtlasTest, CorrectsTheZonesThatChangedSinceTheListWasMade) {
         ASSERT_NE(place, nullptr) << QString::fromUtf16(c.place).toStdString();
         EXPECT_EQ(place->TimeZone.toStdString(), c.zone)
             << QString::fromUtf16(c.place).toStdString();
+    }
+}
+
+// Each name of the table finds the place it renamed, by its GeoNames id.
+// Some are also older names of more populous places (Pokrovsk was Engels's):
+// the country narrows to the one renamed.
+TEST_F(InstalledAtlasTest, EveryRenamingFindsThePlaceItRenamed) {
+    for (const AlternateName& renaming : AlternateNames()) {
+        const auto renamed =
+            std::find_if(atlas->places().begin(), atlas->places().end(),
+                         [&](const Place& p) { return p.GeonameId == renaming.geonameId; });
+        ASSERT_NE(renamed, atlas->places().end()) << renaming.name;
+        const QString typed = QString::fromUtf8(renaming.name) + QStringLiteral(", ") +
+                              QString::fromLatin1(renamed->CountryCode);
+        const Place* found = atlas->choose(typed);
+        ASSERT_NE(found, nullptr) << renaming.name;
+        EXPECT_EQ(found->GeonameId, renaming.geonameId) << renaming.name;
+        // A name the list has already would not belong in the table.
+        EXPECT_NE(found->Name, QString::fromUtf8(renaming.name)) << renaming.name;
     }
 }
 

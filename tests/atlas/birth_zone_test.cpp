@@ -20,6 +20,9 @@ TEST(RecordCoordinatesTest, RoundsToTheNearestMinuteWithTheHemispheres) {
              Case{10.99167, -0.99167, {11, 0, false, 1, 0, false}},
              // Past 179°59'30" the longitude stays within the record's range.
              Case{-16.5, 179.9999, {16, 30, true, 179, 59, true}},
+             // The poles stay within it too, as 89°59'.
+             Case{90.0, 0.0, {89, 59, false, 0, 0, false}},
+             Case{-89.99999, 12.0, {89, 59, true, 12, 0, true}},
          }) {
         EXPECT_EQ(RecordCoordinatesOf(c.latitude, c.longitude), c.expected)
             << c.latitude << ", " << c.longitude;
@@ -73,6 +76,31 @@ TEST_F(BirthZoneTest, TheZoneAtTheRecordsBirth) {
 
     birth.TimeZone.clear();
     EXPECT_EQ(ZoneAtBirthOf(birth).kind, LocalTimeKind::NoZone);
+}
+
+// Jeddah's record, with its own longitude, on the night its clocks left
+// mean time: a minute skipped is refused, the one before is noted.
+TEST_F(BirthZoneTest, TheNightJeddahLeftItsMeanTime) {
+    BirthRecord birth;
+    SetPlace(birth, *atlas->choose(u"Jeddah"));
+    birth.Year = 1947;
+    birth.Month = 3;
+    birth.Day = 13;
+    birth.Hour = 23;
+    birth.Minute = 40;
+    const BirthZoneCheck skipped = CheckZoneAtBirth(birth);
+    EXPECT_EQ(
+        skipped.refusal,
+        QStringLiteral("The local time 1947-03-13 23:40 did not exist at Jeddah: the clocks "
+                       "moved forward from UT+2:37 to UT+3:00 there. Please check the time."));
+
+    birth.Minute = 30;
+    SetZone(birth, ZoneAtBirthOf(birth).offset);
+    const BirthZoneCheck meanTime = CheckZoneAtBirth(birth);
+    EXPECT_TRUE(meanTime.refusal.isEmpty());
+    EXPECT_EQ(meanTime.warning,
+              QStringLiteral("1947-03-13 23:30 is before the first standard time of "
+                             "Asia/Riyadh: the local mean time of Jeddah, UT+2:37, is used."));
 }
 
 TEST(SetZoneTest, KeepsTheStandardOffsetBehindWithDaylightSaving) {

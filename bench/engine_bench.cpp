@@ -1,9 +1,10 @@
 // One reading of the engine: the computation alone, and the computation with
 // all 27 texts; and a full reading with the planets and their birth-time
-// sensitivity.
+// sensitivity; and everything a reading holds.
 
 #include "engine/mod_bhava.h"
 #include "planets/mod_planets.h"
+#include "reading/reading.h"
 
 #include <benchmark/benchmark.h>
 
@@ -92,9 +93,9 @@ void BM_FullReadingWithPlanets(benchmark::State& state) {
 }
 BENCHMARK(BM_FullReadingWithPlanets)->Unit(benchmark::kMicrosecond);
 
-// The same over many births of the years 1901 to 2050, as a batch meets them:
+// Births of the years 1901 to 2050 at random places, as a batch meets them:
 // each date makes the ephemeris read other parts of its files.
-void BM_FullReadingWithPlanetsManyBirths(benchmark::State& state) {
+std::vector<BirthRecord> manyBirths() {
     std::mt19937 random(1);
     std::uniform_int_distribution<int> year(1901, 2050), month(1, 12), day(1, 28), hour(0, 23),
         minute(0, 59), lonD(0, 179), latD(0, 65), zone(0, 11), coin(0, 1);
@@ -113,6 +114,12 @@ void BM_FullReadingWithPlanetsManyBirths(benchmark::State& state) {
         b.LatM = static_cast<std::int16_t>(minute(random));
         b.LatSouth = coin(random) == 1;
     }
+    return births;
+}
+
+// The full reading with planets over many births.
+void BM_FullReadingWithPlanetsManyBirths(benchmark::State& state) {
+    const std::vector<BirthRecord> births = manyBirths();
     BhavaResult result;
     std::size_t next = 0;
     for (auto _ : state) {
@@ -123,5 +130,29 @@ void BM_FullReadingWithPlanetsManyBirths(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FullReadingWithPlanetsManyBirths)->Unit(benchmark::kMicrosecond);
+
+// Everything a reading holds, as every front asks for it: the houses, the
+// planets, the nakshatras, the sixteen divisional charts with their windows
+// and the dasha.
+void BM_MakeReading(benchmark::State& state) {
+    const BirthRecord birth = delhi2000();
+    Reading reading;
+    for (auto _ : state) {
+        MakeReading(birth, {}, reading);
+        benchmark::DoNotOptimize(reading);
+    }
+}
+BENCHMARK(BM_MakeReading)->Unit(benchmark::kMicrosecond);
+
+void BM_MakeReadingManyBirths(benchmark::State& state) {
+    const std::vector<BirthRecord> births = manyBirths();
+    Reading reading;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        MakeReading(births[next++ % births.size()], {}, reading);
+        benchmark::DoNotOptimize(reading);
+    }
+}
+BENCHMARK(BM_MakeReadingManyBirths)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -148,6 +148,7 @@ PlanetsReading placements(const BhavaResult& houses,
         double copy = p.Longitude;
         p.LongitudeText = ZodiacText(copy);
         p.Retrograde = i >= kFirstNode || source.Speed < 0;
+        p.Speed = source.Speed;
         p.Sign = SignOf(p.Longitude);
         p.Bhava = spans.find(p.Longitude).bhava;
     }
@@ -162,9 +163,9 @@ PlanetsReading placements(const BhavaResult& houses,
 class SensitivitySearch {
 public:
     SensitivitySearch(BirthMoment birth, const PlanetsReading& reading, int ascendantSign,
-                      std::array<PositionTrack, 8> tracks)
+                      std::array<PositionTrack, 8> tracks, const AscendantWatcher* watcher)
         : birth_(birth), birthDay_(julianDayUT(birth)), tracks_(tracks),
-          ascendantSign_(ascendantSign) {
+          ascendantSign_(ascendantSign), watcher_(watcher) {
         for (std::size_t i = 0; i < bhava_.size(); ++i) {
             bhava_[i] = reading.Planets[i].Bhava;
         }
@@ -177,9 +178,13 @@ public:
         std::array<int, 9> candidate{}; // 0 while the body keeps its Bhava
         int ascendant = 0;
         std::size_t open = bhava_.size() + 1;
+        bool watching = watcher_ != nullptr;
         BhavaResult houses;
-        for (int k = 1; k <= kMaxSensitivityMinutes && open > 0; ++k) {
+        for (int k = 1; k <= kMaxSensitivityMinutes && (open > 0 || watching); ++k) {
             const double days = housesAt(k, houses);
+            if (watching) {
+                watching = (*watcher_)(direction, k, houses.Ascendant);
+            }
             if (ascendant == 0 && SignOf(houses.Ascendant) != ascendantSign_) {
                 ascendant = k;
                 --open;
@@ -268,11 +273,13 @@ private:
     std::array<PositionTrack, 8> tracks_;
     std::array<int, 9> bhava_{};
     int ascendantSign_;
+    const AscendantWatcher* watcher_;
     int direction_ = 1;
     std::vector<ExactLongitude> exact_;
 };
 
-PlanetsOutcome compute(const BirthRecord& birth, const BhavaResult& houses, bool sensitivity) {
+PlanetsOutcome compute(const BirthRecord& birth, const BhavaResult& houses, bool sensitivity,
+                       const AscendantWatcher* watcher) {
     PlanetsOutcome outcome;
     const BirthMoment moment = birthMoment(birth);
     const double day = julianDayUT(moment);
@@ -291,7 +298,7 @@ PlanetsOutcome compute(const BirthRecord& birth, const BhavaResult& houses, bool
             }
             tracks[b] = *track;
         }
-        SensitivitySearch search(moment, reading, SignOf(houses.Ascendant), tracks);
+        SensitivitySearch search(moment, reading, SignOf(houses.Ascendant), tracks, watcher);
         if (!search.run(-1, reading, outcome.Error) || !search.run(1, reading, outcome.Error)) {
             return outcome;
         }
@@ -307,11 +314,16 @@ int bhavaOf(const std::array<double, 25>& cuspPoints, double longitude) {
 }
 
 PlanetsOutcome computePlanets(const BirthRecord& birth, const BhavaResult& houses) {
-    return compute(birth, houses, true);
+    return compute(birth, houses, true, nullptr);
+}
+
+PlanetsOutcome computePlanets(const BirthRecord& birth, const BhavaResult& houses,
+                              const AscendantWatcher& watcher) {
+    return compute(birth, houses, true, &watcher);
 }
 
 PlanetsOutcome computePlacements(const BirthRecord& birth, const BhavaResult& houses) {
-    return compute(birth, houses, false);
+    return compute(birth, houses, false, nullptr);
 }
 
 const PlanetsReading& PlanetsOf(const PlanetsOutcome& outcome) {

@@ -9,6 +9,7 @@
 #include "planets/planet_placement.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -43,6 +44,18 @@ const PlanetsReading& PlanetsOf(const PlanetsOutcome& outcome);
 // signs and Bhavas, and the birth-time sensitivity of each Bhava and of the
 // ascendant's sign. houses is ComputeBhava's result for the same birth.
 PlanetsOutcome computePlanets(const BirthRecord& birth, const BhavaResult& houses);
+
+// Told the ascendant of every minute the sensitivity search computes, for a
+// caller that follows more of it than its sign (the divisional charts): the
+// direction (-1 earlier, +1 later), the minutes from the birth (1, 2, ...)
+// and the sidereal ascendant. Returns whether it needs further minutes in
+// that direction; the search then goes on, up to the limit, until neither it
+// nor the watcher does.
+using AscendantWatcher = std::function<bool(int direction, int minutes, double ascendant)>;
+
+// computePlanets, with every minute's ascendant shown to watcher.
+PlanetsOutcome computePlanets(const BirthRecord& birth, const BhavaResult& houses,
+                              const AscendantWatcher& watcher);
 
 // The same without the sensitivity, whose minutes stay empty.
 PlanetsOutcome computePlacements(const BirthRecord& birth, const BhavaResult& houses);

@@ -11,8 +11,9 @@ struct PlanetPlacement {
     double Longitude = 0;      // sidereal degrees, 0 to below 360
     std::string LongitudeText; // written as the house texts are ("3° 27' 24\" Leo")
     bool Retrograde = false;
-    int Sign = 0;  // 1 to 12, Aries 1
-    int Bhava = 0; // 1 to 12
+    double Speed = 0; // degrees a day along the zodiac of date; negative when retrograde
+    int Sign = 0;     // 1 to 12, Aries 1
+    int Bhava = 0;    // 1 to 12
     // How many minutes earlier or later the birth would have to be for the
     // body to stand in another Bhava: 1 to 240, none beyond four hours.
     std::optional<int> MinutesEarlier;

@@ -7,17 +7,49 @@
 #include "engine/bhava_result.h"
 #include "engine/birth_record.h"
 #include "planets/mod_planets.h"
+#include "vedic/dasha.h"
+#include "vedic/nakshatra.h"
+#include "vedic/varga.h"
 
+#include <array>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+// One divisional chart of a reading, and how far the birth time may move
+// before its ascendant stands in another sign.
+struct VargaChart {
+    int Division = 1;
+    const char* Name = "Rasi";
+    int Ascendant = 0; // the ascendant's sign in this chart, 1..12
+    // Each body's sign in this chart, in the order of the planets; none
+    // without planets.
+    std::optional<std::array<int, 9>> Signs;
+    // 1 to kMaxSensitivityMinutes, none beyond; both empty without the
+    // sensitivity.
+    std::optional<int> AscendantSignMinutesEarlier;
+    std::optional<int> AscendantSignMinutesLater;
+};
+
 struct Reading {
+    Reading() = default;
+    // A reading of given houses and planets, the rest left to be made.
+    Reading(BirthRecord birth, BhavaResult houses, PlanetsOutcome planets)
+        : birth(std::move(birth)), houses(std::move(houses)), planets(std::move(planets)) {}
+
     BirthRecord birth;
     // The houses, and in houses.Warnings everything the reader of the reading
     // must know besides the figures (the engine's and the zone's).
     BhavaResult houses;
     // The planets, or why there are none (the ephemeris files missing).
     PlanetsOutcome planets;
+    NakshatraPlace ascendantNakshatra;
+    // Each body's nakshatra, in the order of the planets; none without them.
+    std::optional<std::array<NakshatraPlace, 9>> nakshatras;
+    std::array<VargaChart, 16> vargas; // in the order of kVargas
+    // From the Moon's nakshatra; none without planets.
+    std::optional<VimshottariDasha> dasha;
 
     const std::vector<std::string>& warnings() const { return houses.Warnings; }
 };
@@ -26,9 +58,10 @@ struct ReadingOptions {
     // Warnings the caller found on the way to the birth (the zone at the
     // birth), after the engine's own.
     std::vector<std::string> warnings;
-    // Without it the planets are placed but their birth-time minutes are
-    // left empty.
+    // Without it the planets are placed but their birth-time minutes, and
+    // those of the divisional charts' ascendants, are left empty.
     bool sensitivity = true;
+    DashaYear dashaYear = DashaYear::Sidereal;
 };
 
 // The whole reading of a birth.

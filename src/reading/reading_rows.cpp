@@ -2,6 +2,8 @@
 
 #include "engine/circle.h"
 
+#include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdio>
 
@@ -32,15 +34,175 @@ std::vector<PlanetRow> PlanetRows(const Reading& reading) {
     }
     const PlanetsReading& planets = *reading.planets.Reading;
     rows.reserve(planets.Planets.size() + 1);
-    for (const PlanetPlacement& p : planets.Planets) {
-        rows.push_back({p.Name, false, p.Retrograde, p.Longitude, p.LongitudeText, p.Sign,
-                        signName(p.Sign), p.Bhava, SensitivityCellOf(p.MinutesEarlier),
-                        SensitivityCellOf(p.MinutesLater)});
+    const auto addRow = [&rows](PlanetRow row, const NakshatraPlace* nakshatra) {
+        if (nakshatra != nullptr) {
+            row.nakshatra = nakshatra->Name;
+            row.nakshatraNumber = nakshatra->Number;
+            row.pada = nakshatra->Pada;
+            row.nakshatraLord = nakshatra->LordName;
+        }
+        rows.push_back(std::move(row));
+    };
+    for (std::size_t i = 0; i < planets.Planets.size(); ++i) {
+        const PlanetPlacement& p = planets.Planets[i];
+        addRow({p.Name,
+                false,
+                p.Retrograde,
+                p.Longitude,
+                p.LongitudeText,
+                p.Sign,
+                signName(p.Sign),
+                p.Bhava,
+                SensitivityCellOf(p.MinutesEarlier),
+                SensitivityCellOf(p.MinutesLater),
+                {},
+                0,
+                0,
+                {}},
+               reading.nakshatras ? &reading.nakshatras->at(i) : nullptr);
     }
     const int ascendantSign = SignOf(reading.houses.Ascendant);
-    rows.push_back({"Ascendant", true, false, reading.houses.Ascendant,
-                    reading.houses.AscendantText, ascendantSign, signName(ascendantSign), 1,
-                    SensitivityCellOf(planets.AscendantSignMinutesEarlier),
-                    SensitivityCellOf(planets.AscendantSignMinutesLater)});
+    addRow({"Ascendant",
+            true,
+            false,
+            reading.houses.Ascendant,
+            reading.houses.AscendantText,
+            ascendantSign,
+            signName(ascendantSign),
+            1,
+            SensitivityCellOf(planets.AscendantSignMinutesEarlier),
+            SensitivityCellOf(planets.AscendantSignMinutesLater),
+            {},
+            0,
+            0,
+            {}},
+           &reading.ascendantNakshatra);
+    return rows;
+}
+
+namespace {
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// The birth's clock moved by some minutes: "18:28", or "23:52 on 31 December
+// 1999" when the day is not the birth's.
+std::string clockText(const BirthRecord& birth, int minutes) {
+    const double localDay =
+        static_cast<double>(julianDayNumber(birth.Year, birth.Month, birth.Day)) - 0.5 +
+        (birth.Hour * 60 + birth.Minute + minutes) / 1440.0;
+    const std::optional<CivilDateTime> t = civilDateTime(localDay, 0);
+    if (!t) {
+        return {};
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d:%02d", t->Hour, t->Minute);
+    std::string result = text;
+    if (t->Day != birth.Day || t->Month != birth.Month || t->Year != birth.Year) {
+        std::snprintf(text, sizeof text, " on %d %s %d", t->Day,
+                      kMonthNames.at(static_cast<std::size_t>(t->Month - 1)), t->Year);
+        result += text;
+    }
+    return result;
+}
+
+// Where the chart's ascendant keeps its sign on one side of the birth: the
+// last minute before it changes, or beyond the limit.
+std::string windowEdge(const BirthRecord& birth, const std::optional<int>& minutes, int direction) {
+    if (!minutes) {
+        return (direction < 0 ? "before " : "after ") +
+               clockText(birth, direction * kMaxSensitivityMinutes);
+    }
+    return clockText(birth, direction * (*minutes - 1));
+}
+
+DashaRow dashaRow(const DashaPeriod& period, const VimshottariDasha& dasha) {
+    DashaRow row;
+    row.lord = kDashaLords.at(static_cast<std::size_t>(period.Lord)).Name;
+    row.start = isoDateTime(period.Start, dasha.OffsetMinutes);
+    row.end = isoDateTime(period.End, dasha.OffsetMinutes);
+    row.startDate = row.start.substr(0, row.start.find('T'));
+    row.endDate = row.end.substr(0, row.end.find('T'));
+    row.runningAtBirth =
+        period.Start <= dasha.BirthJulianDayUT && dasha.BirthJulianDayUT < period.End;
+    return row;
+}
+
+std::string plural(int count, const char* unit) {
+    return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
+}
+
+std::string hoursText(double hours) {
+    if (!std::isfinite(hours)) {
+        return "any number of hours";
+    }
+    return plural(static_cast<int>(std::lround(hours)), "hour");
+}
+
+std::string sensitivitySentence(const VimshottariDasha& dasha) {
+    char days[32];
+    std::snprintf(days, sizeof days, "%.1f", std::fabs(dasha.DaysPerBirthMinute));
+    return std::string("Each minute later moves these dates ") + days + " days " +
+           (dasha.DaysPerBirthMinute < 0 ? "earlier" : "later") + " (while the Moon stays in " +
+           dasha.Moon.Name + ": from " + hoursText(dasha.HoursEarlier) + " earlier to " +
+           hoursText(dasha.HoursLater) + " later)";
+}
+
+} // namespace
+
+std::vector<VargaRow> VargaRows(const Reading& reading) {
+    std::vector<VargaRow> rows;
+    rows.reserve(reading.vargas.size());
+    for (const VargaChart& chart : reading.vargas) {
+        VargaRow row;
+        row.division = chart.Division;
+        row.label = "D" + std::to_string(chart.Division);
+        row.name = chart.Name;
+        row.ascendant = chart.Ascendant;
+        row.ascendantSign = signName(chart.Ascendant);
+        row.signs = chart.Signs;
+        row.earlier = SensitivityCellOf(chart.AscendantSignMinutesEarlier);
+        row.later = SensitivityCellOf(chart.AscendantSignMinutesLater);
+        row.holdsFrom = windowEdge(reading.birth, chart.AscendantSignMinutesEarlier, -1);
+        row.holdsTo = windowEdge(reading.birth, chart.AscendantSignMinutesLater, 1);
+        row.windowText = row.label + " holds from " + row.holdsFrom + " to " + row.holdsTo;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::optional<DashaTable> DashaTableOf(const Reading& reading) {
+    if (!reading.dasha) {
+        return std::nullopt;
+    }
+    const VimshottariDasha& dasha = *reading.dasha;
+    DashaTable table;
+    table.lordAtBirth = kDashaLords.at(static_cast<std::size_t>(dasha.BirthLord)).Name;
+    table.balance = dasha.Balance;
+    table.balanceText = table.lordAtBirth + ": " + plural(dasha.Balance.Years, "year") + ", " +
+                        plural(dasha.Balance.Months, "month") + ", " +
+                        plural(dasha.Balance.Days, "day");
+    table.daysPerBirthMinute = dasha.DaysPerBirthMinute;
+    table.sensitivityText = sensitivitySentence(dasha);
+    for (const MahaDasha& maha : dasha.Maha) {
+        DashaTable::Maha row{dashaRow(maha.Period, dasha), {}};
+        for (const DashaPeriod& antar : maha.Antar) {
+            row.antar.push_back(dashaRow(antar, dasha));
+        }
+        table.maha.push_back(std::move(row));
+    }
+    return table;
+}
+
+std::vector<DashaRow> PratyantarRows(const Reading& reading, std::size_t maha, std::size_t antar) {
+    std::vector<DashaRow> rows;
+    if (!reading.dasha || maha >= 9 || antar >= 9) {
+        return rows;
+    }
+    const VimshottariDasha& dasha = *reading.dasha;
+    for (const DashaPeriod& part : subPeriods(dasha.Maha.at(maha).Antar.at(antar))) {
+        rows.push_back(dashaRow(part, dasha));
+    }
     return rows;
 }

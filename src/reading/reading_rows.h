@@ -42,7 +42,62 @@ struct PlanetRow {
     int bhava = 0;        // 1..12; 1 for the ascendant, which begins house 1
     SensitivityCell earlier;
     SensitivityCell later;
+    std::string nakshatra;     // "Swati"
+    int nakshatraNumber = 0;   // 1..27
+    int pada = 0;              // 1..4
+    std::string nakshatraLord; // "Rahu"
 };
 
 // The nine bodies, then the ascendant; no rows without planets.
 std::vector<PlanetRow> PlanetRows(const Reading& reading);
+
+// One divisional chart: its signs and the clock times between which its
+// ascendant keeps its sign.
+struct VargaRow {
+    int division = 1;
+    std::string label; // "D9"
+    std::string name;  // "Navamsa"
+    int ascendant = 0; // sign 1..12
+    std::string ascendantSign;
+    std::optional<std::array<int, 9>> signs; // the bodies' signs; none without planets
+    SensitivityCell earlier;
+    SensitivityCell later;
+    // Where the window begins and ends, on the birth's clock: "18:28";
+    // "before 14:28" for a side beyond four hours; with the date, "23:52 on
+    // 31 December 1999", where it is not the birth's.
+    std::string holdsFrom;
+    std::string holdsTo;
+    std::string windowText; // "D10 holds from 18:28 to 18:41"
+};
+std::vector<VargaRow> VargaRows(const Reading& reading);
+
+// One period of the dasha, with its dates on the birth's clock.
+struct DashaRow {
+    std::string lord;      // "Venus"
+    std::string start;     // "1996-07-16T01:12+05:30"
+    std::string end;       // the next period's start
+    std::string startDate; // "1996-07-16"
+    std::string endDate;
+    bool runningAtBirth = false;
+};
+
+struct DashaTable {
+    std::string lordAtBirth;
+    CalendarSpan balance;
+    std::string balanceText; // "Venus: 12 years, 3 months, 4 days"
+    double daysPerBirthMinute = 0;
+    // "Each minute later moves these dates 4.9 days earlier (while the Moon
+    // stays in Swati: from 9 hours earlier to 14 hours later)"
+    std::string sensitivityText;
+    struct Maha {
+        DashaRow period;
+        std::vector<DashaRow> antar; // nine
+    };
+    std::vector<Maha> maha; // nine, the one running at birth first
+};
+// None without planets.
+std::optional<DashaTable> DashaTableOf(const Reading& reading);
+
+// The nine Pratyantar periods of an Antar period (Maha m, Antar a, both from
+// 0): for the window's tree, made when it is opened.
+std::vector<DashaRow> PratyantarRows(const Reading& reading, std::size_t maha, std::size_t antar);

@@ -33,22 +33,6 @@ const BirthRecord kTromso2000 =
 
 // The birth as if the clock had read minutes later (earlier when negative),
 // written as a person would type it: the date moves at midnight.
-BirthRecord shiftedClock(const BirthRecord& b, int minutes) {
-    using namespace std::chrono;
-    const int total = b.Hour * 60 + b.Minute + minutes;
-    const int days = static_cast<int>(std::floor(total / 1440.0));
-    const int rest = total - days * 1440;
-    const year_month_day date{sys_days{year{b.Year} / month{static_cast<unsigned>(b.Month)} /
-                                       day{static_cast<unsigned>(b.Day)}} +
-                              std::chrono::days{days}};
-    BirthRecord s = b;
-    s.Year = static_cast<std::int16_t>(static_cast<int>(date.year()));
-    s.Month = static_cast<std::int16_t>(static_cast<unsigned>(date.month()));
-    s.Day = static_cast<std::int16_t>(static_cast<unsigned>(date.day()));
-    s.Hour = static_cast<std::int16_t>(rest / 60);
-    s.Minute = static_cast<std::int16_t>(rest % 60);
-    return s;
-}
 
 PlanetsReading placementsOf(const BirthRecord& b) {
     const PlanetsOutcome outcome = computePlacements(b, ComputeBhava(b));
@@ -304,10 +288,10 @@ TEST(Planets, PolarBirthTakesTheFirstOfOverlappingHouses) {
 
 // The Bhava of body i, and the ascendant's sign, with the clock moved.
 int bhavaAt(const BirthRecord& b, std::size_t i, int minutes) {
-    return placementsOf(shiftedClock(b, minutes)).Planets[i].Bhava;
+    return placementsOf(ShiftedClock(b, minutes)).Planets[i].Bhava;
 }
 int ascendantSignAt(const BirthRecord& b, int minutes) {
-    return SignOf(ComputeBhava(shiftedClock(b, minutes)).Ascendant);
+    return SignOf(ComputeBhava(ShiftedClock(b, minutes)).Ascendant);
 }
 
 // Each reported minute changes the Bhava (or sign) when the reading is made

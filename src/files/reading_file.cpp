@@ -6,7 +6,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -62,12 +61,7 @@ ReadingSaveResult WriteReadingFile(const QString& path, const BirthRecord& recor
         result.error = QStringLiteral("The reading would not open again: %1").arg(refusal);
         return result;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.error = CommitSaveFile(file, file.write(encoded.bytes) == encoded.bytes.size());
+    result.error = SaveFileBytes(path, encoded.bytes);
     if (!result.error.isEmpty()) {
         return result;
     }

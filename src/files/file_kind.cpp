@@ -3,7 +3,9 @@
 #include <QFile>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -70,4 +72,31 @@ QString NotAFileText(FileKind kind) {
         break;
     }
     return QStringLiteral("It is not a file.");
+}
+
+QString OpenRegularFileForReading(const QString& path, QFile& file) {
+    const PathKind at = KindAtPath(path);
+    if (!at.error.isEmpty()) {
+        return at.error;
+    }
+    if (at.kind != FileKind::Regular) {
+        return NotAFileText(at.kind);
+    }
+    // Something else may take the file's place between the look and the
+    // open: opening without waiting and looking again keeps even that from
+    // blocking.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return qt_error_string(errno);
+    }
+    if (const FileKind kind = KindOfHandle(fd); kind != FileKind::Regular) {
+        ::close(fd);
+        return NotAFileText(kind);
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return {};
 }

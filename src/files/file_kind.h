@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QFile;
+
 // What stands at a path, symbolic links followed.
 enum class FileKind { None, Regular, Folder, Pipe, CharacterDevice, BlockDevice, Socket, Other };
 
@@ -17,3 +19,9 @@ FileKind KindOfHandle(int fd);
 // One line saying that what stands at a path is no file: "It is a folder, not
 // a file."
 QString NotAFileText(FileKind kind);
+
+// Opens the regular file at path for reading into file, and nothing else: a
+// pipe, a device or a folder is refused before it is opened, so that opening
+// never waits for a writer. Returns why the file was not opened, or an empty
+// text when it was.
+QString OpenRegularFileForReading(const QString& path, QFile& file);

@@ -57,7 +57,9 @@ ReadingSaveResult WriteReadingFile(const QString& path, const BirthRecord& recor
 
 // The 18 decoded texts of a reading file and its zone lines. Lines end with
 // CR LF, LF or CR; the last line needs no end; lines after the 20th are not
-// read. No texts when the file cannot be opened or read, holds fewer than 18
+// read; a UTF-8 byte-order mark before the first line is passed over. Only a
+// regular file is opened (a pipe or a device is refused without waiting on
+// it). No texts when the file cannot be opened or read, holds fewer than 18
 // lines, or has a line of more than 4 KiB among them; error then says why, as
 // a sentence about the file ("The file is empty.", "Line 2 is longer than 4096
 // bytes.").

@@ -2,10 +2,10 @@
 
 #include "files/save_file.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStringList>
 #include <QSvgGenerator>
 
@@ -37,15 +37,12 @@ PictureSaveResult WriteChartPicture(const QString& path, const Reading& reading,
     const BhavaResult& houses = reading.houses;
     const PlanetsReading& planets = PlanetsOf(reading.planets);
     PictureSaveResult result;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    bool written = true;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (format == PictureFormat::Svg) {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(QSize(kChartPicturePixels, kChartPicturePixels));
         svg.setViewBox(QRect(0, 0, kChartPicturePixels, kChartPicturePixels));
         svg.setResolution(96);
@@ -60,9 +57,12 @@ PictureSaveResult WriteChartPicture(const QString& path, const Reading& reading,
         QImage image(kChartPicturePixels, kChartPicturePixels, QImage::Format_RGB32);
         image.fill(Qt::white);
         paintOnto(image, houses, planets, style);
-        written = image.save(&file, "PNG");
+        if (!image.save(&buffer, "PNG")) {
+            result.error = QStringLiteral("The picture could not be made.");
+            return result;
+        }
     }
-    result.error = CommitSaveFile(file, written);
+    result.error = SaveFileBytes(path, bytes);
     result.saved = result.error.isEmpty();
     return result;
 }

@@ -19,7 +19,8 @@ struct PictureSaveResult {
     QString error; // why not, when not saved
 };
 
-// Writes the chart at path, atomically as the reading files are written: a
+// Writes the chart at path as the reading files are written (SaveFileBytes:
+// atomically onto a file, directly into a pipe or a character device): a
 // PNG of kChartPicturePixels square on white, or an SVG of the same size whose
 // description holds each house's text for screen readers.
 PictureSaveResult WriteChartPicture(const QString& path, const Reading& reading, ChartStyle style,

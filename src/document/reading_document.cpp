@@ -9,6 +9,7 @@
 #include "reading/reading_rows.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -16,7 +17,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -446,13 +446,11 @@ int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& readi
 DocumentSaveResult WriteReadingPdf(const QString& path, const ReadingDocument& reading,
                                    Paper paper) {
     DocumentSaveResult result;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setTitle(documentTitle(reading.reading.birth));
         writer.setCreator(ProgramTitle());
         writer.setPageLayout(QPageLayout(PageSizeOf(paper), QPageLayout::Portrait,
@@ -461,7 +459,7 @@ DocumentSaveResult WriteReadingPdf(const QString& path, const ReadingDocument& r
                                          QPageLayout::Millimeter));
         result.pages = PaintReadingDocument(writer, reading);
     }
-    result.error = CommitSaveFile(file, true);
+    result.error = SaveFileBytes(path, bytes);
     result.saved = result.error.isEmpty();
     return result;
 }

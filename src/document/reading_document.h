@@ -58,8 +58,9 @@ struct DocumentSaveResult {
     int pages = 0;
 };
 
-// Writes the document as a PDF at path, atomically: until the new file is
-// complete, any file already at path stays as it was, and a failed write
-// leaves nothing behind.
+// Writes the document as a PDF at path as SaveFileBytes does: atomically onto
+// a file (until the new file is complete, any file already at path stays as it
+// was, and a failed write leaves nothing behind), directly into a pipe or a
+// character device.
 DocumentSaveResult WriteReadingPdf(const QString& path, const ReadingDocument& reading,
                                    Paper paper);

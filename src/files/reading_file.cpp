@@ -1,20 +1,30 @@
 #include "files/reading_file.h"
 
 #include "files/field_codec.h"
+#include "files/file_kind.h"
 #include "files/save_file.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <algorithm>
 
 namespace {
 
+// A UTF-8 byte-order mark, which editors put before a text.
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
 // Why a record's file would not reopen into the same reading, or an empty
 // text. The file is read back through the reader and the window's rules.
 QString refusalOf(const QByteArray& bytes) {
+    // The reader drops a byte-order mark, so a name stored as one would lose
+    // its first letters.
+    if (bytes.startsWith(kByteOrderMark)) {
+        return QStringLiteral("The name cannot begin with \"%1\": the file would take those "
+                              "letters for a byte-order mark.")
+            .arg(LoadField(kByteOrderMark));
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -62,12 +72,7 @@ ReadingSaveResult WriteReadingFile(const QString& path, const BirthRecord& recor
         result.error = QStringLiteral("The reading would not open again: %1").arg(refusal);
         return result;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    result.error = CommitSaveFile(file, file.write(encoded.bytes) == encoded.bytes.size());
+    result.error = SaveFileBytes(path, encoded.bytes);
     if (!result.error.isEmpty()) {
         return result;
     }
@@ -87,6 +92,9 @@ ReadingReadResult ReadReadingFrom(QIODevice& device) {
     bool tooLong = false;
     qint64 budget = kMaxReadingFileBytes;
     std::array<char, 4096> chunk{};
+    if (device.peek(kByteOrderMark.size()) == kByteOrderMark) {
+        device.skip(kByteOrderMark.size());
+    }
 
     while (lines < kReadingLineCountWithZone && budget > 0) {
         const qint64 got = device.read(chunk.data(), std::min<qint64>(chunk.size(), budget));
@@ -150,10 +158,10 @@ ReadingReadResult ReadReadingFrom(QIODevice& device) {
 }
 
 ReadingReadResult ReadReadingFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (const QString problem = OpenRegularFileForReading(path, file); !problem.isEmpty()) {
         ReadingReadResult result;
-        result.error = QStringLiteral("The file cannot be opened: %1").arg(file.errorString());
+        result.error = QStringLiteral("The file cannot be opened: %1").arg(problem);
         return result;
     }
     return ReadReadingFrom(file);

@@ -43,10 +43,11 @@ struct EncodedReading {
 };
 EncodedReading EncodeReading(const BirthRecord& record);
 
-// Writes the record's reading file at path, atomically: until the new file is
-// complete, any file already at path stays as it was, and a failed save leaves
-// it untouched. A record whose file the reader would refuse, or that would not
-// reopen into a reading, is not written.
+// Writes the record's reading file at path as SaveFileBytes does: atomically
+// onto a file, directly into a pipe or a character device; until the new file
+// is complete, any file already at path stays as it was, and a failed save
+// leaves it untouched. A record whose file the reader would refuse, or that
+// would not reopen into a reading, is not written.
 struct ReadingSaveResult {
     bool saved = false;
     QString error; // why not, when not saved
@@ -56,10 +57,12 @@ ReadingSaveResult WriteReadingFile(const QString& path, const BirthRecord& recor
 
 // The 18 decoded texts of a reading file and its zone lines. Lines end with
 // CR LF, LF or CR; the last line needs no end; lines after the 20th are not
-// read. No texts when the
-// file cannot be opened or read, holds fewer than 18 lines, or has a line of
-// more than 4 KiB among them; error then says why, as a sentence about the
-// file ("The file is empty.", "Line 2 is longer than 4096 bytes.").
+// read; a UTF-8 byte-order mark before the first line is passed over. Only a
+// regular file is opened (a pipe or a device is refused without waiting on
+// it). No texts when the file cannot be opened or read, holds fewer than 18
+// lines, or has a line of more than 4 KiB among them; error then says why, as
+// a sentence about the file ("The file is empty.", "Line 2 is longer than 4096
+// bytes.").
 struct ReadingReadResult {
     std::optional<ReadingTexts> texts;
     ZoneTexts zone; // lines 19 and 20, empty when the file has none

@@ -1,6 +1,7 @@
 #include "document/chart_picture.h"
 #include "engine/mod_bhava.h"
 #include "support/sample_planets.h"
+#include "support/special_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,4 +85,29 @@ TEST(WriteChartPicture, UnwritablePlaceFailsAndLeavesNoFile) {
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("plain")});
+}
+
+// What the window and the command line save into a pipe (/dev/stdout into a
+// pipe) comes out as it would into a file, and the pipe stays.
+TEST(WriteChartPicture, GoesIntoAPipeAsIntoAFile) {
+    QTemporaryDir dir;
+    for (const PictureFormat format : {PictureFormat::Png, PictureFormat::Svg}) {
+        SCOPED_TRACE(format == PictureFormat::Png ? "PNG" : "SVG");
+        const QString file = dir.filePath(QStringLiteral("chart"));
+        ASSERT_TRUE(
+            WriteChartPicture(file, firstExampleReading(), ChartStyle::North, format).saved);
+        const QString fifo = dir.filePath(QStringLiteral("fifo"));
+        QFile::remove(fifo);
+        FifoReader reader(fifo);
+        ASSERT_TRUE(reader.ready());
+
+        const PictureSaveResult piped =
+            WriteChartPicture(fifo, firstExampleReading(), ChartStyle::North, format);
+
+        EXPECT_TRUE(piped.saved) << piped.error.toStdString();
+        QFile saved(file);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(reader.finish(), saved.readAll());
+        EXPECT_TRUE(S_ISFIFO(modeAt(fifo)));
+    }
 }

@@ -3,6 +3,7 @@
 #include "reading/mod_bhava_chart.h"
 #include "support/pdf_tools.h"
 #include "support/sample_planets.h"
+#include "support/special_files.h"
 #include "support/worked_examples.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -160,6 +162,34 @@ TEST_F(ReadingPdf, ReplacesAnOlderFileWhole) {
 }
 
 // ------------------------------------------------------------------ texts
+
+// A PDF into a pipe is the whole document; the null device takes it, a full
+// one says why not; neither device is replaced.
+TEST_F(ReadingPdf, GoesIntoAPipeOrADevice) {
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    FifoReader reader(fifo);
+    ASSERT_TRUE(reader.ready());
+    const DocumentSaveResult piped = WriteReadingPdf(fifo, firstExampleDocument(), Paper::A4);
+    EXPECT_TRUE(piped.saved) << piped.error.toStdString();
+    const QByteArray pdf = reader.finish();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+
+    const std::pair<const char*, const char*> devices[] = {
+        {"/dev/null", ""},
+        {"/dev/full", "No space left on device"},
+    };
+    for (const auto& [device, error] : devices) {
+        SCOPED_TRACE(device);
+        const QString path = characterDeviceLike(dir, device);
+        if (path.isEmpty()) {
+            GTEST_SKIP() << device << " is absent";
+        }
+        const DocumentSaveResult saved = WriteReadingPdf(path, firstExampleDocument(), Paper::A4);
+        EXPECT_EQ(saved.error, QString::fromUtf8(error));
+        EXPECT_TRUE(S_ISCHR(modeAt(path)));
+    }
+}
 
 TEST(PaperForLocale, LetterInTheAmericasThatUseItA4Elsewhere) {
     struct Case {

@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -278,11 +279,13 @@ TEST_F(ReadingDialogs, ABrokenFileChangesNothing) {
     ASSERT_TRUE(put(path("short.kvr"), fileOf(seventeen)));
     ASSERT_TRUE(put(path("empty.kvr"), QByteArray()));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.kvr")));
+    // No one writes into it: opening it as a file would wait for ever.
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("fifo.kvr")).constData(), 0600), 0);
     FrmMain& f = frmMainWithInputs(app);
     typeSomething(f);
     const QStringList before = inputsOf(f);
 
-    for (const char* name : {"short.kvr", "empty.kvr", "missing.kvr", "folder.kvr"}) {
+    for (const char* name : {"short.kvr", "empty.kvr", "missing.kvr", "folder.kvr", "fifo.kvr"}) {
         SCOPED_TRACE(name);
         fakes.dialogs.messages.clear();
         fakes.dialogs.fileAnswers.push_back(path(name));

@@ -1,5 +1,6 @@
 #include "files/reading_file.h"
 #include "reading_test_support.h"
+#include "support/special_files.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -114,7 +116,10 @@ TEST(ReadingFile, NeverWritesAFileThatWouldNotOpenAgain) {
     noMonth.Month = 0;
     BirthRecord longCity = ramRecord();
     longCity.City = std::string(kMaxNameLength + 1, 'A');
-    for (const BirthRecord& record : {noName, tooFarEast, noMonth, longCity}) {
+    BirthRecord markedName = ramRecord();
+    markedName.Name = "\xC5\xA1"
+                      "fjRAM"; // stored as the bytes of a byte-order mark
+    for (const BirthRecord& record : {noName, tooFarEast, noMonth, longCity, markedName}) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("r.kvr"));
         ASSERT_TRUE(put(path, "kept"));
@@ -168,6 +173,10 @@ TEST(ReadingFile, ReadsFilesBuiltByteByByte) {
         {"17 lines, CR LF CR LF at the end", fileOf(seventeen) + "\r\n", "RAM KUMAR", "", ""},
         {"one line", shifted("RAM"), "", "", "The file holds only 1 of the 18 lines of a reading."},
         {"empty", QByteArray(), "", "", "The file is empty."},
+        {"a byte-order mark first", "\xEF\xBB\xBF" + fileOf(kRamLines), "RAM KUMAR", "India", ""},
+        {"a byte-order mark alone", "\xEF\xBB\xBF", "", "", "The file is empty."},
+        {"a byte-order mark twice", "\xEF\xBB\xBF\xEF\xBB\xBF" + fileOf(kRamLines),
+         "\u0161fjRAM KUMAR", "India", ""},
         {"a line over 4 KiB", shifted(std::string(4097, '0')) + "\r\n" + fileOf(kRamLines), "", "",
          "Line 1 is longer than 4096 bytes."},
         {"only line ends", QByteArray("\r\n").repeated(17), "", "",
@@ -284,14 +293,27 @@ TEST(ReadingFile, AHundredMegabyteLineIsNotAReading) {
     EXPECT_EQ(read.error, QStringLiteral("Line 1 is longer than 4096 bytes."));
 }
 
+// Only a regular file is opened; nothing else is waited on.
 TEST(ReadingFile, AFileThatCannotBeOpenedIsNotAReading) {
     QTemporaryDir dir;
-    for (const QString& path : {dir.filePath(QStringLiteral("missing.kvr")), dir.path()}) {
-        SCOPED_TRACE(path.toStdString());
+    const QString fifo = dir.filePath(QStringLiteral("fifo.kvr"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString null = characterDeviceLike(dir, "/dev/null");
+    const std::pair<QString, const char*> cases[] = {
+        {dir.filePath(QStringLiteral("missing.kvr")), "No such file or directory"},
+        {dir.path(), "It is a folder, not a file."},
+        {fifo, "It is a pipe, not a file."}, // with no writer: opening it would wait
+        {null, "It is a character device, not a file."},
+    };
+    for (const auto& [path, why] : cases) {
+        SCOPED_TRACE(why);
+        if (path.isEmpty()) {
+            continue; // no null device here
+        }
         const ReadingReadResult read = ReadReadingFile(path);
         EXPECT_FALSE(read.texts);
-        EXPECT_TRUE(read.error.startsWith(QStringLiteral("The file cannot be opened: ")))
-            << read.error.toStdString();
+        EXPECT_EQ(read.error,
+                  QStringLiteral("The file cannot be opened: ") + QString::fromUtf8(why));
     }
 }
 
@@ -352,7 +374,8 @@ TEST(ReadingFile, ASaveThatFailsMidwayLeavesTheOldFileIntact) {
     }
 
     EXPECT_FALSE(saved.saved);
-    EXPECT_FALSE(saved.error.isEmpty());
+    // The first write takes 20 bytes; the next one says why it stopped.
+    EXPECT_EQ(saved.error, QStringLiteral("File too large"));
     EXPECT_EQ(contents(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{QStringLiteral("r.kvr")});

@@ -7,6 +7,7 @@
 #include "platform/app.h"
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
+#include "platform/shared_menus.h"
 #include "reading/mod_bhava_chart.h"
 #include "reading/reading_rows.h"
 
@@ -506,21 +507,15 @@ void FrmDisplay::createMenu() {
     mnuFile->addAction(mnuFileBack);
     mnuFile->addAction(mnuExit);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = menuAction("mnuOnline", QStringLiteral("&Online Help"), this);
-    mnuVisit = menuAction("mnuVisit", QStringLiteral("&Visit Us Online"), this);
-    mnuUpdate = menuAction("mnuUpdate", QStringLiteral("&Check for Software Update"), this);
-    mnuAbout = menuAction("mnuAbout", QStringLiteral("&About Software"), this);
-    mnuHelp->addAction(mnuOnline);
-    mnuHelp->addAction(mnuVisit);
-    mnuHelp->addSeparator();
-    mnuHelp->addAction(mnuUpdate);
-    mnuHelp->addSeparator();
-    mnuHelp->addAction(mnuAbout);
-
-    mnuDonate = menuAction("mnuDonate", QStringLiteral("&Donate"), this);
-    menuBar()->addAction(mnuDonate);
+    SharedMenuCaptions captions;
+    captions.update = QStringLiteral("&Check for Software Update");
+    const SharedMenus shared = AddSharedMenus(*menuBar(), *this, app, captions);
+    mnuHelp = shared.mnuHelp;
+    mnuOnline = shared.mnuOnline;
+    mnuVisit = shared.mnuVisit;
+    mnuUpdate = shared.mnuUpdate;
+    mnuAbout = shared.mnuAbout;
+    mnuDonate = shared.mnuDonate;
     // The home-business entry is kept but not offered.
     mkmoney = menuAction("mkmoney", QStringLiteral("Make Money &Online"), this);
     mkmoney->setVisible(false);
@@ -558,16 +553,11 @@ void FrmDisplay::connectEvents() {
         return [this, open] { open(app.services().browser); };
     };
     connect(Label61, &ClickableLabel::clicked, this, link(&OpenHomePage));
-    connect(mnuVisit, &QAction::triggered, this, link(&OpenHomePage));
-    connect(mnuOnline, &QAction::triggered, this, link(&OpenOnlineHelpPage));
-    connect(mnuUpdate, &QAction::triggered, this, link(&OpenDownloadPage));
-    connect(mnuDonate, &QAction::triggered, this, link(&OpenDonatePage));
     connect(lblCobrand, &ClickableLabel::clicked, this, link(&OpenCoBrandPage));
     connect(Label19, &ClickableLabel::clicked, this, link(&OpenCoBrandPage));
     connect(lblFullBrand, &ClickableLabel::clicked, this, link(&OpenFullBrandPage));
     connect(Label1, &ClickableLabel::clicked, this, link(&OpenFullBrandPage));
     connect(mkmoney, &QAction::triggered, this, link(&OpenFullBrandPage));
-    connect(mnuAbout, &QAction::triggered, this, [this] { app.showAboutWindow(); });
 }
 
 void FrmDisplay::showReading(const Reading& reading) {

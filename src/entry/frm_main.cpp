@@ -14,6 +14,7 @@
 #include "platform/app.h"
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
+#include "platform/shared_menus.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -288,17 +289,15 @@ void FrmMain::buildMenu() {
     mnuNext = entry(mnuFile->addAction(QStringLiteral("Get My Bhava Chart Reading")), "mnuNext");
     mnuExit = entry(mnuFile->addAction(QStringLiteral("E&xit")), "mnuExit");
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = entry(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline");
-    mnuVisit = entry(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
-    entry(mnuHelp->addSeparator(), "mnuHelp1");
-    mnuUpdate =
-        entry(mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate");
-    entry(mnuHelp->addSeparator(), "mnuHelp2");
-    mnuAbout = entry(mnuHelp->addAction(QStringLiteral("&About Software")), "mnuAbout");
-
-    mnuDonate = entry(bar->addAction(QStringLiteral("&Donate")), "mnuDonate");
+    SharedMenuCaptions captions;
+    captions.update = QStringLiteral("Check for Software &Update");
+    const SharedMenus shared = AddSharedMenus(*bar, *this, app, captions);
+    mnuHelp = shared.mnuHelp;
+    mnuOnline = shared.mnuOnline;
+    mnuVisit = shared.mnuVisit;
+    mnuUpdate = shared.mnuUpdate;
+    mnuAbout = shared.mnuAbout;
+    mnuDonate = shared.mnuDonate;
     // "Make Money &Online" stays out of the menu bar: a menu bar claims the
     // access key of every entry it holds, even a hidden one, and Alt+O belongs
     // to "&Open Previously Saved Reading". The banner below offers the same page.
@@ -558,21 +557,13 @@ void FrmMain::connectHandlers() {
     connect(cmdBrowser, &QPushButton::clicked, this, [this] { on_cmdBrowser_clicked(); });
     connect(lblTZHelp, &ClickableLabel::clicked, this, [this] { on_lblTZHelp_clicked(); });
     connect(mnuExit, &QAction::triggered, this, [this] { on_mnuExit_triggered(); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { on_mnuAbout_triggered(); });
     connectPlaceHandlers();
 
     // The maker's pages: these entries and banners open one page each and do
     // nothing else.
     using LinkAction = void (*)(Browser&);
-    const std::pair<QAction*, LinkAction> menuLinks[] = {
-        {mnuOnline, OpenOnlineHelpPage}, {mnuVisit, OpenHomePage},
-        {mnuUpdate, OpenDownloadPage},   {mnuDonate, OpenDonatePage},
-        {mkmoney, OpenFullBrandPage},
-    };
-    for (const auto& [menuEntry, open] : menuLinks) {
-        connect(menuEntry, &QAction::triggered, this,
-                [this, open = open] { open(app.services().browser); });
-    }
+    connect(mkmoney, &QAction::triggered, this,
+            [this] { OpenFullBrandPage(app.services().browser); });
     const std::pair<ClickableLabel*, LinkAction> bannerLinks[] = {
         {Label61, OpenHomePage},
         {lblCobrand, OpenCoBrandPage},
@@ -818,10 +809,6 @@ void FrmMain::on_lblTZHelp_clicked() {
 
 void FrmMain::on_mnuExit_triggered() {
     close();
-}
-
-void FrmMain::on_mnuAbout_triggered() {
-    app.showAboutWindow();
 }
 
 bool FrmMain::event(QEvent* event) {

@@ -169,7 +169,6 @@ private:
     void on_cmdBrowser_clicked();
     void on_lblTZHelp_clicked();
     void on_mnuExit_triggered();
-    void on_mnuAbout_triggered();
 
     QWidget* buildPlaceRow();
     void connectPlaceHandlers();

@@ -9,6 +9,7 @@
 #include "engine/offset_text.h"
 #include "entry/atlas_loader.h"
 #include "entry/frm_time_zone.h"
+#include "entry/key_filter.h"
 #include "entry/open_reading.h"
 #include "entry/reading_driver.h"
 #include "platform/app.h"
@@ -192,44 +193,6 @@ QRadioButton* makeOption(const char* name, const QString& caption) {
     return option;
 }
 
-bool isAsciiDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// What a key press types, as the key filters see it: the character, or the
-// control code for Backspace (8), Enter (13), Escape (27) and Ctrl+letter
-// (Ctrl+C 3, Ctrl+V 22, Ctrl+X 24...). Empty for keys that type nothing:
-// arrows, Tab, Home, Delete, function keys, a modifier alone, and the Alt
-// combinations that belong to the menu's access keys.
-QString typedText(const QKeyEvent& event) {
-    switch (event.key()) {
-    case Qt::Key_Backspace:
-        return QString(QChar(8));
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return QString(QChar(13));
-    case Qt::Key_Escape:
-        return QString(QChar(27));
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return {};
-    default:
-        break;
-    }
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if ((modifiers & (Qt::AltModifier | Qt::MetaModifier)) != 0) {
-        return {};
-    }
-    if ((modifiers & Qt::ControlModifier) != 0) {
-        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) {
-            return QString(QChar(event.key() - Qt::Key_A + 1));
-        }
-        return {};
-    }
-    return event.text();
-}
-
 } // namespace
 
 const QStringList& MonthNames() {
@@ -265,13 +228,7 @@ FrmMain::FrmMain(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
     setTabOrderAsFilled();
     connectHandlers();
 
-    installKeyFilter(txtName, KeyRule::Letters);
-    installKeyFilter(txtZoneHour, KeyRule::SignedDigits);
-    installKeyFilter(txtZoneMinute, KeyRule::Digits);
-    installKeyFilter(txtLatD, KeyRule::Digits);
-    installKeyFilter(txtLatM, KeyRule::Digits);
-    installKeyFilter(txtLonD, KeyRule::Digits);
-    installKeyFilter(txtLonM, KeyRule::Digits);
+    installKeyFilters();
 
     const int menuHeight = menuBar()->sizeHint().height();
     resize(QSize(kDesignWidth, kDesignHeight + menuHeight).expandedTo(sizeHint()));
@@ -575,11 +532,16 @@ void FrmMain::connectHandlers() {
     }
 }
 
-void FrmMain::installKeyFilter(QLineEdit* box, KeyRule rule) {
-    keyRules.emplace_back(box, rule);
-    // Characters reach the filter only as key presses, never as composed input.
-    box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    box->installEventFilter(this);
+void FrmMain::installKeyFilters() {
+    keyFilter = new KeyFilter(app.services().dialogs, this);
+    const QString notLetter = QStringLiteral("Please Enter only Letters");
+    const QString notNumber = QStringLiteral("Only Numbers Are Accepted");
+    keyFilter->filter(txtName, NewLetterKeys(keyFilter), notLetter, MessageIcon::Information);
+    keyFilter->filter(txtZoneHour, NewSignedDigitKeys(keyFilter), notNumber, MessageIcon::Critical);
+    const QValidator* digits = NewDigitKeys(keyFilter);
+    for (QLineEdit* box : {txtZoneMinute, txtLatD, txtLatM, txtLonD, txtLonM}) {
+        keyFilter->filter(box, digits, notNumber, MessageIcon::Critical);
+    }
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -590,61 +552,7 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         return enter && txtBirthPlace->text() != chosenPlaceLabel && chooseFirstListedPlace();
     }
-    if (event->type() == QEvent::KeyPress) {
-        for (const auto& [box, rule] : keyRules) {
-            if (box == watched) {
-                return filterKey(box, rule, static_cast<QKeyEvent*>(event));
-            }
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// True when the key is consumed: refused with a message, or typed here in its
-// upper-case form.
-bool FrmMain::filterKey(QLineEdit* box, KeyRule rule, QKeyEvent* event) {
-    const QString typed = typedText(*event);
-    if (typed.isEmpty()) {
-        // An Alt combination that is no access key would otherwise slip its
-        // letter into the box past the filter: here it types nothing.
-        const QString text = event->text();
-        return (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0 &&
-               !text.isEmpty() && text.at(0).isPrint();
-    }
-    QString kept;
-    for (const QChar c : typed) {
-        const bool always = c == QChar(8); // Backspace
-        bool accepted = false;
-        switch (rule) {
-        case KeyRule::Letters:
-            accepted = always || c == QChar(13) || c == QLatin1Char(' ') ||
-                       (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-                       (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-            break;
-        case KeyRule::SignedDigits:
-            accepted = always || isAsciiDigit(c) || c == QLatin1Char('-');
-            break;
-        case KeyRule::Digits:
-            accepted = always || isAsciiDigit(c);
-            break;
-        }
-        if (!accepted) {
-            if (rule == KeyRule::Letters) {
-                app.services().dialogs.message(this, QStringLiteral("Please Enter only Letters"),
-                                               MessageIcon::Information);
-            } else {
-                app.services().dialogs.message(this, QStringLiteral("Only Numbers Are Accepted"),
-                                               MessageIcon::Critical);
-            }
-            return true;
-        }
-        kept += rule == KeyRule::Letters ? c.toUpper() : c;
-    }
-    if (kept == typed) {
-        return false;
-    }
-    box->insert(kept);
-    return true;
 }
 
 bool FrmMain::ValidateBirthData() {
@@ -692,7 +600,7 @@ BirthEntry FrmMain::birthEntry() const {
     entry.State = txtMState->text();
     entry.Country = txtMCountry->text();
     entry.ZoneAhead = zoneAhead();
-    entry.TimeZone = QString::fromLatin1(zoneId);
+    entry.TimeZone = QString::fromLatin1(zoneFollowing.zoneId());
     return entry;
 }
 
@@ -707,7 +615,6 @@ void FrmMain::showBirthEntry(const BirthEntry& entry) {
     txtBirthPlace->clear();
     lblNearestPlace->clear();
     cmdNearestZone->hide();
-    nearestZone.clear();
     txtName->setText(entry.Name);
     bool monthOk = false;
     const int month = entry.Month.toInt(&monthOk);
@@ -917,9 +824,9 @@ void FrmMain::loadAtlas(const QString& folder) {
 }
 
 void FrmMain::setAtlas(std::shared_ptr<const Atlas> loaded, const QString& error) {
-    atlas = std::move(loaded);
+    zoneFollowing.setAtlas(std::move(loaded));
     listedPlaces.clear();
-    if (atlas == nullptr) {
+    if (zoneFollowing.atlas() == nullptr) {
         txtBirthPlace->setEnabled(false);
         txtBirthPlace->setPlaceholderText(QStringLiteral("The atlas of places could not be read"));
         txtBirthPlace->setToolTip(error);
@@ -938,6 +845,7 @@ void FrmMain::setAtlas(std::shared_ptr<const Atlas> loaded, const QString& error
 }
 
 void FrmMain::on_txtBirthPlace_textEdited(const QString& text) {
+    const Atlas* atlas = zoneFollowing.atlas();
     listedPlaces =
         atlas != nullptr ? atlas->search(text, kListedPlaces) : std::vector<const Place*>{};
     QStringList labels;
@@ -978,8 +886,7 @@ void FrmMain::choosePlace(const Place& place) {
     optLong[c.lonEast ? 0 : 1]->setChecked(true);
     lblNearestPlace->clear();
     cmdNearestZone->hide();
-    zoneId = place.TimeZone;
-    zoneFollows = true;
+    zoneFollowing.followPlace(place);
     refreshZoneFromPlace();
 }
 
@@ -999,8 +906,7 @@ void FrmMain::setZoneAhead(std::optional<bool> ahead) {
 }
 
 void FrmMain::setTimeZone(const QByteArray& zone) {
-    zoneId = zone;
-    zoneFollows = false;
+    zoneFollowing.keepZone(zone);
 }
 
 void FrmMain::zoneWrittenByPicker(bool ahead) {
@@ -1009,30 +915,12 @@ void FrmMain::zoneWrittenByPicker(bool ahead) {
 }
 
 void FrmMain::zoneTypedByHand() {
-    zoneFollows = false;
+    zoneFollowing.zoneTypedByHand();
 }
 
-// The birth's local date and time as the lists hold them; no date when the
-// month lacks the day.
 void FrmMain::refreshZoneFromPlace() {
-    if (!zoneFollows || zoneId.isEmpty()) {
-        return;
-    }
-    BirthRecord birth;
-    birth.TimeZone = zoneId.toStdString();
-    birth.Year = static_cast<std::int16_t>(cboYear->currentText().toInt());
-    birth.Month = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
-    birth.Day = static_cast<std::int16_t>(cboDate->currentText().toInt());
-    birth.Hour = static_cast<std::int16_t>(cboHH->currentText().toInt());
-    birth.Minute = static_cast<std::int16_t>(cboMM->currentText().toInt());
-    birth.LonD = static_cast<std::int16_t>(txtLonD->text().toInt());
-    birth.LonM = static_cast<std::int16_t>(txtLonM->text().toInt());
-    birth.LonEast = optLong[0]->isChecked();
-    const ZoneAtBirth zone = ZoneAtBirthOf(birth);
-    if (zone.kind != LocalTimeKind::NoZone) {
-        // A time that did not exist shows the offset before the gap, and one
-        // that happened twice its first occurrence; the reading says which.
-        writeZone(zone.offset);
+    if (const auto offset = zoneFollowing.followedOffset(BirthRecordOf(birthEntry()))) {
+        writeZone(*offset);
     }
 }
 
@@ -1044,79 +932,20 @@ void FrmMain::writeZone(const ZoneOffset& offset) {
     setZoneAhead(boxes.ahead);
 }
 
-// A zone box's magnitude as the reading takes it: read as a decimal number,
-// its sign dropped, rounded to the nearest whole number, halves to even.
-std::optional<int> FrmMain::zoneMagnitude(const QLineEdit* box) {
-    bool ok = false;
-    const double value = box->text().trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || std::fabs(value) > 1000) {
-        return std::nullopt;
-    }
-    return static_cast<int>(std::nearbyint(std::fabs(value)));
-}
-
 void FrmMain::updateOffsetUsed() {
-    const std::optional<int> hours = zoneMagnitude(txtZoneHour);
-    const std::optional<int> minutes = txtZoneMinute->text().trimmed().isEmpty()
-                                           ? std::optional<int>(0)
-                                           : zoneMagnitude(txtZoneMinute);
-    if (!hours || !minutes) {
-        lblOffsetUsed->clear();
-        return;
-    }
-    BirthRecord birth;
-    birth.ZoneHour = static_cast<std::int16_t>(*hours);
-    birth.ZoneMinute = static_cast<std::int16_t>(*minutes);
-    birth.DST = chkDST->checkState() != Qt::Unchecked;
-    birth.LonD = static_cast<std::int16_t>(txtLonD->text().toInt());
-    birth.LonM = static_cast<std::int16_t>(txtLonM->text().toInt());
-    birth.LonEast = optLong[0]->isChecked();
-    birth.ZoneAhead = zoneAhead();
-    QString text = QString::fromStdString(OffsetText(ZoneOffsetMinutes(birth), OffsetStyle::Ut));
-    if (birth.DST) {
-        text += QStringLiteral(" (daylight saving)");
-    }
-    lblOffsetUsed->setText(text);
+    lblOffsetUsed->setText(
+        OffsetUsedText(BirthRecordOf(birthEntry()), txtZoneHour->text(), txtZoneMinute->text()));
 }
 
 void FrmMain::proposeNearestZone() {
-    nearestZone.clear();
-    cmdNearestZone->hide();
-    if (atlas == nullptr) {
-        lblNearestPlace->clear();
-        return;
-    }
-    bool ok[4] = {};
-    const double latD = txtLatD->text().toDouble(&ok[0]);
-    const double latM = txtLatM->text().isEmpty() ? 0 : txtLatM->text().toDouble(&ok[1]);
-    const double lonD = txtLonD->text().toDouble(&ok[2]);
-    const double lonM = txtLonM->text().isEmpty() ? 0 : txtLonM->text().toDouble(&ok[3]);
-    if (!ok[0] || !ok[2] || latD > 90 || lonD > 180) {
-        lblNearestPlace->clear();
-        return;
-    }
-    const double latitude = (latD + latM / 60) * (optLat[1]->isChecked() ? -1 : 1);
-    const double longitude = (lonD + lonM / 60) * (optLong[0]->isChecked() ? 1 : -1);
-    const auto nearby = atlas->nearest(latitude, longitude);
-    if (!nearby) {
-        lblNearestPlace->setText(
-            QStringLiteral("No place of the atlas lies within %1 km: type the zone.")
-                .arg(kNearbyReachKm));
-        return;
-    }
-    nearestZone = nearby->place->TimeZone;
-    lblNearestPlace->setText(QStringLiteral("Nearest place in the atlas: %1, %2 km away, zone %3.")
-                                 .arg(PlaceLabel(*nearby->place))
-                                 .arg(std::lround(nearby->distanceKm))
-                                 .arg(QString::fromLatin1(nearestZone)));
-    cmdNearestZone->show();
+    const NearestZoneProposal proposal =
+        zoneFollowing.proposeNearest(BirthRecordOf(birthEntry()), txtLatD->text(), txtLonD->text());
+    lblNearestPlace->setText(proposal.text);
+    cmdNearestZone->setVisible(proposal.offered);
 }
 
 void FrmMain::on_cmdNearestZone_clicked() {
-    if (nearestZone.isEmpty()) {
-        return;
+    if (zoneFollowing.followNearest()) {
+        refreshZoneFromPlace();
     }
-    zoneId = nearestZone;
-    zoneFollows = true;
-    refreshZoneFromPlace();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "atlas/zone_following.h"
 #include "birth/birth_rules.h"
 
 #include <QByteArray>
@@ -16,6 +17,7 @@
 class App;
 class Atlas;
 class AtlasLoader;
+class KeyFilter;
 class QCompleter;
 class QStringListModel;
 struct Place;
@@ -111,7 +113,7 @@ public:
     void loadAtlas(const QString& folder);
     // The atlas the place box searches, or null and why there is none.
     void setAtlas(std::shared_ptr<const Atlas> loaded, const QString& error = {});
-    bool atlasReady() const { return atlas != nullptr; }
+    bool atlasReady() const { return zoneFollowing.atlas() != nullptr; }
 
     // Fills the city, state, country, coordinates and zone from a place of
     // the atlas, as choosing it in the place box's list does; the zone then
@@ -124,9 +126,9 @@ public:
 
     // The IANA zone of the place chosen, or of the reading opened; empty when
     // there is none.
-    const QByteArray& timeZone() const { return zoneId; }
+    const QByteArray& timeZone() const { return zoneFollowing.zoneId(); }
     // Whether the zone boxes come from that zone and follow the date and time.
-    bool zoneFollowsPlace() const { return zoneFollows; }
+    bool zoneFollowsPlace() const { return zoneFollowing.follows(); }
     // A zone that the boxes do not follow: a reading opened, or the user's.
     void setTimeZone(const QByteArray& zone);
     // Writes an offset into the zone boxes, chkDST and the direction.
@@ -146,12 +148,10 @@ protected:
     // Enter anywhere that does not use it itself runs "Get My Bhava Chart
     // Reading", as a dialog's default button would.
     void keyPressEvent(QKeyEvent* event) override;
-    // The key filters of the name, zone, latitude and longitude boxes.
+    // Enter in the place box.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class KeyRule { Letters, SignedDigits, Digits };
-
     QWidget* buildTopBand();
     QWidget* buildMainFrame();
     QWidget* buildBottomBand();
@@ -159,10 +159,9 @@ private:
     void fillLists();
     void setTabOrderAsFilled();
     void connectHandlers();
-    void installKeyFilter(QLineEdit* box, KeyRule rule);
+    void installKeyFilters();
     // The box the keyboard focus goes to for a problem with the field.
     QWidget* boxOf(BirthField field) const;
-    bool filterKey(QLineEdit* box, KeyRule rule, QKeyEvent* event);
 
     void on_cmdRashi_clicked();
     void on_cmdOpen_clicked();
@@ -181,23 +180,19 @@ private:
     void zoneTypedByHand();
     // The date or time changed: a zone that follows the place is recomputed.
     void refreshZoneFromPlace();
-    static std::optional<int> zoneMagnitude(const QLineEdit* box);
     void updateOffsetUsed();
     // The coordinates were typed: proposes the zone of the nearest place.
     void proposeNearestZone();
 
     App& app;
-    std::vector<std::pair<QLineEdit*, KeyRule>> keyRules;
+    KeyFilter* keyFilter = nullptr;
 
     bool painted = false;
     std::optional<QString> atlasFolder; // the atlas to read once painted
     AtlasLoader* atlasLoader = nullptr;
-    std::shared_ptr<const Atlas> atlas;
+    ZoneFollowing zoneFollowing;
     QCompleter* placeCompleter = nullptr;
     QStringListModel* placeModel = nullptr;
     std::vector<const Place*> listedPlaces; // the rows of the place box's list
     QString chosenPlaceLabel;               // the place box's text for the place chosen
-    QByteArray zoneId;
-    bool zoneFollows = false;
-    QByteArray nearestZone; // the zone cmdNearestZone takes
 };

@@ -2,6 +2,7 @@
 
 #include "atlas/zone_following.h"
 #include "birth/birth_rules.h"
+#include "ui_frm_main.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -38,10 +39,11 @@ class QRadioButton;
 // The entries of cboMonth, January first.
 const QStringList& MonthNames();
 
-// The birth-data window. Its controls carry the names the rest of the program
-// knows them by (their objectName is the same text); the time-zone picker, the
-// reading driver and the reading-file opener read and write them directly.
-class FrmMain : public QMainWindow {
+// The birth-data window, laid out in frm_main.ui. Its controls carry the names
+// the rest of the program knows them by (their objectName is the same text);
+// the time-zone picker, the reading driver and the reading-file opener read
+// and write them directly.
+class FrmMain : public QMainWindow, public Ui::FrmMain {
     Q_OBJECT
 public:
     explicit FrmMain(App& app, QWidget* parent = nullptr);
@@ -55,58 +57,18 @@ public:
     BirthEntry birthEntry() const;
     void showBirthEntry(const BirthEntry& entry);
 
-    // Banners, chosen at start-up.
-    ClickableLabel* Label61 = nullptr;
-    QLabel* Label11 = nullptr;
-    ClickableLabel* lblCobrand = nullptr;
-    ClickableLabel* lblFullBrand = nullptr;
+    // The controls of the form (frm_main.ui) are members by their names;
+    // the option pairs are also arrays, index 0 North and East.
+    std::array<QRadioButton*, 2> optLat{};
+    std::array<QRadioButton*, 2> optLong{};
 
-    // Inputs.
-    QLineEdit* txtName = nullptr;
-    QComboBox* cboMonth = nullptr;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboYear = nullptr;
-    QComboBox* cboHH = nullptr;
-    QComboBox* cboMM = nullptr;
-    QComboBox* cboSS = nullptr;
-    QFrame* fraZone = nullptr;
-    QLineEdit* txtZoneHour = nullptr;
-    QLineEdit* txtZoneMinute = nullptr;
-    ClickableLabel* lblTZHelp = nullptr;
-    QCheckBox* chkDST = nullptr;
-    QLineEdit* txtLatD = nullptr;
-    QLineEdit* txtLatM = nullptr;
-    std::array<QRadioButton*, 2> optLat{}; // 0 North, 1 South
-    QLineEdit* txtLonD = nullptr;
-    QLineEdit* txtLonM = nullptr;
-    std::array<QRadioButton*, 2> optLong{}; // 0 East, 1 West
-    QLineEdit* txtMCity = nullptr;
-    QLineEdit* txtMState = nullptr;
-    QLineEdit* txtMCountry = nullptr;
-
-    // The birth place from the atlas, and the zone the reading will use.
-    QLineEdit* txtBirthPlace = nullptr;    // searched as the user types
-    QComboBox* cboZoneDirection = nullptr; // From longitude, Ahead of UT, Behind UT
-    QLabel* lblOffsetUsed = nullptr;       // "UT+5:30", "UT-4:00 (daylight saving)"
-    QLabel* lblNearestPlace = nullptr;     // for typed coordinates: the nearest place
-    QPushButton* cmdNearestZone = nullptr; // takes that place's zone
-
-    // Buttons.
-    QPushButton* cmdBrowser = nullptr;
-    QPushButton* cmdOpen = nullptr;
-    QPushButton* cmdRashi = nullptr;
-
-    // Menu.
-    QMenu* mnuFile = nullptr;
-    QAction* mnuNext = nullptr;
-    QAction* mnuExit = nullptr;
+    // The shared menus.
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
     QAction* mnuUpdate = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuDonate = nullptr;
-    QAction* mkmoney = nullptr;
 
     // Reads the atlas in the background; the place box finds places once it
     // is read.
@@ -152,12 +114,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* buildTopBand();
-    QWidget* buildMainFrame();
-    QWidget* buildBottomBand();
-    void buildMenu();
+    void addSharedMenus();
+    void setUpControls();
+    void setUpPlaceBox();
     void fillLists();
-    void setTabOrderAsFilled();
     void connectHandlers();
     void installKeyFilters();
     // The box the keyboard focus goes to for a problem with the field.
@@ -169,7 +129,6 @@ private:
     void on_lblTZHelp_clicked();
     void on_mnuExit_triggered();
 
-    QWidget* buildPlaceRow();
     void connectPlaceHandlers();
     void on_txtBirthPlace_textEdited(const QString& text);
     // Enter in the place box: the first place listed, when there is one.

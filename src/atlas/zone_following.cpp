@@ -42,8 +42,8 @@ bool ZoneFollowing::followNearest() {
     return true;
 }
 
-void ZoneFollowing::keepZone(const QByteArray& kept) {
-    zone = kept;
+void ZoneFollowing::keepZone(const QByteArray& zone) {
+    this->zone = zone;
     following = false;
     nearestZone.clear();
 }

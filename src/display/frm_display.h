@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/reading_document.h"
+#include "ui_frm_display.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -23,9 +24,9 @@ class QShowEvent;
 class QTabWidget;
 class QTableWidget;
 
-// The reading window: the chart's figures on one tab, the house
+// The reading window, laid out in frm_display.ui: the chart's figures on one tab, the house
 // interpretations on the other, stepped through by a click on lblName.
-class FrmDisplay : public QMainWindow {
+class FrmDisplay : public QMainWindow, public Ui::FrmDisplay {
     Q_OBJECT
 public:
     explicit FrmDisplay(App& app, QWidget* parent = nullptr);
@@ -40,59 +41,18 @@ public:
     // Advances the program's current house index in a cycle and shows it.
     void ShowNextHouse();
 
-    ClickableLabel* Label61 = nullptr;
-    QTabWidget* SSTab1 = nullptr;
-
-    // "Bhava Chart".
-    QLabel* lblJulianDay = nullptr;
-    QLabel* lblAyanamsa = nullptr;
-    QLabel* lblAscendant = nullptr;
-    QLabel* lblMidheaven = nullptr;
-    QLabel* lblWarnings = nullptr;     // the reading's warnings, hidden when there are none
-    ClickableLabel* Label1 = nullptr;  // the "House" column heading
-    ClickableLabel* Label19 = nullptr; // the house-number label "12"
+    // The controls of the form (frm_display.ui) are members by their names;
+    // the house rows' values are also arrays, index i for house i+1.
     std::array<QLabel*, 12> lblBhavaMadhya{};
     std::array<QLabel*, 12> lblBhavaSandhi{};
-    BhavaChartView* picBhavaChart = nullptr;
-    QComboBox* cboChartStyle = nullptr; // "North Indian", "South Indian"
 
-    // "Interpretation of Houses".
-    ClickableLabel* lblName = nullptr;
-    QLabel* lblHouseName = nullptr;
-    QLabel* lblSanskritName = nullptr;
-    QLabel* lblPlanetRuler = nullptr;
-    QLabel* lblSignRuler = nullptr;
-    QLabel* lblKeywords = nullptr;
-    QLabel* lblMantra = nullptr;
-    QLabel* lblType = nullptr;
-    QLabel* lblQuality = nullptr;
-    QLabel* lblElement = nullptr;
-    QPlainTextEdit* txtHouseDesc = nullptr;
-
-    // "Planets in Bhavas".
-    QWidget* tabPlanets = nullptr;
-    QTableWidget* tblPlanets = nullptr; // the nine bodies, then the ascendant
-    QLabel* lblPlanetsNote = nullptr;   // what the columns mean, or why they are empty
-
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdOK = nullptr; // "&Back"
-    QPushButton* cmdExit = nullptr;
-    ClickableLabel* lblFullBrand = nullptr;
-    ClickableLabel* lblCobrand = nullptr;
-
-    QMenu* mnuFile = nullptr;
-    QAction* mnuPrint = nullptr;
-    QAction* mnuExportPdf = nullptr;
-    QAction* mnuSaveChartPicture = nullptr;
-    QAction* mnuFileBack = nullptr;
-    QAction* mnuExit = nullptr;
+    // The shared menus.
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
     QAction* mnuUpdate = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuDonate = nullptr;
-    QAction* mkmoney = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -100,14 +60,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* createBanner();
-    QWidget* createChartTab();
-    QWidget* createChartPicture();
-    QWidget* createInterpretationTab();
-    QWidget* createPlanetsTab();
-    QWidget* createButtons();
-    QWidget* createBrandFrame();
-    void createMenu();
+    void addSharedMenus();
+    void showLinks();
+    // Room for the longest text each label will ever show, so that the window
+    // is laid out right before the first reading fills it and never has to
+    // grow while the user steps through the houses.
+    void reserveTextSpace();
+    void setUpDescription();
+    void sizePlanetsTable();
     void reserveBannerHeights();
     void connectEvents();
 
@@ -117,9 +77,6 @@ private:
     // The planets table: each body's position, sign and Bhava and how many
     // minutes of birth time move it, then the ascendant's sign.
     void showPlanets(const Reading& reading);
-
-    // The printed reading of what the window shows, in the chosen style.
-    ReadingDocument readingDocument() const;
 
     void on_lblName_clicked();
     void on_cboChartStyle_currentIndexChanged(int index);

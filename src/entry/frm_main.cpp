@@ -1,30 +1,20 @@
 #include "entry/frm_main.h"
 
-#include "atlas/atlas.h"
-#include "atlas/birth_zone.h"
-#include "atlas/zone_at_birth.h"
 #include "birth/birth_rules.h"
 #include "document/program_title.h"
-#include "engine/mod_bhava.h"
-#include "engine/offset_text.h"
-#include "entry/atlas_loader.h"
 #include "entry/frm_time_zone.h"
+#include "entry/key_filter.h"
 #include "entry/open_reading.h"
 #include "entry/reading_driver.h"
 #include "platform/app.h"
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
+#include "platform/shared_menus.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCompleter>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,200 +23,26 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStringListModel>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace {
 
 // Twips at 96 DPI: 15 to a pixel.
-constexpr int kDesignWidth = 436;     // 6540 twips
-constexpr int kDesignHeight = 485;    // 7275 twips
-constexpr int kTopBandHeight = 41;    // 615 twips
-constexpr int kBottomBandHeight = 57; // 855 twips
-constexpr int kPickerDrop = 40;       // 600 twips between "TZ Help" and the picker
+constexpr int kDesignWidth = 436;  // 6540 twips
+constexpr int kDesignHeight = 485; // 7275 twips
+constexpr int kPickerDrop = 40;    // 600 twips between "TZ Help" and the picker
 // The atlas is read this long after the window's first paint, once the
 // events of start-up are over.
 constexpr int kAtlasAfterPaintMs = 250;
-// How many places the place box lists as the user types.
-constexpr std::size_t kListedPlaces = 12;
-
-// A push button whose caption wraps onto more lines when the button is
-// narrower than its text, so the long place-lookup caption fits beside the
-// place boxes at any font size.
-class WrappingButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-    QSize sizeHint() const override {
-        const QFontMetrics metrics = fontMetrics();
-        const int lineWidth =
-            std::min(metrics.horizontalAdvance(shownText()), metrics.averageCharWidth() * 20);
-        const int width = std::max(lineWidth, widestWord()) + 2 * margin();
-        return {width, heightForWidth(width)};
-    }
-
-    QSize minimumSizeHint() const override {
-        return {widestWord() + 2 * margin(), fontMetrics().height() + 2 * margin()};
-    }
-
-    bool hasHeightForWidth() const override { return true; }
-
-    int heightForWidth(int width) const override {
-        const QRect bounds(0, 0, std::max(1, width - 2 * margin()), 10000);
-        const int textHeight =
-            fontMetrics().boundingRect(bounds, Qt::TextWordWrap, shownText()).height();
-        return textHeight + 2 * margin();
-    }
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect textArea = rect().adjusted(margin(), margin(), -margin(), -margin());
-        style()->drawItemText(&painter, textArea,
-                              Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
-                              isEnabled(), text(), QPalette::ButtonText);
-    }
-
-private:
-    int margin() const {
-        return style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, this) +
-               2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    }
-
-    // The caption as seen: "&&" shows a single ampersand.
-    QString shownText() const {
-        return QString(text()).replace(QStringLiteral("&&"), QStringLiteral("&"));
-    }
-
-    int widestWord() const {
-        int widest = 0;
-        const QFontMetrics metrics = fontMetrics();
-        for (const QString& word : shownText().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            widest = std::max(widest, metrics.horizontalAdvance(word));
-        }
-        return widest;
-    }
-};
-
-QLabel* makeLabel(const char* name, const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-ClickableLabel* makeLink(const char* name, const QString& text) {
-    auto* label = new ClickableLabel(text);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
-    label->setPalette(palette);
-    return label;
-}
-
-QLineEdit* makeBox(const char* name, const QString& accessibleName) {
-    auto* box = new QLineEdit;
-    box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(accessibleName);
-    return box;
-}
 
 // A box for a few digits: wide enough for them at the current font.
-QLineEdit* makeDigitBox(const char* name, const QString& accessibleName, int digits) {
-    QLineEdit* box = makeBox(name, accessibleName);
+void fitDigits(QLineEdit* box, int digits) {
     const int textWidth =
         box->fontMetrics().horizontalAdvance(QString(digits + 1, QLatin1Char('0')));
     box->setFixedWidth(textWidth + 12); // and the frame and text margins
-    return box;
-}
-
-// A degrees or minutes box of a coordinate frame, its length limit and the
-// name of the label beside it.
-struct CoordinateBox {
-    QLineEdit* box;
-    int maxLength;
-    const char* labelName;
-};
-
-// "Deg" and "Min" boxes on the first row, the two hemisphere buttons under them.
-QGroupBox* makeCoordinateFrame(const QString& title, const CoordinateBox& degrees,
-                               const CoordinateBox& minutes,
-                               const std::array<QRadioButton*, 2>& hemispheres) {
-    auto* frame = new QGroupBox(title);
-    auto* grid = new QGridLayout(frame);
-    degrees.box->setMaxLength(degrees.maxLength);
-    minutes.box->setMaxLength(minutes.maxLength);
-    grid->addWidget(degrees.box, 0, 0);
-    grid->addWidget(makeLabel(degrees.labelName, QStringLiteral("Deg")), 0, 1);
-    grid->addWidget(minutes.box, 0, 2);
-    grid->addWidget(makeLabel(minutes.labelName, QStringLiteral("Min")), 0, 3);
-    grid->addWidget(hemispheres[0], 1, 0, 1, 2);
-    grid->addWidget(hemispheres[1], 1, 2, 1, 2);
-    grid->setColumnStretch(4, 1);
-    return frame;
-}
-
-QComboBox* makeList(const char* name, const QString& accessibleName) {
-    auto* list = new QComboBox;
-    list->setObjectName(QLatin1String(name));
-    list->setAccessibleName(accessibleName);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return list;
-}
-
-QRadioButton* makeOption(const char* name, const QString& caption) {
-    auto* option = new QRadioButton(caption);
-    option->setObjectName(QLatin1String(name));
-    return option;
-}
-
-bool isAsciiDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// What a key press types, as the key filters see it: the character, or the
-// control code for Backspace (8), Enter (13), Escape (27) and Ctrl+letter
-// (Ctrl+C 3, Ctrl+V 22, Ctrl+X 24...). Empty for keys that type nothing:
-// arrows, Tab, Home, Delete, function keys, a modifier alone, and the Alt
-// combinations that belong to the menu's access keys.
-QString typedText(const QKeyEvent& event) {
-    switch (event.key()) {
-    case Qt::Key_Backspace:
-        return QString(QChar(8));
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return QString(QChar(13));
-    case Qt::Key_Escape:
-        return QString(QChar(27));
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return {};
-    default:
-        break;
-    }
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if ((modifiers & (Qt::AltModifier | Qt::MetaModifier)) != 0) {
-        return {};
-    }
-    if ((modifiers & Qt::ControlModifier) != 0) {
-        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) {
-            return QString(QChar(event.key() - Qt::Key_A + 1));
-        }
-        return {};
-    }
-    return event.text();
 }
 
 } // namespace
@@ -241,281 +57,63 @@ const QStringList& MonthNames() {
 }
 
 FrmMain::FrmMain(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
-    setObjectName(QStringLiteral("frmMain"));
+    setupUi(this);
     setWindowTitle(ProgramTitle());
-    buildMenu();
-
-    auto* page = new QWidget(this);
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    layout->addWidget(buildTopBand());
-    Label11 = makeLabel(
-        "Label11", QStringLiteral("Know what the Bhavas or the Houses of your natal chart have to "
-                                  "tell you. Understand your life better witht his software."));
-    Label11->setWordWrap(true);
-    Label11->setContentsMargins(8, 0, 8, 0);
-    layout->addWidget(Label11);
-    layout->addWidget(buildMainFrame(), 1);
-    layout->addWidget(buildBottomBand());
-    setCentralWidget(page);
-
+    optLat = {optLat_0, optLat_1};
+    optLong = {optLong_0, optLong_1};
+    addSharedMenus();
+    setUpControls();
+    setUpPlaceBox();
     fillLists();
-    setTabOrderAsFilled();
     connectHandlers();
-
-    installKeyFilter(txtName, KeyRule::Letters);
-    installKeyFilter(txtZoneHour, KeyRule::SignedDigits);
-    installKeyFilter(txtZoneMinute, KeyRule::Digits);
-    installKeyFilter(txtLatD, KeyRule::Digits);
-    installKeyFilter(txtLatM, KeyRule::Digits);
-    installKeyFilter(txtLonD, KeyRule::Digits);
-    installKeyFilter(txtLonM, KeyRule::Digits);
+    installKeyFilters();
 
     const int menuHeight = menuBar()->sizeHint().height();
     resize(QSize(kDesignWidth, kDesignHeight + menuHeight).expandedTo(sizeHint()));
 }
 
-void FrmMain::buildMenu() {
-    QMenuBar* bar = menuBar();
-    const auto entry = [](QAction* action, const char* name) {
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuNext = entry(mnuFile->addAction(QStringLiteral("Get My Bhava Chart Reading")), "mnuNext");
-    mnuExit = entry(mnuFile->addAction(QStringLiteral("E&xit")), "mnuExit");
-
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = entry(mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline");
-    mnuVisit = entry(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
-    entry(mnuHelp->addSeparator(), "mnuHelp1");
-    mnuUpdate =
-        entry(mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate");
-    entry(mnuHelp->addSeparator(), "mnuHelp2");
-    mnuAbout = entry(mnuHelp->addAction(QStringLiteral("&About Software")), "mnuAbout");
-
-    mnuDonate = entry(bar->addAction(QStringLiteral("&Donate")), "mnuDonate");
+void FrmMain::addSharedMenus() {
+    SharedMenuCaptions captions;
+    captions.update = QStringLiteral("Check for Software &Update");
+    const SharedMenus shared = AddSharedMenus(*menuBar(), *this, app, captions);
+    mnuHelp = shared.mnuHelp;
+    mnuOnline = shared.mnuOnline;
+    mnuVisit = shared.mnuVisit;
+    mnuUpdate = shared.mnuUpdate;
+    mnuAbout = shared.mnuAbout;
+    mnuDonate = shared.mnuDonate;
     // "Make Money &Online" stays out of the menu bar: a menu bar claims the
     // access key of every entry it holds, even a hidden one, and Alt+O belongs
     // to "&Open Previously Saved Reading". The banner below offers the same page.
-    mkmoney = entry(new QAction(QStringLiteral("Make Money &Online"), this), "mkmoney");
     mkmoney->setVisible(false);
 }
 
-QWidget* FrmMain::buildTopBand() {
-    auto* band = new QFrame;
-    band->setObjectName(QStringLiteral("topBand"));
-    band->setFrameShape(QFrame::StyledPanel);
-    band->setMinimumHeight(kTopBandHeight);
-    Label61 = makeLink("Label61",
-                       QStringLiteral("Join our free astrology community on the web. Click here!"));
-    Label61->setAlignment(Qt::AlignCenter);
-    auto* layout = new QHBoxLayout(band);
-    layout->setContentsMargins(6, 2, 6, 2);
-    layout->addWidget(Label61);
-    return band;
-}
-
-QWidget* FrmMain::buildMainFrame() {
-    auto* frame = new QFrame;
-    frame->setObjectName(QStringLiteral("mainFrame"));
-    frame->setFrameShape(QFrame::StyledPanel);
-    auto* grid = new QGridLayout(frame);
-    grid->setColumnStretch(1, 1);
-
-    // Name.
-    QLabel* Label13 = makeLabel("Label13", QStringLiteral("Name"));
-    txtName = makeBox("txtName", QStringLiteral("Name"));
-    txtName->setMaxLength(kMaxNameLength);
-    Label13->setBuddy(txtName);
-    grid->addWidget(Label13, 0, 0);
-    grid->addWidget(txtName, 0, 1, 1, 2);
-
-    // Date of birth.
-    QLabel* Label5 = makeLabel("Label5", QStringLiteral("Date of Birth"));
-    cboMonth = makeList("cboMonth", QStringLiteral("Month"));
-    cboDate = makeList("cboDate", QStringLiteral("Day"));
-    cboYear = makeList("cboYear", QStringLiteral("Year"));
-    auto* date = new QHBoxLayout;
-    date->addWidget(cboMonth);
-    date->addWidget(cboDate);
-    date->addWidget(cboYear);
-    date->addStretch(1);
-    grid->addWidget(Label5, 1, 0);
-    grid->addLayout(date, 1, 1, 1, 2);
-
-    // Time of birth.
-    QLabel* Label1 = makeLabel("Label1", QStringLiteral("Time of Birth"));
-    cboHH = makeList("cboHH", QStringLiteral("Hour"));
-    cboMM = makeList("cboMM", QStringLiteral("Minute"));
-    cboSS = makeList("cboSS", QStringLiteral("Second"));
-    QLabel* Label12 = makeLabel("Label12", QStringLiteral("HH:MM:SS"));
-    auto* time = new QHBoxLayout;
-    time->addWidget(cboHH);
-    time->addWidget(cboMM);
-    time->addWidget(cboSS);
-    time->addWidget(Label12);
-    time->addStretch(1);
-    grid->addWidget(Label1, 2, 0);
-    grid->addLayout(time, 2, 1, 1, 2);
-
+// What the form cannot say: sizes that follow the font, the link colour, the
+// names a screen reader speaks for the lists, and the boxes' limits.
+void FrmMain::setUpControls() {
+    for (QLineEdit* box : {txtZoneHour, txtZoneMinute, txtLonD}) {
+        fitDigits(box, 3);
+    }
+    for (QLineEdit* box : {txtLatD, txtLatM, txtLonM}) {
+        fitDigits(box, 2);
+    }
+    for (QLineEdit* box : {txtName, txtMCity, txtMState, txtMCountry}) {
+        box->setMaxLength(kMaxNameLength);
+    }
+    for (ClickableLabel* link : {Label61, lblTZHelp, lblCobrand, lblFullBrand}) {
+        QPalette palette = link->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+        link->setPalette(palette);
+    }
     // A screen reader on Linux names a drop-down list after the label it is
     // the buddy of (its own name is the chosen entry). The captions on show
     // speak for the group ("Date of Birth"), so each list gets an unseen label
     // of its own.
-    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS, cboZoneDirection}) {
         auto* spoken = new QLabel(list->accessibleName(), list->parentWidget());
         spoken->setBuddy(list);
         spoken->hide();
     }
-
-    // The birth place, searched in the atlas.
-    grid->addWidget(buildPlaceRow(), 3, 0, 1, 3);
-
-    // Time zone.
-    QLabel* Label10 = makeLabel("Label10", QStringLiteral("Time Zone"));
-    fraZone = new QFrame;
-    fraZone->setObjectName(QStringLiteral("fraZone"));
-    fraZone->setFrameShape(QFrame::StyledPanel);
-    txtZoneHour = makeDigitBox("txtZoneHour", QStringLiteral("Zone hour"), 3);
-    txtZoneMinute = makeDigitBox("txtZoneMinute", QStringLiteral("Zone minutes"), 3);
-    QLabel* Label3 = makeLabel("Label3", QStringLiteral("Hour"));
-    QLabel* Label2 = makeLabel("Label2", QStringLiteral("Min"));
-    lblTZHelp = makeLink("lblTZHelp", QStringLiteral("TZ Help"));
-    lblTZHelp->setWordWrap(false);
-    chkDST = new QCheckBox(QStringLiteral("DST"));
-    chkDST->setObjectName(QStringLiteral("chkDST"));
-    cboZoneDirection = makeList("cboZoneDirection", QStringLiteral("Zone direction"));
-    cboZoneDirection->addItems({QStringLiteral("From longitude"), QStringLiteral("Ahead of UT"),
-                                QStringLiteral("Behind UT")});
-    cboZoneDirection->setToolTip(
-        QStringLiteral("Zone direction: from the longitude (East ahead of universal time, West "
-                       "behind), or as chosen"));
-    auto* spokenDirection = new QLabel(cboZoneDirection->accessibleName(), fraZone);
-    spokenDirection->setBuddy(cboZoneDirection);
-    spokenDirection->hide();
-    lblOffsetUsed = makeLabel("lblOffsetUsed", QString());
-    lblOffsetUsed->setAccessibleName(QStringLiteral("Offset used"));
-    lblOffsetUsed->setToolTip(QStringLiteral("Offset used"));
-    auto* zone = new QGridLayout(fraZone);
-    zone->setContentsMargins(6, 4, 6, 2);
-    zone->setVerticalSpacing(0);
-    zone->addWidget(txtZoneHour, 0, 0);
-    zone->addWidget(txtZoneMinute, 0, 1);
-    zone->addWidget(lblTZHelp, 0, 2);
-    zone->addWidget(chkDST, 0, 3);
-    zone->addWidget(cboZoneDirection, 0, 4);
-    zone->addWidget(Label3, 1, 0, Qt::AlignHCenter);
-    zone->addWidget(Label2, 1, 1, Qt::AlignHCenter);
-    zone->addWidget(lblOffsetUsed, 1, 3, 1, 2);
-    zone->setColumnStretch(5, 1);
-    grid->addWidget(Label10, 4, 0);
-    grid->addWidget(fraZone, 4, 1, 1, 2);
-
-    // Latitude and longitude, side by side.
-    txtLatD = makeDigitBox("txtLatD", QStringLiteral("Latitude degrees"), 2);
-    txtLatM = makeDigitBox("txtLatM", QStringLiteral("Latitude minutes"), 2);
-    optLat[0] = makeOption("optLat_0", QStringLiteral("North"));
-    optLat[1] = makeOption("optLat_1", QStringLiteral("South"));
-    QGroupBox* latitude = makeCoordinateFrame(QStringLiteral("Latitude"), {txtLatD, 2, "Label7"},
-                                              {txtLatM, 2, "Label9"}, optLat);
-
-    txtLonD = makeDigitBox("txtLonD", QStringLiteral("Longitude degrees"), 3);
-    txtLonM = makeDigitBox("txtLonM", QStringLiteral("Longitude minutes"), 2);
-    optLong[0] = makeOption("optLong_0", QStringLiteral("East"));
-    optLong[1] = makeOption("optLong_1", QStringLiteral("West"));
-    QGroupBox* longitude = makeCoordinateFrame(QStringLiteral("Longitude"), {txtLonD, 3, "Label6"},
-                                               {txtLonM, 2, "Label8"}, optLong);
-
-    auto* position = new QHBoxLayout;
-    position->addWidget(latitude);
-    position->addWidget(longitude);
-    grid->addLayout(position, 5, 0, 1, 3);
-
-    // For coordinates typed by hand: the nearest place of the atlas and its
-    // zone.
-    lblNearestPlace = makeLabel("lblNearestPlace", QString());
-    lblNearestPlace->setWordWrap(true);
-    cmdNearestZone = new QPushButton(QStringLiteral("Use Its Zone"));
-    cmdNearestZone->setObjectName(QStringLiteral("cmdNearestZone"));
-    cmdNearestZone->setAutoDefault(true);
-    cmdNearestZone->hide();
-    auto* nearest = new QHBoxLayout;
-    nearest->addWidget(lblNearestPlace, 1);
-    nearest->addWidget(cmdNearestZone);
-    grid->addLayout(nearest, 6, 0, 1, 3);
-
-    // The place, with the lookup button beside its three boxes.
-    QLabel* Label54 = makeLabel("Label54", QStringLiteral("City"));
-    QLabel* Label55 = makeLabel("Label55", QStringLiteral("State"));
-    QLabel* Label4 = makeLabel("Label4", QStringLiteral("Country"));
-    txtMCity = makeBox("txtMCity", QStringLiteral("City"));
-    txtMState = makeBox("txtMState", QStringLiteral("State"));
-    txtMCountry = makeBox("txtMCountry", QStringLiteral("Country"));
-    Label54->setBuddy(txtMCity);
-    Label55->setBuddy(txtMState);
-    Label4->setBuddy(txtMCountry);
-    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry}) {
-        box->setMaxLength(kMaxNameLength);
-    }
-    cmdBrowser = new WrappingButton(QStringLiteral("Click Here To Find Latitude && Longitude"));
-    cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
-    cmdBrowser->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    grid->addWidget(Label54, 7, 0);
-    grid->addWidget(txtMCity, 7, 1);
-    grid->addWidget(Label55, 8, 0);
-    grid->addWidget(txtMState, 8, 1);
-    grid->addWidget(Label4, 9, 0);
-    grid->addWidget(txtMCountry, 9, 1);
-    grid->addWidget(cmdBrowser, 7, 2, 3, 1);
-
-    // The two actions.
-    cmdOpen = new QPushButton(QStringLiteral("&Open Previously Saved Reading"));
-    cmdOpen->setObjectName(QStringLiteral("cmdOpen"));
-    cmdRashi = new QPushButton(QStringLiteral("Get My Bhava Chart Reading"));
-    cmdRashi->setObjectName(QStringLiteral("cmdRashi"));
-    cmdRashi->setDefault(true);
-    // Enter on a focused button presses that button; anywhere else it presses
-    // cmdRashi (see keyPressEvent).
-    cmdBrowser->setAutoDefault(true);
-    cmdOpen->setAutoDefault(true);
-    auto* actions = new QHBoxLayout;
-    actions->addWidget(cmdOpen, 1);
-    actions->addWidget(cmdRashi, 1);
-    grid->addLayout(actions, 10, 0, 1, 3);
-
-    return frame;
-}
-
-QWidget* FrmMain::buildBottomBand() {
-    auto* band = new QFrame;
-    band->setObjectName(QStringLiteral("bottomBand"));
-    band->setFrameShape(QFrame::StyledPanel);
-    band->setMinimumHeight(kBottomBandHeight);
-    lblCobrand = makeLink("lblCobrand",
-                          QStringLiteral("Co-brand this software for your site. Give it to your "
-                                         "visitors with your own name, logo and web address on it. "
-                                         "Click here for more details."));
-    lblFullBrand = makeLink(
-        "lblFullBrand",
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website. Click here for "
-                       "more details."));
-    // The two banners share one rectangle. Each paints its whole background,
-    // so only the front one is seen (and clicked); the later one starts in
-    // front, and raise() on either brings it forward.
-    auto* layout = new QGridLayout(band);
-    layout->setContentsMargins(4, 2, 4, 2);
-    for (ClickableLabel* banner : {lblCobrand, lblFullBrand}) {
-        banner->setAlignment(Qt::AlignCenter);
-        banner->setAutoFillBackground(true);
-        layout->addWidget(banner, 0, 0);
-    }
-    return band;
 }
 
 void FrmMain::fillLists() {
@@ -535,20 +133,6 @@ void FrmMain::fillLists() {
     for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
         list->setCurrentIndex(0);
     }
-    optLat[0]->setChecked(true);
-    optLong[0]->setChecked(true);
-}
-
-void FrmMain::setTabOrderAsFilled() {
-    QWidget* const order[] = {
-        txtName,    cboMonth,      cboDate,        cboYear,       cboHH,     cboMM,
-        cboSS,      txtBirthPlace, txtZoneHour,    txtZoneMinute, chkDST,    cboZoneDirection,
-        txtLatD,    txtLatM,       optLat[0],      optLat[1],     txtLonD,   txtLonM,
-        optLong[0], optLong[1],    cmdNearestZone, txtMCity,      txtMState, txtMCountry,
-        cmdBrowser, cmdOpen,       cmdRashi};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
 }
 
 void FrmMain::connectHandlers() {
@@ -558,21 +142,13 @@ void FrmMain::connectHandlers() {
     connect(cmdBrowser, &QPushButton::clicked, this, [this] { on_cmdBrowser_clicked(); });
     connect(lblTZHelp, &ClickableLabel::clicked, this, [this] { on_lblTZHelp_clicked(); });
     connect(mnuExit, &QAction::triggered, this, [this] { on_mnuExit_triggered(); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { on_mnuAbout_triggered(); });
     connectPlaceHandlers();
 
     // The maker's pages: these entries and banners open one page each and do
     // nothing else.
     using LinkAction = void (*)(Browser&);
-    const std::pair<QAction*, LinkAction> menuLinks[] = {
-        {mnuOnline, OpenOnlineHelpPage}, {mnuVisit, OpenHomePage},
-        {mnuUpdate, OpenDownloadPage},   {mnuDonate, OpenDonatePage},
-        {mkmoney, OpenFullBrandPage},
-    };
-    for (const auto& [menuEntry, open] : menuLinks) {
-        connect(menuEntry, &QAction::triggered, this,
-                [this, open = open] { open(app.services().browser); });
-    }
+    connect(mkmoney, &QAction::triggered, this,
+            [this] { OpenFullBrandPage(app.services().browser); });
     const std::pair<ClickableLabel*, LinkAction> bannerLinks[] = {
         {Label61, OpenHomePage},
         {lblCobrand, OpenCoBrandPage},
@@ -584,11 +160,16 @@ void FrmMain::connectHandlers() {
     }
 }
 
-void FrmMain::installKeyFilter(QLineEdit* box, KeyRule rule) {
-    keyRules.emplace_back(box, rule);
-    // Characters reach the filter only as key presses, never as composed input.
-    box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    box->installEventFilter(this);
+void FrmMain::installKeyFilters() {
+    keyFilter = new KeyFilter(app.services().dialogs, this);
+    const QString notLetter = QStringLiteral("Please Enter only Letters");
+    const QString notNumber = QStringLiteral("Only Numbers Are Accepted");
+    keyFilter->filter(txtName, NewLetterKeys(keyFilter), notLetter, MessageIcon::Information);
+    keyFilter->filter(txtZoneHour, NewSignedDigitKeys(keyFilter), notNumber, MessageIcon::Critical);
+    const QValidator* digits = NewDigitKeys(keyFilter);
+    for (QLineEdit* box : {txtZoneMinute, txtLatD, txtLatM, txtLonD, txtLonM}) {
+        keyFilter->filter(box, digits, notNumber, MessageIcon::Critical);
+    }
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -599,61 +180,7 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         return enter && txtBirthPlace->text() != chosenPlaceLabel && chooseFirstListedPlace();
     }
-    if (event->type() == QEvent::KeyPress) {
-        for (const auto& [box, rule] : keyRules) {
-            if (box == watched) {
-                return filterKey(box, rule, static_cast<QKeyEvent*>(event));
-            }
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// True when the key is consumed: refused with a message, or typed here in its
-// upper-case form.
-bool FrmMain::filterKey(QLineEdit* box, KeyRule rule, QKeyEvent* event) {
-    const QString typed = typedText(*event);
-    if (typed.isEmpty()) {
-        // An Alt combination that is no access key would otherwise slip its
-        // letter into the box past the filter: here it types nothing.
-        const QString text = event->text();
-        return (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0 &&
-               !text.isEmpty() && text.at(0).isPrint();
-    }
-    QString kept;
-    for (const QChar c : typed) {
-        const bool always = c == QChar(8); // Backspace
-        bool accepted = false;
-        switch (rule) {
-        case KeyRule::Letters:
-            accepted = always || c == QChar(13) || c == QLatin1Char(' ') ||
-                       (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-                       (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-            break;
-        case KeyRule::SignedDigits:
-            accepted = always || isAsciiDigit(c) || c == QLatin1Char('-');
-            break;
-        case KeyRule::Digits:
-            accepted = always || isAsciiDigit(c);
-            break;
-        }
-        if (!accepted) {
-            if (rule == KeyRule::Letters) {
-                app.services().dialogs.message(this, QStringLiteral("Please Enter only Letters"),
-                                               MessageIcon::Information);
-            } else {
-                app.services().dialogs.message(this, QStringLiteral("Only Numbers Are Accepted"),
-                                               MessageIcon::Critical);
-            }
-            return true;
-        }
-        kept += rule == KeyRule::Letters ? c.toUpper() : c;
-    }
-    if (kept == typed) {
-        return false;
-    }
-    box->insert(kept);
-    return true;
 }
 
 bool FrmMain::ValidateBirthData() {
@@ -701,7 +228,7 @@ BirthEntry FrmMain::birthEntry() const {
     entry.State = txtMState->text();
     entry.Country = txtMCountry->text();
     entry.ZoneAhead = zoneAhead();
-    entry.TimeZone = QString::fromLatin1(zoneId);
+    entry.TimeZone = QString::fromLatin1(zoneFollowing.zoneId());
     return entry;
 }
 
@@ -716,7 +243,6 @@ void FrmMain::showBirthEntry(const BirthEntry& entry) {
     txtBirthPlace->clear();
     lblNearestPlace->clear();
     cmdNearestZone->hide();
-    nearestZone.clear();
     txtName->setText(entry.Name);
     bool monthOk = false;
     const int month = entry.Month.toInt(&monthOk);
@@ -820,10 +346,6 @@ void FrmMain::on_mnuExit_triggered() {
     close();
 }
 
-void FrmMain::on_mnuAbout_triggered() {
-    app.showAboutWindow();
-}
-
 bool FrmMain::event(QEvent* event) {
     if (event->type() == QEvent::Paint && !painted) {
         painted = true;
@@ -849,287 +371,4 @@ void FrmMain::keyPressEvent(QKeyEvent* event) {
 void FrmMain::closeEvent(QCloseEvent* event) {
     app.showReferralWindow();
     event->accept();
-}
-
-// ------------------------------------------------------------ the birth place
-
-QWidget* FrmMain::buildPlaceRow() {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QLabel* label = makeLabel("lblBirthPlace", QStringLiteral("Birth place"));
-    txtBirthPlace = makeBox("txtBirthPlace", QStringLiteral("Birth place"));
-    txtBirthPlace->setPlaceholderText(QStringLiteral("Reading the atlas of places..."));
-    txtBirthPlace->setClearButtonEnabled(true);
-    label->setBuddy(txtBirthPlace);
-    placeModel = new QStringListModel(this);
-    placeCompleter = new QCompleter(placeModel, this);
-    // The list is the atlas's answer for the text, in its order.
-    placeCompleter->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    placeCompleter->setMaxVisibleItems(static_cast<int>(kListedPlaces));
-    txtBirthPlace->setCompleter(placeCompleter);
-    txtBirthPlace->installEventFilter(this);
-    layout->addWidget(label);
-    layout->addWidget(txtBirthPlace, 1);
-    return row;
-}
-
-void FrmMain::connectPlaceHandlers() {
-    connect(txtBirthPlace, &QLineEdit::textEdited, this,
-            [this](const QString& text) { on_txtBirthPlace_textEdited(text); });
-    connect(placeCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& index) { on_placeList_activated(index.row()); });
-    connect(cmdNearestZone, &QPushButton::clicked, this, [this] { on_cmdNearestZone_clicked(); });
-
-    // A zone typed, ticked or chosen by the user is the user's own.
-    for (QLineEdit* box : {txtZoneHour, txtZoneMinute}) {
-        connect(box, &QLineEdit::textEdited, this, [this] { zoneTypedByHand(); });
-    }
-    connect(chkDST, &QCheckBox::clicked, this, [this] { zoneTypedByHand(); });
-    connect(cboZoneDirection, &QComboBox::activated, this, [this] { zoneTypedByHand(); });
-
-    // The date and time move a zone that follows the place.
-    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM}) {
-        connect(list, &QComboBox::currentIndexChanged, this, [this] { refreshZoneFromPlace(); });
-    }
-
-    // The offset line follows everything it is made of.
-    for (QLineEdit* box : {txtZoneHour, txtZoneMinute, txtLonD, txtLonM}) {
-        connect(box, &QLineEdit::textChanged, this, [this] { updateOffsetUsed(); });
-    }
-    connect(chkDST, &QCheckBox::stateChanged, this, [this] { updateOffsetUsed(); });
-    connect(cboZoneDirection, &QComboBox::currentIndexChanged, this,
-            [this] { updateOffsetUsed(); });
-    connect(optLong[0], &QRadioButton::toggled, this, [this] { updateOffsetUsed(); });
-
-    // Coordinates typed by hand: the nearest place's zone is proposed.
-    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM}) {
-        connect(box, &QLineEdit::textEdited, this, [this] { proposeNearestZone(); });
-    }
-    for (QRadioButton* option : {optLat[0], optLat[1], optLong[0], optLong[1]}) {
-        connect(option, &QRadioButton::clicked, this, [this] { proposeNearestZone(); });
-    }
-    updateOffsetUsed();
-}
-
-void FrmMain::loadAtlas(const QString& folder) {
-    // Reading waits until the window has been painted and start-up is over:
-    // it takes a core for a second, which start-up is better without.
-    if (!painted) {
-        atlasFolder = folder;
-        return;
-    }
-    if (atlasLoader == nullptr) {
-        atlasLoader = new AtlasLoader(this);
-        connect(atlasLoader, &AtlasLoader::loaded, this,
-                [this](std::shared_ptr<const Atlas> loaded, const QString& error) {
-                    setAtlas(std::move(loaded), error);
-                });
-    }
-    atlasLoader->start(folder);
-}
-
-void FrmMain::setAtlas(std::shared_ptr<const Atlas> loaded, const QString& error) {
-    atlas = std::move(loaded);
-    listedPlaces.clear();
-    if (atlas == nullptr) {
-        txtBirthPlace->setEnabled(false);
-        txtBirthPlace->setPlaceholderText(QStringLiteral("The atlas of places could not be read"));
-        txtBirthPlace->setToolTip(error);
-        return;
-    }
-    txtBirthPlace->setEnabled(true);
-    txtBirthPlace->setPlaceholderText(QStringLiteral("City of birth: type its name"));
-    txtBirthPlace->setToolTip(QString());
-    // What was typed while the atlas was read is searched now.
-    if (!txtBirthPlace->text().isEmpty() && txtBirthPlace->text() != chosenPlaceLabel) {
-        on_txtBirthPlace_textEdited(txtBirthPlace->text());
-        if (txtBirthPlace->hasFocus()) {
-            placeCompleter->complete();
-        }
-    }
-}
-
-void FrmMain::on_txtBirthPlace_textEdited(const QString& text) {
-    listedPlaces =
-        atlas != nullptr ? atlas->search(text, kListedPlaces) : std::vector<const Place*>{};
-    QStringList labels;
-    for (const Place* place : listedPlaces) {
-        labels << PlaceLabel(*place);
-    }
-    placeModel->setStringList(labels);
-}
-
-bool FrmMain::chooseFirstListedPlace() {
-    on_txtBirthPlace_textEdited(txtBirthPlace->text());
-    if (listedPlaces.empty()) {
-        return false;
-    }
-    placeCompleter->popup()->hide();
-    choosePlace(*listedPlaces.front());
-    return true;
-}
-
-void FrmMain::on_placeList_activated(int row) {
-    if (row >= 0 && static_cast<std::size_t>(row) < listedPlaces.size()) {
-        choosePlace(*listedPlaces[static_cast<std::size_t>(row)]);
-    }
-}
-
-void FrmMain::choosePlace(const Place& place) {
-    chosenPlaceLabel = PlaceLabel(place);
-    txtBirthPlace->setText(chosenPlaceLabel);
-    txtMCity->setText(place.AsciiName);
-    txtMState->setText(place.StateAscii);
-    txtMCountry->setText(place.CountryAscii);
-    const RecordCoordinates c = RecordCoordinatesOf(place.Latitude, place.Longitude);
-    txtLatD->setText(QString::number(c.latD));
-    txtLatM->setText(QString::number(c.latM));
-    optLat[c.latSouth ? 1 : 0]->setChecked(true);
-    txtLonD->setText(QString::number(c.lonD));
-    txtLonM->setText(QString::number(c.lonM));
-    optLong[c.lonEast ? 0 : 1]->setChecked(true);
-    lblNearestPlace->clear();
-    cmdNearestZone->hide();
-    zoneId = place.TimeZone;
-    zoneFollows = true;
-    refreshZoneFromPlace();
-}
-
-std::optional<bool> FrmMain::zoneAhead() const {
-    switch (cboZoneDirection->currentIndex()) {
-    case 1:
-        return true;
-    case 2:
-        return false;
-    default:
-        return std::nullopt;
-    }
-}
-
-void FrmMain::setZoneAhead(std::optional<bool> ahead) {
-    cboZoneDirection->setCurrentIndex(!ahead ? 0 : (*ahead ? 1 : 2));
-}
-
-void FrmMain::setTimeZone(const QByteArray& zone) {
-    zoneId = zone;
-    zoneFollows = false;
-}
-
-void FrmMain::zoneWrittenByPicker(bool ahead) {
-    setZoneAhead(ahead);
-    zoneTypedByHand();
-}
-
-void FrmMain::zoneTypedByHand() {
-    zoneFollows = false;
-}
-
-// The birth's local date and time as the lists hold them; no date when the
-// month lacks the day.
-void FrmMain::refreshZoneFromPlace() {
-    if (!zoneFollows || zoneId.isEmpty()) {
-        return;
-    }
-    BirthRecord birth;
-    birth.TimeZone = zoneId.toStdString();
-    birth.Year = static_cast<std::int16_t>(cboYear->currentText().toInt());
-    birth.Month = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
-    birth.Day = static_cast<std::int16_t>(cboDate->currentText().toInt());
-    birth.Hour = static_cast<std::int16_t>(cboHH->currentText().toInt());
-    birth.Minute = static_cast<std::int16_t>(cboMM->currentText().toInt());
-    birth.LonD = static_cast<std::int16_t>(txtLonD->text().toInt());
-    birth.LonM = static_cast<std::int16_t>(txtLonM->text().toInt());
-    birth.LonEast = optLong[0]->isChecked();
-    const ZoneAtBirth zone = ZoneAtBirthOf(birth);
-    if (zone.kind != LocalTimeKind::NoZone) {
-        // A time that did not exist shows the offset before the gap, and one
-        // that happened twice its first occurrence; the reading says which.
-        writeZone(zone.offset);
-    }
-}
-
-void FrmMain::writeZone(const ZoneOffset& offset) {
-    const ZoneBoxes boxes = ZoneBoxesFor(offset);
-    txtZoneHour->setText(QString::number(boxes.hours));
-    txtZoneMinute->setText(QString::number(boxes.minutes));
-    chkDST->setChecked(boxes.dst);
-    setZoneAhead(boxes.ahead);
-}
-
-// A zone box's magnitude as the reading takes it: read as a decimal number,
-// its sign dropped, rounded to the nearest whole number, halves to even.
-std::optional<int> FrmMain::zoneMagnitude(const QLineEdit* box) {
-    bool ok = false;
-    const double value = box->text().trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || std::fabs(value) > 1000) {
-        return std::nullopt;
-    }
-    return static_cast<int>(std::nearbyint(std::fabs(value)));
-}
-
-void FrmMain::updateOffsetUsed() {
-    const std::optional<int> hours = zoneMagnitude(txtZoneHour);
-    const std::optional<int> minutes = txtZoneMinute->text().trimmed().isEmpty()
-                                           ? std::optional<int>(0)
-                                           : zoneMagnitude(txtZoneMinute);
-    if (!hours || !minutes) {
-        lblOffsetUsed->clear();
-        return;
-    }
-    BirthRecord birth;
-    birth.ZoneHour = static_cast<std::int16_t>(*hours);
-    birth.ZoneMinute = static_cast<std::int16_t>(*minutes);
-    birth.DST = chkDST->checkState() != Qt::Unchecked;
-    birth.LonD = static_cast<std::int16_t>(txtLonD->text().toInt());
-    birth.LonM = static_cast<std::int16_t>(txtLonM->text().toInt());
-    birth.LonEast = optLong[0]->isChecked();
-    birth.ZoneAhead = zoneAhead();
-    QString text = QString::fromStdString(OffsetText(ZoneOffsetMinutes(birth), OffsetStyle::Ut));
-    if (birth.DST) {
-        text += QStringLiteral(" (daylight saving)");
-    }
-    lblOffsetUsed->setText(text);
-}
-
-void FrmMain::proposeNearestZone() {
-    nearestZone.clear();
-    cmdNearestZone->hide();
-    if (atlas == nullptr) {
-        lblNearestPlace->clear();
-        return;
-    }
-    bool ok[4] = {};
-    const double latD = txtLatD->text().toDouble(&ok[0]);
-    const double latM = txtLatM->text().isEmpty() ? 0 : txtLatM->text().toDouble(&ok[1]);
-    const double lonD = txtLonD->text().toDouble(&ok[2]);
-    const double lonM = txtLonM->text().isEmpty() ? 0 : txtLonM->text().toDouble(&ok[3]);
-    if (!ok[0] || !ok[2] || latD > 90 || lonD > 180) {
-        lblNearestPlace->clear();
-        return;
-    }
-    const double latitude = (latD + latM / 60) * (optLat[1]->isChecked() ? -1 : 1);
-    const double longitude = (lonD + lonM / 60) * (optLong[0]->isChecked() ? 1 : -1);
-    const auto nearby = atlas->nearest(latitude, longitude);
-    if (!nearby) {
-        lblNearestPlace->setText(
-            QStringLiteral("No place of the atlas lies within %1 km: type the zone.")
-                .arg(kNearbyReachKm));
-        return;
-    }
-    nearestZone = nearby->place->TimeZone;
-    lblNearestPlace->setText(QStringLiteral("Nearest place in the atlas: %1, %2 km away, zone %3.")
-                                 .arg(PlaceLabel(*nearby->place))
-                                 .arg(std::lround(nearby->distanceKm))
-                                 .arg(QString::fromLatin1(nearestZone)));
-    cmdNearestZone->show();
-}
-
-void FrmMain::on_cmdNearestZone_clicked() {
-    if (nearestZone.isEmpty()) {
-        return;
-    }
-    zoneId = nearestZone;
-    zoneFollows = true;
-    refreshZoneFromPlace();
 }

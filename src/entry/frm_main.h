@@ -1,6 +1,8 @@
 #pragma once
 
+#include "atlas/zone_following.h"
 #include "birth/birth_rules.h"
+#include "ui_frm_main.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -16,6 +18,7 @@
 class App;
 class Atlas;
 class AtlasLoader;
+class KeyFilter;
 class QCompleter;
 class QStringListModel;
 struct Place;
@@ -36,10 +39,11 @@ class QRadioButton;
 // The entries of cboMonth, January first.
 const QStringList& MonthNames();
 
-// The birth-data window. Its controls carry the names the rest of the program
-// knows them by (their objectName is the same text); the time-zone picker, the
-// reading driver and the reading-file opener read and write them directly.
-class FrmMain : public QMainWindow {
+// The birth-data window, laid out in frm_main.ui. Its controls carry the names
+// the rest of the program knows them by (their objectName is the same text);
+// the time-zone picker, the reading driver and the reading-file opener read
+// and write them directly.
+class FrmMain : public QMainWindow, public Ui::FrmMain {
     Q_OBJECT
 public:
     explicit FrmMain(App& app, QWidget* parent = nullptr);
@@ -53,65 +57,25 @@ public:
     BirthEntry birthEntry() const;
     void showBirthEntry(const BirthEntry& entry);
 
-    // Banners, chosen at start-up.
-    ClickableLabel* Label61 = nullptr;
-    QLabel* Label11 = nullptr;
-    ClickableLabel* lblCobrand = nullptr;
-    ClickableLabel* lblFullBrand = nullptr;
+    // The controls of the form (frm_main.ui) are members by their names;
+    // the option pairs are also arrays, index 0 North and East.
+    std::array<QRadioButton*, 2> optLat{};
+    std::array<QRadioButton*, 2> optLong{};
 
-    // Inputs.
-    QLineEdit* txtName = nullptr;
-    QComboBox* cboMonth = nullptr;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboYear = nullptr;
-    QComboBox* cboHH = nullptr;
-    QComboBox* cboMM = nullptr;
-    QComboBox* cboSS = nullptr;
-    QFrame* fraZone = nullptr;
-    QLineEdit* txtZoneHour = nullptr;
-    QLineEdit* txtZoneMinute = nullptr;
-    ClickableLabel* lblTZHelp = nullptr;
-    QCheckBox* chkDST = nullptr;
-    QLineEdit* txtLatD = nullptr;
-    QLineEdit* txtLatM = nullptr;
-    std::array<QRadioButton*, 2> optLat{}; // 0 North, 1 South
-    QLineEdit* txtLonD = nullptr;
-    QLineEdit* txtLonM = nullptr;
-    std::array<QRadioButton*, 2> optLong{}; // 0 East, 1 West
-    QLineEdit* txtMCity = nullptr;
-    QLineEdit* txtMState = nullptr;
-    QLineEdit* txtMCountry = nullptr;
-
-    // The birth place from the atlas, and the zone the reading will use.
-    QLineEdit* txtBirthPlace = nullptr;    // searched as the user types
-    QComboBox* cboZoneDirection = nullptr; // From longitude, Ahead of UT, Behind UT
-    QLabel* lblOffsetUsed = nullptr;       // "UT+5:30", "UT-4:00 (daylight saving)"
-    QLabel* lblNearestPlace = nullptr;     // for typed coordinates: the nearest place
-    QPushButton* cmdNearestZone = nullptr; // takes that place's zone
-
-    // Buttons.
-    QPushButton* cmdBrowser = nullptr;
-    QPushButton* cmdOpen = nullptr;
-    QPushButton* cmdRashi = nullptr;
-
-    // Menu.
-    QMenu* mnuFile = nullptr;
-    QAction* mnuNext = nullptr;
-    QAction* mnuExit = nullptr;
+    // The shared menus.
     QMenu* mnuHelp = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
     QAction* mnuUpdate = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuDonate = nullptr;
-    QAction* mkmoney = nullptr;
 
     // Reads the atlas in the background; the place box finds places once it
     // is read.
     void loadAtlas(const QString& folder);
     // The atlas the place box searches, or null and why there is none.
     void setAtlas(std::shared_ptr<const Atlas> loaded, const QString& error = {});
-    bool atlasReady() const { return atlas != nullptr; }
+    bool atlasReady() const { return zoneFollowing.atlas() != nullptr; }
 
     // Fills the city, state, country, coordinates and zone from a place of
     // the atlas, as choosing it in the place box's list does; the zone then
@@ -124,9 +88,9 @@ public:
 
     // The IANA zone of the place chosen, or of the reading opened; empty when
     // there is none.
-    const QByteArray& timeZone() const { return zoneId; }
+    const QByteArray& timeZone() const { return zoneFollowing.zoneId(); }
     // Whether the zone boxes come from that zone and follow the date and time.
-    bool zoneFollowsPlace() const { return zoneFollows; }
+    bool zoneFollowsPlace() const { return zoneFollowing.follows(); }
     // A zone that the boxes do not follow: a reading opened, or the user's.
     void setTimeZone(const QByteArray& zone);
     // Writes an offset into the zone boxes, chkDST and the direction.
@@ -146,32 +110,25 @@ protected:
     // Enter anywhere that does not use it itself runs "Get My Bhava Chart
     // Reading", as a dialog's default button would.
     void keyPressEvent(QKeyEvent* event) override;
-    // The key filters of the name, zone, latitude and longitude boxes.
+    // Enter in the place box.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class KeyRule { Letters, SignedDigits, Digits };
-
-    QWidget* buildTopBand();
-    QWidget* buildMainFrame();
-    QWidget* buildBottomBand();
-    void buildMenu();
+    void addSharedMenus();
+    void setUpControls();
+    void setUpPlaceBox();
     void fillLists();
-    void setTabOrderAsFilled();
     void connectHandlers();
-    void installKeyFilter(QLineEdit* box, KeyRule rule);
+    void installKeyFilters();
     // The box the keyboard focus goes to for a problem with the field.
     QWidget* boxOf(BirthField field) const;
-    bool filterKey(QLineEdit* box, KeyRule rule, QKeyEvent* event);
 
     void on_cmdRashi_clicked();
     void on_cmdOpen_clicked();
     void on_cmdBrowser_clicked();
     void on_lblTZHelp_clicked();
     void on_mnuExit_triggered();
-    void on_mnuAbout_triggered();
 
-    QWidget* buildPlaceRow();
     void connectPlaceHandlers();
     void on_txtBirthPlace_textEdited(const QString& text);
     // Enter in the place box: the first place listed, when there is one.
@@ -182,23 +139,19 @@ private:
     void zoneTypedByHand();
     // The date or time changed: a zone that follows the place is recomputed.
     void refreshZoneFromPlace();
-    static std::optional<int> zoneMagnitude(const QLineEdit* box);
     void updateOffsetUsed();
     // The coordinates were typed: proposes the zone of the nearest place.
     void proposeNearestZone();
 
     App& app;
-    std::vector<std::pair<QLineEdit*, KeyRule>> keyRules;
+    KeyFilter* keyFilter = nullptr;
 
     bool painted = false;
     std::optional<QString> atlasFolder; // the atlas to read once painted
     AtlasLoader* atlasLoader = nullptr;
-    std::shared_ptr<const Atlas> atlas;
+    ZoneFollowing zoneFollowing;
     QCompleter* placeCompleter = nullptr;
     QStringListModel* placeModel = nullptr;
     std::vector<const Place*> listedPlaces; // the rows of the place box's list
     QString chosenPlaceLabel;               // the place box's text for the place chosen
-    QByteArray zoneId;
-    bool zoneFollows = false;
-    QByteArray nearestZone; // the zone cmdNearestZone takes
 };

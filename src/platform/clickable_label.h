@@ -7,6 +7,7 @@ class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickableLabel(const QString& text = {}, QWidget* parent = nullptr);
+    explicit ClickableLabel(QWidget* parent) : ClickableLabel(QString(), parent) {}
 
 signals:
     void clicked();

@@ -3,7 +3,7 @@
 // made, the part of a batch line that is the writer's alone.
 
 #include "reading/reading.h"
-#include "tools/chart_cli.h"
+#include "tools/chart/batch.h"
 #include "tools/reading_json.h"
 
 #include <benchmark/benchmark.h>

@@ -104,8 +104,8 @@ struct ChartOptions {
                            svg, png, chartStyle, paper, json, batch, help, version});
     }
 
-    // The options that give the birth of a single reading, in the order a
-    // conflict names the first of them.
+    // The options of a single birth, and --places, which takes none of them:
+    // in the order a conflict names the first of them.
     std::array<const QCommandLineOption*, 9> birthOptions() const {
         return {&date, &time, &zone, &longitude, &latitude, &dst, &place, &places, &name};
     }

@@ -1,6 +1,7 @@
 // kelvaro-chart: the reading of a birth, or of many, on the command line.
 
-#include "tools/chart_cli.h"
+#include "tools/chart/chart.h"
+#include "tools/chart/options.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

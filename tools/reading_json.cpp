@@ -10,7 +10,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <optional>
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,305 +21,280 @@
 
 namespace {
 
-// Every character of a text may need six (\u001f); the quotes add two.
-std::size_t maxQuotedSize(std::string_view text) {
-    return 6 * text.size() + 2;
-}
-
-// Writes into room that the caller has made.
-class Writer {
+// rapidjson's writer, keeping the forms readers of this output already have:
+// a number is the shortest decimal that reads back to the same double, as
+// std::to_chars writes it (2451545, 1e-07), and null when it is not finite; a
+// text escapes its quotes, backslashes and control characters, the last as
+// \u00xx in lower case. Keys, numbers and texts are copied into the buffer
+// whole rather than a character at a time.
+class JsonWriter : public rapidjson::Writer<rapidjson::StringBuffer> {
 public:
-    explicit Writer(char* at) : at_(at) {}
+    using Writer::Writer;
 
-    char* end() const { return at_; }
-
-    template <std::size_t N> void literal(const char (&text)[N]) {
-        std::memcpy(at_, text, N - 1);
-        at_ += N - 1;
+    // A key of this program's own, which never needs an escape.
+    void key(std::string_view name) {
+        Prefix(rapidjson::kStringType);
+        char* const at = os_->Push(name.size() + 2);
+        at[0] = '"';
+        std::memcpy(at + 1, name.data(), name.size());
+        at[name.size() + 1] = '"';
+        EndValue(true);
     }
 
-    void character(char c) { *at_++ = c; }
+    void text(std::string_view value) {
+        Prefix(rapidjson::kStringType);
+        writeQuoted(value);
+        EndValue(true);
+    }
 
-    // The shortest decimal form that reads back to the same double; JSON has
-    // no infinity or not-a-number, so those are null.
+    void texts(std::span<const std::string> values) {
+        StartArray();
+        for (const std::string& value : values) {
+            text(value);
+        }
+        EndArray();
+    }
+
     void number(double value) {
-        if (!std::isfinite(value)) {
-            literal("null");
-            return;
+        if (std::isfinite(value)) {
+            digits(value);
+        } else {
+            Null();
         }
-        at_ = std::to_chars(at_, at_ + kNumberRoom, value).ptr;
     }
 
-    // A double with a whole value, written without a fraction or exponent.
-    void integer(double value) {
-        if (!(std::fabs(value) < 9.0e15)) {
+    void integer(long long value) { digits(value); }
+
+    // A double with a whole value, without a fraction or an exponent.
+    void wholeNumber(double value) {
+        if (std::fabs(value) < 9.0e15) {
+            digits(static_cast<long long>(value));
+        } else {
             number(value);
-            return;
         }
-        integer(static_cast<long long>(value));
     }
 
-    void integer(long long value) { at_ = std::to_chars(at_, at_ + kNumberRoom, value).ptr; }
-
-    void integer(const std::optional<int>& value) {
+    void minutes(const std::optional<int>& value) {
         if (value) {
-            integer(static_cast<long long>(*value));
+            digits(static_cast<long long>(*value));
         } else {
-            literal("null");
+            Null();
         }
     }
-
-    void boolean(bool value) {
-        if (value) {
-            literal("true");
-        } else {
-            literal("false");
-        }
-    }
-
-    void quoted(std::string_view text) {
-        *at_++ = '"';
-        for (const char c : text) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte == '"' || byte == '\\') {
-                *at_++ = '\\';
-                *at_++ = c;
-            } else if (byte < 0x20) {
-                static constexpr char hex[] = "0123456789abcdef";
-                literal("\\u00");
-                *at_++ = hex[byte >> 4];
-                *at_++ = hex[byte & 0xF];
-            } else {
-                *at_++ = c;
-            }
-        }
-        *at_++ = '"';
-    }
-
-    void quotedArray(std::span<const std::string> texts) {
-        *at_++ = '[';
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            if (i > 0) {
-                *at_++ = ',';
-            }
-            quoted(texts[i]);
-        }
-        *at_++ = ']';
-    }
-
-    // Room for one number: the longest shortest form of a double is 24
-    // characters, of a long long 20.
-    static constexpr std::size_t kNumberRoom = 32;
 
 private:
-    char* at_;
+    template <typename Number> void digits(Number value) {
+        char text[32];
+        const char* end = std::to_chars(std::begin(text), std::end(text), value).ptr;
+        const auto size = static_cast<std::size_t>(end - text);
+        Prefix(rapidjson::kNumberType);
+        std::memcpy(os_->Push(size), text, size);
+        EndValue(true);
+    }
+
+    // Takes room for the worst case, every byte a \u00xx, writes the text
+    // into it through a plain pointer and gives back what was not used.
+    void writeQuoted(std::string_view value) {
+        static constexpr char kHex[] = "0123456789abcdef";
+        const std::size_t room = 6 * value.size() + 2;
+        char* const start = os_->Push(room);
+        char* at = start;
+        *at++ = '"';
+        for (const char c : value) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte == '"' || byte == '\\') {
+                *at++ = '\\';
+                *at++ = c;
+            } else if (byte < 0x20) {
+                for (const char e : {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]}) {
+                    *at++ = e;
+                }
+            } else {
+                *at++ = c;
+            }
+        }
+        *at++ = '"';
+        os_->Pop(room - static_cast<std::size_t>(at - start));
+    }
 };
 
-std::size_t maxReadingSize(const BhavaResult& r, const PlanetsOutcome& planets) {
-    // The keys, brackets and commas take about 250 characters.
-    std::size_t size = 512 + (4 + r.CuspPoints.size()) * Writer::kNumberRoom;
-    size += maxQuotedSize(r.AyanamsaText) + maxQuotedSize(r.AscendantText) +
-            maxQuotedSize(r.MidheavenText);
-    for (std::size_t i = 0; i < 12; ++i) {
-        size += maxQuotedSize(r.BhavaMadhyaText[i]) + maxQuotedSize(r.BhavaSandhiText[i]);
-    }
-    for (const std::string& warning : r.Warnings) {
-        size += maxQuotedSize(warning) + 1;
-    }
-    // A body's keys take about 110 characters, its five numbers a number's
-    // room each; the ascendant's keys and numbers another 120.
-    size += 256;
-    if (planets.Reading) {
-        for (const PlanetPlacement& p : planets.Reading->Planets) {
-            size += 128 + 5 * Writer::kNumberRoom + maxQuotedSize(p.Name) +
-                    maxQuotedSize(p.LongitudeText);
-        }
-    }
-    return size;
-}
-
-// "Planets" and the ascendant's sign sensitivity, after the houses' keys.
-void writePlanets(Writer& w, const std::vector<PlanetRow>& rows) {
-    if (rows.empty()) {
-        w.literal(",\"Planets\":null,\"AscendantSignMinutesEarlier\":null,"
-                  "\"AscendantSignMinutesLater\":null");
-        return;
-    }
-    w.literal(",\"Planets\":[");
-    bool first = true;
-    for (const PlanetRow& p : rows) {
-        if (p.ascendant) {
-            w.literal("],\"AscendantSignMinutesEarlier\":");
-            w.integer(p.earlier.minutes);
-            w.literal(",\"AscendantSignMinutesLater\":");
-            w.integer(p.later.minutes);
-            continue;
-        }
-        if (!first) {
-            w.character(',');
-        }
-        first = false;
-        w.literal("{\"Name\":");
-        w.quoted(p.name);
-        w.literal(",\"Longitude\":");
-        w.number(p.longitude);
-        w.literal(",\"LongitudeText\":");
-        w.quoted(p.position);
-        w.literal(",\"Retrograde\":");
-        w.boolean(p.retrograde);
-        w.literal(",\"Sign\":");
-        w.integer(static_cast<long long>(p.sign));
-        w.literal(",\"Bhava\":");
-        w.integer(static_cast<long long>(p.bhava));
-        w.literal(",\"MinutesEarlier\":");
-        w.integer(p.earlier.minutes);
-        w.literal(",\"MinutesLater\":");
-        w.integer(p.later.minutes);
-        w.character('}');
-    }
-}
-
-// Lets write fill up to size characters of a scratch buffer, then appends
-// what it wrote to out. The buffer keeps its room from one call to the next,
-// so the usual reading costs neither an allocation nor clearing memory.
-template <typename Write> void appendWith(std::string& out, std::size_t size, Write write) {
-    thread_local std::string scratch;
-    if (scratch.size() < size) {
-        scratch.resize(size);
-    }
-    Writer writer(scratch.data());
+// Lets write fill one JSON value, then appends it to out. The buffer and the
+// writer of each thread keep their room from one value to the next, so the
+// usual reading costs no allocation.
+template <typename Write> void appendWith(std::string& out, Write write) {
+    thread_local rapidjson::StringBuffer buffer;
+    thread_local JsonWriter writer;
+    buffer.Clear();
+    writer.Reset(buffer);
     write(writer);
-    out.append(scratch.data(), static_cast<std::size_t>(writer.end() - scratch.data()));
+    out.append(buffer.GetString(), buffer.GetSize());
 }
 
-void flag(Writer& w, bool value) {
-    if (value) {
-        w.literal("true");
-    } else {
-        w.literal("false");
+// The houses: the figures, their texts, the cusps and the warnings.
+void writeHouses(JsonWriter& w, const BhavaResult& r) {
+    w.key("JulianDayValue");
+    w.wholeNumber(r.JulianDayValue);
+    w.key("AyanamsaValue");
+    w.number(r.AyanamsaValue);
+    w.key("Ascendant");
+    w.number(r.Ascendant);
+    w.key("Midheaven");
+    w.number(r.Midheaven);
+    w.key("AyanamsaText");
+    w.text(r.AyanamsaText);
+    w.key("AscendantText");
+    w.text(r.AscendantText);
+    w.key("MidheavenText");
+    w.text(r.MidheavenText);
+    w.key("CuspPoints");
+    w.StartArray();
+    for (const double point : r.CuspPoints) {
+        w.number(point);
     }
+    w.EndArray();
+    w.key("BhavaMadhyaText");
+    w.texts(r.BhavaMadhyaText);
+    w.key("BhavaSandhiText");
+    w.texts(r.BhavaSandhiText);
+    w.key("Warnings");
+    w.texts(r.Warnings);
 }
 
 // The birth record with a batch line's keys, in the record's order.
-void writeBirth(Writer& w, const BirthRecord& b) {
-    w.literal("{\"Name\":");
-    w.quoted(b.Name);
-    const std::pair<const char*, std::int16_t> numbers[] = {
-        {",\"Month\":", b.Month},
-        {",\"Day\":", b.Day},
-        {",\"Year\":", b.Year},
-        {",\"Hour\":", b.Hour},
-        {",\"Minute\":", b.Minute},
-        {",\"ZoneHour\":", b.ZoneHour},
-        {",\"ZoneMinute\":", b.ZoneMinute},
-        {",\"LonD\":", b.LonD},
-        {",\"LonM\":", b.LonM},
-        {",\"LatD\":", b.LatD},
-        {",\"LatM\":", b.LatM},
+void writeBirth(JsonWriter& w, const BirthRecord& b) {
+    w.StartObject();
+    w.key("Name");
+    w.text(b.Name);
+    const std::pair<std::string_view, std::int16_t> numbers[] = {
+        {"Month", b.Month},
+        {"Day", b.Day},
+        {"Year", b.Year},
+        {"Hour", b.Hour},
+        {"Minute", b.Minute},
+        {"ZoneHour", b.ZoneHour},
+        {"ZoneMinute", b.ZoneMinute},
+        {"LonD", b.LonD},
+        {"LonM", b.LonM},
+        {"LatD", b.LatD},
+        {"LatM", b.LatM},
     };
     for (const auto& [key, value] : numbers) {
-        for (const char* c = key; *c != '\0'; ++c) {
-            w.character(*c);
-        }
-        w.integer(static_cast<long long>(value));
+        w.key(key);
+        w.integer(value);
     }
-    w.literal(",\"LonEast\":");
-    flag(w, b.LonEast);
-    w.literal(",\"LatSouth\":");
-    flag(w, b.LatSouth);
-    w.literal(",\"DST\":");
-    flag(w, b.DST);
-    w.literal(",\"City\":");
-    w.quoted(b.City);
-    w.literal(",\"State\":");
-    w.quoted(b.State);
-    w.literal(",\"Country\":");
-    w.quoted(b.Country);
+    for (const auto& [key, value] :
+         {std::pair{"LonEast", b.LonEast}, {"LatSouth", b.LatSouth}, {"DST", b.DST}}) {
+        w.key(key);
+        w.Bool(value);
+    }
+    for (const auto& [key, value] :
+         {std::pair{"City", &b.City}, {"State", &b.State}, {"Country", &b.Country}}) {
+        w.key(key);
+        w.text(*value);
+    }
     if (b.ZoneAhead) {
-        w.literal(",\"ZoneAhead\":");
-        flag(w, *b.ZoneAhead);
+        w.key("ZoneAhead");
+        w.Bool(*b.ZoneAhead);
     }
-    w.character('}');
+    w.EndObject();
+}
+
+// The place of the atlas the birth was resolved from.
+void writePlace(JsonWriter& w, const ReadingPlace& place) {
+    w.StartObject();
+    w.key("Name");
+    w.text(place.Name);
+    w.key("State");
+    w.text(place.State);
+    w.key("Country");
+    w.text(place.Country);
+    w.key("Latitude");
+    w.number(place.Latitude);
+    w.key("Longitude");
+    w.number(place.Longitude);
+    w.key("TimeZone");
+    w.text(place.TimeZone);
+    w.EndObject();
+}
+
+void writePlanet(JsonWriter& w, const PlanetRow& p) {
+    w.StartObject();
+    w.key("Name");
+    w.text(p.name);
+    w.key("Longitude");
+    w.number(p.longitude);
+    w.key("LongitudeText");
+    w.text(p.position);
+    w.key("Retrograde");
+    w.Bool(p.retrograde);
+    w.key("Sign");
+    w.integer(p.sign);
+    w.key("Bhava");
+    w.integer(p.bhava);
+    w.key("MinutesEarlier");
+    w.minutes(p.earlier.minutes);
+    w.key("MinutesLater");
+    w.minutes(p.later.minutes);
+    w.EndObject();
+}
+
+// "Planets" (the nine bodies) and the ascendant's sign sensitivity, or null
+// for all three when the planets could not be computed.
+void writePlanets(JsonWriter& w, const std::vector<PlanetRow>& rows) {
+    w.key("Planets");
+    const PlanetRow* ascendant = nullptr;
+    if (rows.empty()) {
+        w.Null();
+    } else {
+        w.StartArray();
+        for (const PlanetRow& row : rows) {
+            if (row.ascendant) {
+                ascendant = &row;
+            } else {
+                writePlanet(w, row);
+            }
+        }
+        w.EndArray();
+    }
+    const SensitivityCell none;
+    w.key("AscendantSignMinutesEarlier");
+    w.minutes((ascendant != nullptr ? ascendant->earlier : none).minutes);
+    w.key("AscendantSignMinutesLater");
+    w.minutes((ascendant != nullptr ? ascendant->later : none).minutes);
 }
 
 } // namespace
 
 void appendReadingJson(std::string& out, const Reading& reading, const ReadingPlace* place) {
-    const BhavaResult& r = reading.houses;
-    const PlanetsOutcome& planets = reading.planets;
-    const BirthRecord& birth = reading.birth;
     const std::vector<PlanetRow> rows = PlanetRows(reading);
-    // The texts of the birth and the place, and about 400 characters of keys
-    // and numbers.
-    std::size_t size = maxReadingSize(r, planets) + 400 + maxQuotedSize(birth.Name) +
-                       maxQuotedSize(birth.City) + maxQuotedSize(birth.State) +
-                       maxQuotedSize(birth.Country);
-    if (place != nullptr) {
-        size += maxQuotedSize(place->Name) + maxQuotedSize(place->State) +
-                maxQuotedSize(place->Country) + maxQuotedSize(place->TimeZone);
-    }
-    const std::string offset = OffsetText(ZoneOffsetMinutes(birth), OffsetStyle::Iso);
-    appendWith(out, size, [&r, &rows, &birth, place, &offset](Writer& w) {
-        w.literal("{\"JulianDayValue\":");
-        w.integer(r.JulianDayValue);
-        w.literal(",\"AyanamsaValue\":");
-        w.number(r.AyanamsaValue);
-        w.literal(",\"Ascendant\":");
-        w.number(r.Ascendant);
-        w.literal(",\"Midheaven\":");
-        w.number(r.Midheaven);
-        w.literal(",\"AyanamsaText\":");
-        w.quoted(r.AyanamsaText);
-        w.literal(",\"AscendantText\":");
-        w.quoted(r.AscendantText);
-        w.literal(",\"MidheavenText\":");
-        w.quoted(r.MidheavenText);
-        w.literal(",\"CuspPoints\":[");
-        for (std::size_t i = 0; i < r.CuspPoints.size(); ++i) {
-            if (i > 0) {
-                w.character(',');
-            }
-            w.number(r.CuspPoints[i]);
-        }
-        w.literal("],\"BhavaMadhyaText\":");
-        w.quotedArray(r.BhavaMadhyaText);
-        w.literal(",\"BhavaSandhiText\":");
-        w.quotedArray(r.BhavaSandhiText);
-        w.literal(",\"Warnings\":");
-        w.quotedArray(r.Warnings);
-        w.literal(",\"UtcOffset\":");
-        w.quoted(offset);
-        w.literal(",\"Birth\":");
-        writeBirth(w, birth);
+    const std::string offset = OffsetText(ZoneOffsetMinutes(reading.birth), OffsetStyle::Iso);
+    appendWith(out, [&](JsonWriter& w) {
+        // New keys go after the existing ones, so that a reader of these sees
+        // the same bytes.
+        w.StartObject();
+        writeHouses(w, reading.houses);
+        w.key("UtcOffset");
+        w.text(offset);
+        w.key("Birth");
+        writeBirth(w, reading.birth);
         if (place != nullptr) {
-            w.literal(",\"Place\":{\"Name\":");
-            w.quoted(place->Name);
-            w.literal(",\"State\":");
-            w.quoted(place->State);
-            w.literal(",\"Country\":");
-            w.quoted(place->Country);
-            w.literal(",\"Latitude\":");
-            w.number(place->Latitude);
-            w.literal(",\"Longitude\":");
-            w.number(place->Longitude);
-            w.literal(",\"TimeZone\":");
-            w.quoted(place->TimeZone);
-            w.character('}');
+            w.key("Place");
+            writePlace(w, *place);
         }
         writePlanets(w, rows);
-        w.character('}');
+        w.EndObject();
     });
 }
 
 void appendBatchErrorJson(std::string& out, long long line, const QString& error) {
     const QByteArray utf8 = error.toUtf8();
-    const std::string_view text(utf8.constData(), static_cast<std::size_t>(utf8.size()));
-    appendWith(out, 64 + maxQuotedSize(text), [line, text](Writer& w) {
-        w.literal("{\"line\":");
+    appendWith(out, [line, &utf8](JsonWriter& w) {
+        w.StartObject();
+        w.key("line");
         w.integer(line);
-        w.literal(",\"error\":");
-        w.quoted(text);
-        w.character('}');
+        w.key("error");
+        w.text(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+        w.EndObject();
     });
 }
 

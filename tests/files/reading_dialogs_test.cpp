@@ -8,7 +8,8 @@
 #include "shell/application.h"
 #include "shell/frm_referral.h"
 #include "support/fake_services.h"
-#include "tools/chart_cli.h"
+#include "tools/chart/chart.h"
+#include "tools/reading_json.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -194,6 +194,9 @@ TEST(ReadingJson, NumbersInTheShortestForm) {
         {-23.5, "-23.5"},
         {343.179963796336, "343.179963796336"},
         {1.0 / 3, "0.3333333333333333"},
+        // Where a general-purpose writer would put "2451545.0" and "1e-7".
+        {2451545, "2451545"},
+        {1e-7, "1e-07"},
         {std::numeric_limits<double>::quiet_NaN(), "null"},
         {std::numeric_limits<double>::infinity(), "null"},
     };
@@ -207,9 +210,13 @@ TEST(ReadingJson, NumbersInTheShortestForm) {
 
 TEST(ReadingJson, TextsAreEscaped) {
     BhavaResult r;
-    r.AyanamsaText = "a\"b\\c\nd\x01";
-    const QJsonObject object = parsed(readingJson(Reading{BirthRecord{}, r, kNoPlanets}));
-    EXPECT_EQ(object["AyanamsaText"].toString(), QStringLiteral("a\"b\\c\nd\x01"));
+    r.AyanamsaText = "a\"b\\c\nd\x01\x1f\x7f";
+    const std::string json = readingJson(Reading{BirthRecord{}, r, kNoPlanets});
+    EXPECT_EQ(parsed(json)["AyanamsaText"].toString(),
+              QString::fromLatin1("a\"b\\c\nd\x01\x1f\x7f"));
+    // Control characters as \u00xx, in lower case, as readers already have them.
+    EXPECT_EQ(rawValue(json, "AyanamsaText"), R"("a\"b\\c\u000ad\u0001\u001f)"
+                                              "\x7f\"");
 }
 
 TEST(ReadingJson, LongTextsFit) {

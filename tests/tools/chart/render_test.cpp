@@ -1,0 +1,64 @@
+#include "chart_test_support.h"
+#include "support/pdf_tools.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(KelvaroChart, WritesThePrintedReadingAndThePicturesWithoutADisplay) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    QStringList options = args(kDelhi2000);
+    options.removeFirst();
+    options << QStringLiteral("--name") << QStringLiteral("Ram Kumar") << QStringLiteral("--pdf")
+            << pdf << QStringLiteral("--svg") << svg << QStringLiteral("--png") << png
+            << QStringLiteral("--chart-style") << QStringLiteral("south");
+    const Process run = runWithoutDisplay(options);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+
+    EXPECT_GE(pdfInfo(pdf, QStringLiteral("Pages")).toInt(), 2);
+    const QString text = pdfText(pdf);
+    for (const char* expected :
+         {"Ram Kumar", "13° 10' 47\" Pis", "27° 45' 45\" Aqu", "The House of Shortcomings"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    }
+    EXPECT_EQ(pngSize(png), QSize(1200, 1200));
+    QFile picture(svg);
+    ASSERT_TRUE(picture.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(picture.readAll().contains("<svg"));
+
+    // A saved reading gives the same document, its name included.
+    const QString saved = put(dir, "saved.kvr", fileBytes(kDelhiFile));
+    const QString fromFile = dir.filePath(QStringLiteral("from file.pdf"));
+    const Process file = runWithoutDisplay({saved, QStringLiteral("--pdf"), fromFile,
+                                            QStringLiteral("--paper"), QStringLiteral("letter")});
+    EXPECT_EQ(file.status, 0) << file.err.toStdString();
+    EXPECT_TRUE(pdfText(fromFile).contains(QStringLiteral("Asha")));
+    EXPECT_TRUE(
+        pdfInfo(fromFile, QStringLiteral("Page size")).endsWith(QStringLiteral("(letter)")));
+}
+
+TEST(KelvaroChart, AFileThatCannotBeWrittenIsToldAndLeftOut) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString missing = dir.filePath(QStringLiteral("missing/reading.pdf"));
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    QStringList options = args(kDelhi2000);
+    options.removeFirst();
+    options << QStringLiteral("--pdf") << missing << QStringLiteral("--png") << png;
+    const Process run = runWithoutDisplay(options);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("kelvaro-chart: the reading could not be saved to '" +
+                                 missing.toUtf8() + "': "));
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(pngSize(png), QSize(1200, 1200)); // the other file is written all the same
+}
+
+} // namespace

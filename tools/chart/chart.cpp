@@ -1,0 +1,43 @@
+#include "tools/chart/chart.h"
+
+#include "tools/chart/batch.h"
+#include "tools/chart/command.h"
+#include "tools/chart/failure.h"
+#include "tools/chart/file.h"
+#include "tools/chart/options.h"
+#include "tools/chart/places.h"
+#include "tools/chart/single.h"
+#include "tools/chart/usage.h"
+
+namespace {
+
+ChartCommand commandOf(ChartMode mode) {
+    switch (mode) {
+    case ChartMode::Single:
+        return runSingle;
+    case ChartMode::Places:
+        return runPlaces;
+    case ChartMode::File:
+        return runFile;
+    case ChartMode::Batch:
+        return runBatch;
+    case ChartMode::Help:
+        return runHelp;
+    case ChartMode::Version:
+        return runVersion;
+    }
+    return runHelp;
+}
+
+} // namespace
+
+int runChart(const QStringList& arguments, std::FILE* in, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = parseChartArguments(arguments);
+    if (!parsed.request) {
+        writeError(err, parsed.error);
+        writeText(err, chartUsageText());
+        return kChartWrongArguments;
+    }
+    ChartStreams streams{in, out, err};
+    return commandOf(parsed.request->mode)(*parsed.request, streams);
+}

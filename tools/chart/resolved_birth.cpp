@@ -1,0 +1,45 @@
+#include "tools/chart/resolved_birth.h"
+
+#include "atlas/birth_zone.h"
+#include "reading/reading.h"
+#include "tools/chart/failure.h"
+#include "tools/chart/render.h"
+#include "tools/chart/text.h"
+
+#include <ostream>
+#include <utility>
+
+void settleZone(ResolvedBirth& resolved, bool zoneGiven) {
+    if (zoneGiven && resolved.place) {
+        return;
+    }
+    BirthZoneCheck check = CheckZoneAtBirth(*resolved.birth);
+    if (!check.refusal.isEmpty()) {
+        resolved.error = std::move(check.refusal);
+        resolved.birth.reset();
+        return;
+    }
+    resolved.warning = std::move(check.warning);
+}
+
+int writeReading(const ChartRequest& request, const ResolvedBirth& resolved,
+                 ChartStreams& streams) {
+    ReadingOptions options;
+    if (!resolved.warning.isEmpty()) {
+        options.warnings.push_back(resolved.warning.toStdString());
+    }
+    Reading reading = MakeReading(*resolved.birth, options);
+    if (request.files.any()) {
+        return writeChartFiles(request.files, std::move(reading), streams.err);
+    }
+    if (request.json) {
+        streams.out << readingJson(reading, resolved.place ? &*resolved.place : nullptr) << '\n';
+    } else {
+        writeText(streams.out, readingText(reading, resolved.placeLabel));
+    }
+    int status = kChartDone;
+    if (!reading.planets.Reading) {
+        status = fail(streams.err, QString::fromStdString(reading.planets.Error));
+    }
+    return finishOutput(streams.out, streams.err, status);
+}

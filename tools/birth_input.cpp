@@ -12,7 +12,7 @@
 
 namespace {
 
-enum class FieldKind { Number, Flag, Text, Direction };
+enum class FieldKind { Number, Flag, Text, Direction, DashaYear };
 
 struct BatchKey {
     std::string_view name;
@@ -20,7 +20,7 @@ struct BatchKey {
 };
 
 // The keys of a batch line in the record's order.
-constexpr std::array<BatchKey, kBirthFieldCount + 1> kBatchKeys = {{
+constexpr std::array<BatchKey, kBirthFieldCount + 2> kBatchKeys = {{
     {"Name", FieldKind::Text},
     {"Month", FieldKind::Number},
     {"Day", FieldKind::Number},
@@ -40,6 +40,7 @@ constexpr std::array<BatchKey, kBirthFieldCount + 1> kBatchKeys = {{
     {"State", FieldKind::Text},
     {"Country", FieldKind::Text},
     {"ZoneAhead", FieldKind::Direction},
+    {"DashaYear", FieldKind::DashaYear},
 }};
 
 // What a line holds under one of the keys.
@@ -176,7 +177,7 @@ std::optional<QString> readJson(std::string_view line, LineValues& values) {
 
 // The values of a line, or the first field, in the record's order, that is
 // missing or of the wrong type.
-std::optional<QString> toValues(LineValues& values, BirthValues& birth) {
+std::optional<QString> toValues(LineValues& values, BirthValues& birth, DashaYear& year) {
     const std::array<std::string BirthValues::*, 4> texts = {
         &BirthValues::Name, &BirthValues::City, &BirthValues::State, &BirthValues::Country};
     const std::array<bool BirthValues::*, 3> flags = {&BirthValues::LonEast, &BirthValues::LatSouth,
@@ -226,6 +227,21 @@ std::optional<QString> toValues(LineValues& values, BirthValues& birth) {
                 return QStringLiteral("%1 must be true or false").arg(name);
             }
             break;
+        case FieldKind::DashaYear:
+            // Unset (absent or null), the usual sidereal year.
+            if (value.kind == LineValue::Kind::String) {
+                const std::optional<DashaYear> parsed = parseDashaYear(value.text);
+                if (!parsed) {
+                    return QStringLiteral("%1 must be \"sidereal\", \"julian\" or \"savana\"")
+                        .arg(name);
+                }
+                year = *parsed;
+            } else if (value.kind != LineValue::Kind::Absent &&
+                       value.kind != LineValue::Kind::Null) {
+                return QStringLiteral("%1 must be \"sidereal\", \"julian\" or \"savana\"")
+                    .arg(name);
+            }
+            break;
         }
     }
     return std::nullopt;
@@ -252,14 +268,15 @@ BatchLine readBatchLine(std::string_view line) {
         return {std::nullopt, *problem};
     }
     BirthValues birth;
-    if (auto problem = toValues(values, birth)) {
+    DashaYear year = DashaYear::Sidereal;
+    if (auto problem = toValues(values, birth, year)) {
         return {std::nullopt, *problem};
     }
     CheckedBirth checked = CheckBirthValues(std::move(birth), NameRule::Optional);
     if (!checked.record) {
         return {std::nullopt, checked.problem->message};
     }
-    return {std::move(checked.record), {}};
+    return {std::move(checked.record), {}, year};
 }
 
 ReadingFileBirth readReadingFileBirth(const QString& path) {

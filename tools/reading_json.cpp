@@ -235,6 +235,14 @@ void writePlanet(JsonWriter& w, const PlanetRow& p) {
     w.minutes(p.earlier.minutes);
     w.key("MinutesLater");
     w.minutes(p.later.minutes);
+    w.key("Nakshatra");
+    w.text(p.nakshatra);
+    w.key("NakshatraNumber");
+    w.integer(p.nakshatraNumber);
+    w.key("Pada");
+    w.integer(p.pada);
+    w.key("NakshatraLord");
+    w.text(p.nakshatraLord);
     w.EndObject();
 }
 
@@ -263,6 +271,105 @@ void writePlanets(JsonWriter& w, const std::vector<PlanetRow>& rows) {
     w.minutes((ascendant != nullptr ? ascendant->later : none).minutes);
 }
 
+// The ascendant's nakshatra, which needs no planets.
+void writeAscendantNakshatra(JsonWriter& w, const NakshatraPlace& place) {
+    w.key("AscendantNakshatra");
+    w.text(place.Name);
+    w.key("AscendantNakshatraNumber");
+    w.integer(place.Number);
+    w.key("AscendantPada");
+    w.integer(place.Pada);
+    w.key("AscendantNakshatraLord");
+    w.text(place.LordName);
+}
+
+// The sixteen divisional charts: each body's sign under its name, as in
+// "Planets", or null without planets.
+void writeVargas(JsonWriter& w, const std::vector<VargaRow>& rows,
+                 const std::vector<PlanetRow>& planets) {
+    w.key("Vargas");
+    w.StartArray();
+    for (const VargaRow& row : rows) {
+        w.StartObject();
+        w.key("Division");
+        w.integer(row.division);
+        w.key("Name");
+        w.text(row.name);
+        w.key("Ascendant");
+        w.integer(row.ascendant);
+        w.key("Signs");
+        if (row.signs && planets.size() > row.signs->size()) {
+            w.StartObject();
+            for (std::size_t b = 0; b < row.signs->size(); ++b) {
+                w.key(planets[b].name);
+                w.integer((*row.signs)[b]);
+            }
+            w.EndObject();
+        } else {
+            w.Null();
+        }
+        w.key("AscendantSignMinutesEarlier");
+        w.minutes(row.earlier.minutes);
+        w.key("AscendantSignMinutesLater");
+        w.minutes(row.later.minutes);
+        w.EndObject();
+    }
+    w.EndArray();
+}
+
+void writeDashaPeriod(JsonWriter& w, const DashaRow& row) {
+    w.key("Lord");
+    w.text(row.lord);
+    w.key("Start");
+    w.text(row.start);
+    w.key("End");
+    w.text(row.end);
+}
+
+// The Vimshottari dasha, or null without planets.
+void writeDasha(JsonWriter& w, const std::optional<DashaTable>& table) {
+    w.key("Dasha");
+    if (!table) {
+        w.Null();
+        return;
+    }
+    w.StartObject();
+    w.key("System");
+    w.text("Vimshottari");
+    w.key("YearDays");
+    w.number(table->yearDays);
+    w.key("Balance");
+    w.StartObject();
+    w.key("Lord");
+    w.text(table->lordAtBirth);
+    w.key("Years");
+    w.integer(table->balance.Years);
+    w.key("Months");
+    w.integer(table->balance.Months);
+    w.key("Days");
+    w.integer(table->balance.Days);
+    w.EndObject();
+    w.key("DaysPerBirthMinute");
+    w.number(table->daysPerBirthMinute);
+    w.key("Periods");
+    w.StartArray();
+    for (const DashaTable::Maha& maha : table->maha) {
+        w.StartObject();
+        writeDashaPeriod(w, maha.period);
+        w.key("Antar");
+        w.StartArray();
+        for (const DashaRow& antar : maha.antar) {
+            w.StartObject();
+            writeDashaPeriod(w, antar);
+            w.EndObject();
+        }
+        w.EndArray();
+        w.EndObject();
+    }
+    w.EndArray();
+    w.EndObject();
+}
+
 } // namespace
 
 void appendReadingJson(std::string& out, const Reading& reading, const ReadingPlace* place) {
@@ -282,6 +389,9 @@ void appendReadingJson(std::string& out, const Reading& reading, const ReadingPl
             writePlace(w, *place);
         }
         writePlanets(w, rows);
+        writeAscendantNakshatra(w, reading.ascendantNakshatra);
+        writeVargas(w, VargaRows(reading), rows);
+        writeDasha(w, DashaTableOf(reading));
         w.EndObject();
     });
 }

@@ -3,6 +3,7 @@
 #include "engine/mod_bhava.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace {
 
@@ -104,6 +105,12 @@ void addPlanetParts(const ReadingOptions& options, Reading& reading) {
 }
 
 } // namespace
+
+Reading::Reading(BirthRecord birth, BhavaResult houses, PlanetsOutcome planets)
+    : birth(std::move(birth)), houses(std::move(houses)), planets(std::move(planets)) {
+    addAscendantParts(*this);
+    addPlanetParts({}, *this);
+}
 
 Reading MakeReading(const BirthRecord& birth, const ReadingOptions& options) {
     Reading reading;

@@ -34,9 +34,10 @@ struct VargaChart {
 
 struct Reading {
     Reading() = default;
-    // A reading of given houses and planets, the rest left to be made.
-    Reading(BirthRecord birth, BhavaResult houses, PlanetsOutcome planets)
-        : birth(std::move(birth)), houses(std::move(houses)), planets(std::move(planets)) {}
+    // A reading of given houses and planets, with everything that follows
+    // from them alone (the nakshatras, the divisional charts' signs, the
+    // dasha); the windows that need the birth time moved are left empty.
+    Reading(BirthRecord birth, BhavaResult houses, PlanetsOutcome planets);
 
     BirthRecord birth;
     // The houses, and in houses.Warnings everything the reader of the reading

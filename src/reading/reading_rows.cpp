@@ -178,6 +178,7 @@ std::optional<DashaTable> DashaTableOf(const Reading& reading) {
     }
     const VimshottariDasha& dasha = *reading.dasha;
     DashaTable table;
+    table.yearDays = daysPerYear(dasha.Year);
     table.lordAtBirth = kDashaLords.at(static_cast<std::size_t>(dasha.BirthLord)).Name;
     table.balance = dasha.Balance;
     table.balanceText = table.lordAtBirth + ": " + plural(dasha.Balance.Years, "year") + ", " +

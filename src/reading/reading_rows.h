@@ -82,6 +82,7 @@ struct DashaRow {
 };
 
 struct DashaTable {
+    double yearDays = 0; // the days of the dasha's year
     std::string lordAtBirth;
     CalendarSpan balance;
     std::string balanceText; // "Venus: 12 years, 3 months, 4 days"

@@ -1,5 +1,6 @@
 #include "engine/mod_bhava.h"
 #include "planets/mod_planets.h"
+#include "reading/reading.h"
 #include "tools/birth_input.h"
 #include "tools/reading_json.h"
 
@@ -63,25 +64,42 @@ TEST(ReadingJson, HasExactlyTheKeysWithTheReadingsValues) {
     const QJsonObject object = parsed(json);
 
     const QStringList keys = object.keys();
-    EXPECT_EQ(
-        QSet<QString>(keys.begin(), keys.end()),
-        (QSet<QString>{"JulianDayValue", "AyanamsaValue", "Ascendant", "Midheaven", "AyanamsaText",
-                       "AscendantText", "MidheavenText", "CuspPoints", "BhavaMadhyaText",
-                       "BhavaSandhiText", "Warnings", "UtcOffset", "Birth", "Planets",
-                       "AscendantSignMinutesEarlier", "AscendantSignMinutesLater"}));
+    EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()), (QSet<QString>{"JulianDayValue",
+                                                                      "AyanamsaValue",
+                                                                      "Ascendant",
+                                                                      "Midheaven",
+                                                                      "AyanamsaText",
+                                                                      "AscendantText",
+                                                                      "MidheavenText",
+                                                                      "CuspPoints",
+                                                                      "BhavaMadhyaText",
+                                                                      "BhavaSandhiText",
+                                                                      "Warnings",
+                                                                      "UtcOffset",
+                                                                      "Birth",
+                                                                      "Planets",
+                                                                      "AscendantSignMinutesEarlier",
+                                                                      "AscendantSignMinutesLater",
+                                                                      "AscendantNakshatra",
+                                                                      "AscendantNakshatraNumber",
+                                                                      "AscendantPada",
+                                                                      "AscendantNakshatraLord",
+                                                                      "Vargas",
+                                                                      "Dasha"}));
     // The new keys come last, in this order, so that readers of the old keys
     // see the same bytes.
     std::size_t previous = json.find(",\"BhavaSandhiText\":");
     ASSERT_NE(previous, std::string::npos);
     for (const char* key :
          {",\"Warnings\":[]", ",\"UtcOffset\":", ",\"Birth\":", ",\"Planets\":[",
-          ",\"AscendantSignMinutesEarlier\":", ",\"AscendantSignMinutesLater\":"}) {
+          ",\"AscendantSignMinutesEarlier\":", ",\"AscendantSignMinutesLater\":",
+          ",\"AscendantNakshatra\":", ",\"AscendantNakshatraNumber\":", ",\"AscendantPada\":",
+          ",\"AscendantNakshatraLord\":", ",\"Vargas\":[", "}],\"Dasha\":{"}) {
         const std::size_t at = json.find(key);
         ASSERT_NE(at, std::string::npos) << key;
         EXPECT_LT(previous, at) << key;
         previous = at;
     }
-    EXPECT_EQ(json.find(',', json.find(':', previous + 1)), std::string::npos);
 
     EXPECT_EQ(rawValue(json, "JulianDayValue"), "2451545"); // an integer, not 2451545.0
     // Every number reads back to the very same double.
@@ -122,7 +140,7 @@ TEST(ReadingJson, PlanetsInTheirOrderWithTheirValues) {
         const PlanetPlacement& p = planets.Reading->Planets[static_cast<std::size_t>(i)];
         const QJsonObject o = list[i].toObject();
         SCOPED_TRACE(p.Name);
-        EXPECT_EQ(o.keys().size(), 8);
+        EXPECT_EQ(o.keys().size(), 12);
         EXPECT_EQ(o["Name"].toString().toStdString(), kPlanetNames[static_cast<std::size_t>(i)]);
         EXPECT_EQ(o["Longitude"].toDouble(), p.Longitude);
         EXPECT_EQ(o["LongitudeText"].toString().toStdString(), p.LongitudeText);
@@ -137,8 +155,9 @@ TEST(ReadingJson, PlanetsInTheirOrderWithTheirValues) {
     ASSERT_NE(sun, std::string::npos);
     const std::string sunObject = json.substr(sun, json.find('}', sun) - sun);
     std::size_t at = 0;
-    for (const char* key : {"Name", "Longitude", "LongitudeText", "Retrograde", "Sign", "Bhava",
-                            "MinutesEarlier", "MinutesLater"}) {
+    for (const char* key :
+         {"Name", "Longitude", "LongitudeText", "Retrograde", "Sign", "Bhava", "MinutesEarlier",
+          "MinutesLater", "Nakshatra", "NakshatraNumber", "Pada", "NakshatraLord"}) {
         const auto next = sunObject.find("\"" + std::string(key) + "\":", at);
         ASSERT_NE(next, std::string::npos) << key;
         at = next + 1;
@@ -160,9 +179,62 @@ TEST(ReadingJson, BeyondFourHoursAndWithoutPlanetsIsNull) {
 
     const std::string none = readingJson(Reading{delhi2000(), r, kNoPlanets});
     EXPECT_NE(none.find(",\"Planets\":null,\"AscendantSignMinutesEarlier\":null,"
-                        "\"AscendantSignMinutesLater\":null}"),
+                        "\"AscendantSignMinutesLater\":null,"),
               std::string::npos);
     EXPECT_EQ(parsed(none)["AscendantText"].toString(), QStringLiteral("13° 10' 47\" Pis"));
+    // Without planets the ascendant keeps its nakshatra and its divisional
+    // signs; the bodies' signs and the dasha are null.
+    const QJsonObject noPlanets = parsed(none);
+    EXPECT_EQ(noPlanets["AscendantNakshatra"].toString(), QStringLiteral("Uttara Bhadrapada"));
+    EXPECT_EQ(noPlanets["AscendantPada"].toInt(), 3);
+    EXPECT_EQ(noPlanets["AscendantNakshatraLord"].toString(), QStringLiteral("Saturn"));
+    const QJsonArray vargas = noPlanets["Vargas"].toArray();
+    ASSERT_EQ(vargas.size(), 16);
+    EXPECT_EQ(vargas[5].toObject()["Name"].toString(), QStringLiteral("Navamsa"));
+    EXPECT_EQ(vargas[5].toObject()["Ascendant"].toInt(), 7);
+    EXPECT_TRUE(vargas[5].toObject()["Signs"].isNull());
+    EXPECT_TRUE(noPlanets["Dasha"].isNull());
+}
+
+TEST(ReadingJson, VargasAndDashaOfTheReading) {
+    const QJsonObject object = parsed(readingJson(MakeReading(delhi2000())));
+    const QJsonArray vargas = object["Vargas"].toArray();
+    ASSERT_EQ(vargas.size(), 16);
+    const int divisions[] = {1, 2, 3, 4, 7, 9, 10, 12, 16, 20, 24, 27, 30, 40, 45, 60};
+    for (qsizetype v = 0; v < 16; ++v) {
+        const QJsonObject chart = vargas[v].toObject();
+        EXPECT_EQ(chart["Division"].toInt(), divisions[v]);
+        EXPECT_EQ(chart["Signs"].toObject().keys().size(), 9);
+        EXPECT_GE(chart["AscendantSignMinutesEarlier"].toInt(), 1);
+    }
+    // D1 is the Rasi chart: each body's sign as in "Planets".
+    const QJsonObject rasi = vargas[0].toObject()["Signs"].toObject();
+    for (const QJsonValue planet : object["Planets"].toArray()) {
+        EXPECT_EQ(rasi[planet["Name"].toString()].toInt(), planet["Sign"].toInt());
+    }
+    EXPECT_EQ(vargas[0].toObject()["AscendantSignMinutesLater"],
+              object["AscendantSignMinutesLater"]);
+
+    // The Moon in Swati: Rahu's dasha at birth.
+    const QJsonObject dasha = object["Dasha"].toObject();
+    EXPECT_EQ(dasha["System"].toString(), QStringLiteral("Vimshottari"));
+    EXPECT_EQ(dasha["YearDays"].toDouble(), 365.256363);
+    EXPECT_EQ(dasha["Balance"].toObject()["Lord"].toString(), QStringLiteral("Rahu"));
+    EXPECT_LT(dasha["DaysPerBirthMinute"].toDouble(), 0);
+    const QJsonArray periods = dasha["Periods"].toArray();
+    ASSERT_EQ(periods.size(), 9);
+    for (qsizetype m = 0; m < 9; ++m) {
+        const QJsonObject maha = periods[m].toObject();
+        const QJsonArray antar = maha["Antar"].toArray();
+        ASSERT_EQ(antar.size(), 9);
+        EXPECT_EQ(antar[0].toObject()["Lord"], maha["Lord"]);
+        EXPECT_EQ(antar[0].toObject()["Start"], maha["Start"]);
+        EXPECT_EQ(antar[8].toObject()["End"], maha["End"]);
+        if (m > 0) {
+            EXPECT_EQ(maha["Start"], periods[m - 1].toObject()["End"]);
+        }
+    }
+    EXPECT_EQ(periods[0].toObject()["Start"].toString(), QStringLiteral("1986-06-10T17:48+05:30"));
 }
 
 TEST(ReadingJson, APolarReadingWarnsOfTheOverlap) {

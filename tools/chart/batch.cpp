@@ -31,6 +31,7 @@ struct BatchShare {
 void computeShare(const std::vector<BatchInputLine>& lines, std::size_t begin, std::size_t end,
                   long long firstNumber, BatchShare& share) {
     Reading reading;
+    ReadingOptions options;
     for (std::size_t i = begin; i < end; ++i) {
         const long long number = firstNumber + static_cast<long long>(i);
         if (lines[i].tooLong) {
@@ -39,7 +40,8 @@ void computeShare(const std::vector<BatchInputLine>& lines, std::size_t begin, s
                 QStringLiteral("the line is longer than %1 bytes").arg(kMaxBatchLineBytes));
             share.someLineFailed = true;
         } else if (const BatchLine batchLine = readBatchLine(lines[i].text); batchLine.birth) {
-            MakeReading(*batchLine.birth, {}, reading);
+            options.dashaYear = batchLine.dashaYear;
+            MakeReading(*batchLine.birth, options, reading);
             if (!reading.planets.Reading && share.planetsError.empty()) {
                 share.planetsError = reading.planets.Error;
             }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -84,6 +85,12 @@ struct ChartOptions {
         QStringLiteral("The paper of --pdf: a4 or letter; without it, the paper of the "
                        "system's locale.\nExample: --paper letter"),
         QStringLiteral("a4|letter")};
+    QCommandLineOption dashaYear{
+        QStringLiteral("dasha-year"),
+        QStringLiteral("The year the Vimshottari dasha's periods are counted in: sidereal "
+                       "(365.256363 days; the default), julian (365.25) or savana (360).\n"
+                       "Example: --dasha-year savana"),
+        QStringLiteral("sidereal|julian|savana")};
     QCommandLineOption json{
         QStringLiteral("json"),
         QStringLiteral("Print the reading as one JSON object instead of a table.\n"
@@ -101,7 +108,7 @@ struct ChartOptions {
 
     void addTo(QCommandLineParser& parser) const {
         parser.addOptions({date, time, zone, longitude, latitude, dst, place, places, name, pdf,
-                           svg, png, chartStyle, paper, json, batch, help, version});
+                           svg, png, chartStyle, paper, dashaYear, json, batch, help, version});
     }
 
     // The options of a single birth, and --places, which takes none of them:
@@ -163,7 +170,8 @@ Problem readBatchOutput(const Given& given) {
     if (!given.isSet(o.batch)) {
         return std::nullopt;
     }
-    for (const QCommandLineOption* option : {&o.pdf, &o.svg, &o.png, &o.chartStyle, &o.paper}) {
+    for (const QCommandLineOption* option :
+         {&o.pdf, &o.svg, &o.png, &o.chartStyle, &o.paper, &o.dashaYear}) {
         if (given.isSet(*option)) {
             return QStringLiteral("--batch writes JSON Lines and takes no ") + dashed(*option);
         }
@@ -204,11 +212,32 @@ Problem readStyleAndPaper(const Given& given, ChartFiles& files) {
     return std::nullopt;
 }
 
+// --dasha-year: one of the three words, in any case.
+Problem readDashaYear(const Given& given, ChartRequest& request) {
+    const OptionValue year = given.single(given.options.dashaYear);
+    if (year.problem) {
+        return year.problem;
+    }
+    if (year.value) {
+        const std::optional<DashaYear> parsed =
+            parseDashaYear(year.value->trimmed().toLower().toStdString());
+        if (!parsed) {
+            return QStringLiteral("--dasha-year %1 is not sidereal, julian or savana")
+                .arg(*year.value);
+        }
+        request.dashaYear = *parsed;
+    }
+    return std::nullopt;
+}
+
 // How the reading is given out: printed, as JSON, or written to files.
 Problem readOutput(const Given& given, ChartRequest& request) {
     const ChartOptions& o = given.options;
     request.json = given.isSet(o.json);
     if (Problem problem = readBatchOutput(given)) {
+        return problem;
+    }
+    if (Problem problem = readDashaYear(given, request)) {
         return problem;
     }
     ChartFiles& files = request.files;

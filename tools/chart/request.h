@@ -7,6 +7,7 @@
 #include "chart/bhava_chart.h"
 #include "document/reading_document.h"
 #include "engine/birth_record.h"
+#include "vedic/dasha.h"
 
 #include <QString>
 
@@ -44,4 +45,6 @@ struct ChartRequest {
     bool zoneGiven = true;
     bool longitudeGiven = true;
     bool latitudeGiven = true;
+    // The year the dasha is counted in (--dasha-year).
+    DashaYear dashaYear = DashaYear::Sidereal;
 };

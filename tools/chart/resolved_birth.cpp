@@ -25,6 +25,7 @@ void settleZone(ResolvedBirth& resolved, bool zoneGiven) {
 int writeReading(const ChartRequest& request, const ResolvedBirth& resolved,
                  ChartStreams& streams) {
     ReadingOptions options;
+    options.dashaYear = request.dashaYear;
     if (!resolved.warning.isEmpty()) {
         options.warnings.push_back(resolved.warning.toStdString());
     }

@@ -47,8 +47,7 @@ ChartRun run(const QStringList& arguments, const std::string& input) {
 }
 
 std::string readingOf(const BirthRecord& birth) {
-    const BhavaResult houses = ComputeBhava(birth);
-    return readingJson(Reading{birth, houses, computePlanets(birth, houses)});
+    return readingJson(MakeReading(birth));
 }
 
 std::string readingPart(const std::string& out) {

@@ -3,9 +3,12 @@
 #include "engine/mod_bhava.h"
 #include "engine/offset_text.h"
 #include "reading/reading_rows.h"
+#include "vedic/civil_date.h"
+#include "vedic/dasha.h"
 
 #include <QByteArray>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -32,7 +35,10 @@ public:
     using Writer::Writer;
 
     // A key of this program's own, which never needs an escape.
-    void key(std::string_view name) {
+    void key(std::string_view name) { ownText(name); }
+    // A text of this program's own (a date, a lord's name), which never needs
+    // an escape either.
+    void ownText(std::string_view name) {
         Prefix(rapidjson::kStringType);
         char* const at = os_->Push(name.size() + 2);
         at[0] = '"';
@@ -285,82 +291,96 @@ void writeAscendantNakshatra(JsonWriter& w, const NakshatraPlace& place) {
 
 // The sixteen divisional charts: each body's sign under its name, as in
 // "Planets", or null without planets.
-void writeVargas(JsonWriter& w, const std::vector<VargaRow>& rows,
+void writeVargas(JsonWriter& w, const std::array<VargaChart, 16>& vargas,
                  const std::vector<PlanetRow>& planets) {
     w.key("Vargas");
     w.StartArray();
-    for (const VargaRow& row : rows) {
+    for (const VargaChart& chart : vargas) {
         w.StartObject();
         w.key("Division");
-        w.integer(row.division);
+        w.integer(chart.Division);
         w.key("Name");
-        w.text(row.name);
+        w.ownText(chart.Name);
         w.key("Ascendant");
-        w.integer(row.ascendant);
+        w.integer(chart.Ascendant);
         w.key("Signs");
-        if (row.signs && planets.size() > row.signs->size()) {
+        if (chart.Signs && planets.size() > chart.Signs->size()) {
             w.StartObject();
-            for (std::size_t b = 0; b < row.signs->size(); ++b) {
+            for (std::size_t b = 0; b < chart.Signs->size(); ++b) {
                 w.key(planets[b].name);
-                w.integer((*row.signs)[b]);
+                w.integer((*chart.Signs)[b]);
             }
             w.EndObject();
         } else {
             w.Null();
         }
         w.key("AscendantSignMinutesEarlier");
-        w.minutes(row.earlier.minutes);
+        w.minutes(chart.AscendantSignMinutesEarlier);
         w.key("AscendantSignMinutesLater");
-        w.minutes(row.later.minutes);
+        w.minutes(chart.AscendantSignMinutesLater);
         w.EndObject();
     }
     w.EndArray();
 }
 
-void writeDashaPeriod(JsonWriter& w, const DashaRow& row) {
+// One period's lord and dates, in an object the caller closes.
+void writeDashaPeriod(JsonWriter& w, const DashaPeriod& period, std::string_view start,
+                      std::string_view end) {
+    w.StartObject();
     w.key("Lord");
-    w.text(row.lord);
+    w.ownText(kDashaLords.at(static_cast<std::size_t>(period.Lord)).Name);
     w.key("Start");
-    w.text(row.start);
+    w.ownText(start);
     w.key("End");
-    w.text(row.end);
+    w.ownText(end);
 }
 
 // The Vimshottari dasha, or null without planets.
-void writeDasha(JsonWriter& w, const std::optional<DashaTable>& table) {
+void writeDasha(JsonWriter& w, const std::optional<VimshottariDasha>& dasha) {
     w.key("Dasha");
-    if (!table) {
+    if (!dasha) {
         w.Null();
         return;
     }
     w.StartObject();
     w.key("System");
-    w.text("Vimshottari");
+    w.ownText("Vimshottari");
     w.key("YearDays");
-    w.number(table->yearDays);
+    w.number(daysPerYear(dasha->Year));
     w.key("Balance");
     w.StartObject();
     w.key("Lord");
-    w.text(table->lordAtBirth);
+    w.ownText(kDashaLords.at(static_cast<std::size_t>(dasha->BirthLord)).Name);
     w.key("Years");
-    w.integer(table->balance.Years);
+    w.integer(dasha->Balance.Years);
     w.key("Months");
-    w.integer(table->balance.Months);
+    w.integer(dasha->Balance.Months);
     w.key("Days");
-    w.integer(table->balance.Days);
+    w.integer(dasha->Balance.Days);
     w.EndObject();
     w.key("DaysPerBirthMinute");
-    w.number(table->daysPerBirthMinute);
+    w.number(dasha->DaysPerBirthMinute);
     w.key("Periods");
     w.StartArray();
-    for (const DashaTable::Maha& maha : table->maha) {
-        w.StartObject();
-        writeDashaPeriod(w, maha.period);
+    // A period ends where the next begins: each date is written out once.
+    const int offset = dasha->OffsetMinutes;
+    std::array<IsoDateTimeBuffer, 10> room{};
+    std::array<std::string_view, 10> dates{};
+    const auto date = [&](std::size_t i, double julianDay) {
+        dates.at(i) = {room.at(i).data(), writeIsoDateTime(julianDay, offset, room.at(i))};
+    };
+    date(9, dasha->Maha[0].Period.Start);
+    for (const MahaDasha& maha : dasha->Maha) {
+        room[0] = room[9];
+        dates[0] = {room[0].data(), dates[9].size()};
+        for (std::size_t a = 0; a < maha.Antar.size(); ++a) {
+            date(a + 1, maha.Antar[a].End);
+        }
+        writeDashaPeriod(w, maha.Period, dates[0], dates[9]);
         w.key("Antar");
         w.StartArray();
-        for (const DashaRow& antar : maha.antar) {
-            w.StartObject();
-            writeDashaPeriod(w, antar);
+        for (std::size_t a = 0; a < maha.Antar.size(); ++a) {
+            writeDashaPeriod(w, maha.Antar[a], dates[a], dates[a + 1]);
             w.EndObject();
         }
         w.EndArray();
@@ -390,8 +410,8 @@ void appendReadingJson(std::string& out, const Reading& reading, const ReadingPl
         }
         writePlanets(w, rows);
         writeAscendantNakshatra(w, reading.ascendantNakshatra);
-        writeVargas(w, VargaRows(reading), rows);
-        writeDasha(w, DashaTableOf(reading));
+        writeVargas(w, reading.vargas, rows);
+        writeDasha(w, reading.dasha);
         w.EndObject();
     });
 }

@@ -23,12 +23,21 @@ ArcPart arcPart(double longitude, int partsInCircle) {
 }
 
 ArcPart arcPartInSign(double longitude, int partsPerSign) {
-    ArcPart part = arcPart(longitude, 12 * partsPerSign);
-    const int first = (SignOf(longitude) - 1) * partsPerSign;
-    if (part.Index < first) {
-        part = ArcPart{first, 0};
-    } else if (part.Index >= first + partsPerSign) {
-        part = ArcPart{first + partsPerSign - 1, kLastFraction};
+    // One reduction for both: the sign as SignOf reckons it, and the part.
+    const double x = Reduce360(longitude);
+    int sign = static_cast<int>(x / 30);
+    if (sign >= 12) {
+        sign = 0;
     }
-    return part;
+    const double parts = 12.0 * partsPerSign;
+    const double q = x * parts / 360;
+    const double index = std::floor(q);
+    const int first = sign * partsPerSign;
+    if (index < first) {
+        return ArcPart{first, 0};
+    }
+    if (index >= first + partsPerSign) {
+        return ArcPart{first + partsPerSign - 1, kLastFraction};
+    }
+    return ArcPart{static_cast<int>(index), std::fmin(q - index, kLastFraction)};
 }

@@ -1,8 +1,10 @@
 #include "vedic/civil_date.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -147,17 +149,45 @@ double julianDayUT(const CivilDateTime& local, int offsetMinutes) {
     return static_cast<double>(minutes) / kMinutesPerDay - 0.5;
 }
 
-std::string isoDateTime(double julianDayUT, int offsetMinutes) {
+std::size_t writeIsoDateTime(double julianDayUT, int offsetMinutes, IsoDateTimeBuffer& out) {
     const auto t = civilDateTime(julianDayUT, offsetMinutes);
     if (!t) {
-        return {};
+        return 0;
     }
+    // Written digit by digit into the caller's room: a dasha has some eighty
+    // dates, and a batch writes them for every birth.
+    char* at = out.data();
+    const auto twoDigits = [&at](int value) {
+        *at++ = static_cast<char>('0' + value / 10);
+        *at++ = static_cast<char>('0' + value % 10);
+    };
+    if (t->Year < 0) {
+        *at++ = '-';
+    }
+    const int year = std::abs(t->Year);
+    for (int power = 1000; power > 1 && year < power; power /= 10) {
+        *at++ = '0';
+    }
+    at = std::to_chars(at, out.data() + out.size(), year).ptr;
+    *at++ = '-';
+    twoDigits(t->Month);
+    *at++ = '-';
+    twoDigits(t->Day);
+    *at++ = 'T';
+    twoDigits(t->Hour);
+    *at++ = ':';
+    twoDigits(t->Minute);
     const int offset = std::abs(offsetMinutes);
-    char text[48];
-    std::snprintf(text, sizeof text, "%s%04d-%02d-%02dT%02d:%02d%c%02d:%02d",
-                  t->Year < 0 ? "-" : "", std::abs(t->Year), t->Month, t->Day, t->Hour, t->Minute,
-                  offsetMinutes < 0 ? '-' : '+', offset / 60, offset % 60);
-    return text;
+    *at++ = offsetMinutes < 0 ? '-' : '+';
+    twoDigits(offset / 60 % 100);
+    *at++ = ':';
+    twoDigits(offset % 60);
+    return static_cast<std::size_t>(at - out.data());
+}
+
+std::string isoDateTime(double julianDayUT, int offsetMinutes) {
+    IsoDateTimeBuffer text;
+    return {text.data(), writeIsoDateTime(julianDayUT, offsetMinutes, text)};
 }
 
 CalendarSpan calendarSpan(double fromJulianDayUT, double toJulianDayUT, int offsetMinutes) {

@@ -6,6 +6,8 @@
 // Julian day in universal time is moved by an offset in minutes, ahead of
 // universal time positive.
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -44,6 +46,12 @@ double julianDayUT(const CivilDateTime& local, int offsetMinutes);
 // minus sign ("-0044"), years beyond 9999 with all their digits. Empty where
 // civilDateTime is.
 std::string isoDateTime(double julianDayUT, int offsetMinutes);
+
+// The same written into room of the caller's, for writers of many dates:
+// returns how many characters it wrote, 0 where isoDateTime is empty. The
+// room holds any year civilDateTime gives.
+using IsoDateTimeBuffer = std::array<char, 40>;
+std::size_t writeIsoDateTime(double julianDayUT, int offsetMinutes, IsoDateTimeBuffer& out);
 
 // Whole years, months and days on the calendar between two instants.
 struct CalendarSpan {

@@ -49,14 +49,14 @@ ResolvedBirth resolveOptionsBirth(const ChartRequest& request) {
         return resolved;
     };
     QString error;
-    const std::optional<Atlas> atlas = loadChartAtlas(error);
-    if (!atlas) {
+    const std::optional<std::vector<Place>> found = findChartPlaces(request.place, 1, error);
+    if (!found) {
         return refuse(error);
     }
-    const Place* place = atlas->choose(request.place);
-    if (place == nullptr) {
+    if (found->empty()) {
         return refuse(noPlaceError(request.place));
     }
+    const Place* place = &found->front();
     placeBirth(request, *place, resolved);
     if (!request.zoneGiven) {
         const ZoneAtBirth zone = ZoneAtBirthOf(*resolved.birth);

@@ -131,6 +131,9 @@ private:
 
     void connectPlaceHandlers();
     void on_txtBirthPlace_textEdited(const QString& text);
+    // The place box's accessible description: how many places its list holds
+    // and which one Return chooses (the highlighted row, or -1 for none).
+    void describePlaceList(int highlighted);
     // Enter in the place box: the first place listed, when there is one.
     bool chooseFirstListedPlace();
     void on_placeList_activated(int row);

@@ -41,6 +41,10 @@ void FrmMain::connectPlaceHandlers() {
             [this](const QString& text) { on_txtBirthPlace_textEdited(text); });
     connect(placeCompleter, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             [this](const QModelIndex& index) { on_placeList_activated(index.row()); });
+    // The list is a popup outside the window's accessibility tree: the box
+    // itself says what Down and Return will choose.
+    connect(placeCompleter, qOverload<const QModelIndex&>(&QCompleter::highlighted), this,
+            [this](const QModelIndex& index) { describePlaceList(index.row()); });
     connect(cmdNearestZone, &QPushButton::clicked, this, [this] { on_cmdNearestZone_clicked(); });
 
     // A zone typed, ticked or chosen by the user is the user's own.
@@ -121,6 +125,31 @@ void FrmMain::on_txtBirthPlace_textEdited(const QString& text) {
         labels << PlaceLabel(*place);
     }
     placeModel->setStringList(labels);
+    describePlaceList(-1);
+}
+
+void FrmMain::describePlaceList(int highlighted) {
+    const QStringList labels = placeModel->stringList();
+    QString description;
+    if (labels.isEmpty()) {
+        if (!txtBirthPlace->text().trimmed().isEmpty() && zoneFollowing.atlas() != nullptr) {
+            description = QStringLiteral("No place matches");
+        }
+    } else {
+        const qsizetype count = labels.size();
+        const QString matches = count == 1 ? QStringLiteral("1 place matches")
+                                           : QStringLiteral("%1 places match").arg(count);
+        description = highlighted >= 0 && highlighted < count
+                          ? QStringLiteral("%1; Return chooses %2, %3 of %4")
+                                .arg(matches, labels[highlighted])
+                                .arg(highlighted + 1)
+                                .arg(count)
+                          : QStringLiteral("%1; Return chooses %2, Down goes through the list")
+                                .arg(matches, labels.front());
+    }
+    if (txtBirthPlace->accessibleDescription() != description) {
+        txtBirthPlace->setAccessibleDescription(description);
+    }
 }
 
 bool FrmMain::chooseFirstListedPlace() {

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -120,6 +121,28 @@ TEST_F(BirthPlaceTest, TypingListsPlacesAndChoosingOneFillsThePlaceAndTheZone) {
     // India's war time: standard time and one hour of daylight saving.
     EXPECT_EQ(zone(), QStringLiteral("5:30 DST Ahead of UT | UT+6:30 (daylight saving)"));
     EXPECT_TRUE(fakes.dialogs.messages.empty());
+}
+
+TEST_F(BirthPlaceTest, TheBoxTellsAScreenReaderWhatTheListHoldsAndWhatReturnChooses) {
+    showActive();
+    frm.txtBirthPlace->setFocus();
+    const auto description = [this] { return frm.txtBirthPlace->accessibleDescription(); };
+    QTest::keyClicks(frm.txtBirthPlace, QStringLiteral("kolkata"));
+    const QRegularExpression first(
+        QStringLiteral("^\\d+ places? match(es)?; Return chooses Kolkata, West Bengal, India, "
+                       "Down goes through the list$"));
+    EXPECT_TRUE(first.match(description()).hasMatch()) << description().toStdString();
+
+    // Down highlights a row of the popup: the box names it and its place.
+    QTest::keyClick(placeList(), Qt::Key_Down);
+    const QString row = placeList()->currentIndex().data().toString();
+    EXPECT_TRUE(
+        description().contains(QStringLiteral("Return chooses ") + row + QStringLiteral(", 1 of ")))
+        << description().toStdString();
+
+    frm.txtBirthPlace->clear();
+    QTest::keyClicks(frm.txtBirthPlace, QStringLiteral("qqqqzx"));
+    EXPECT_EQ(description(), QStringLiteral("No place matches"));
 }
 
 TEST_F(BirthPlaceTest, EnterChoosesTheFirstPlaceListedThenRunsTheReading) {

@@ -3,9 +3,12 @@
 #include "atlas/atlas.h"
 #include "atlas/birth_zone.h"
 #include "atlas/zone_at_birth.h"
+#include "engine/mod_bhava.h"
 #include "tools/chart/failure.h"
 #include "tools/chart/places.h"
 #include "tools/chart/resolved_birth.h"
+
+#include <QLatin1Char>
 
 #include <optional>
 #include <utility>
@@ -33,6 +36,33 @@ void placeBirth(const ChartRequest& request, const Place& place, ResolvedBirth& 
         place.Latitude,           place.Longitude,           place.TimeZone.toStdString()};
     resolved.placeLabel =
         QStringLiteral("%1 (%2)").arg(PlaceLabel(place), QString::fromLatin1(place.TimeZone));
+}
+
+// An unsigned --zone takes its direction from the longitude, as it always
+// has; where the atlas knows the place's zone lies on the other side of
+// universal time at the birth (Madrid, west of Greenwich yet ahead), the
+// reading says so.
+QString unsignedZoneWarning(const BirthRecord& birth, const Place& place) {
+    if (birth.ZoneAhead || (birth.ZoneHour == 0 && birth.ZoneMinute == 0)) {
+        return {};
+    }
+    const ZoneAtBirth zone = ZoneAtBirthOf(birth);
+    if (zone.kind == LocalTimeKind::NoZone || zone.offset.minutes == 0) {
+        return {};
+    }
+    const bool atlasAhead = zone.offset.minutes > 0;
+    if (atlasAhead == ZoneIsAhead(birth)) {
+        return {};
+    }
+    const QString given =
+        QStringLiteral("%1:%2").arg(birth.ZoneHour).arg(birth.ZoneMinute, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("The zone %1 has no sign, so it was taken as %2 universal time, as the "
+                          "longitude says; the zone of %3 (%4) was %5 universal time at this "
+                          "birth. Give --zone %6 if that was meant.")
+        .arg(given, atlasAhead ? QStringLiteral("behind") : QStringLiteral("ahead of"),
+             PlaceLabel(place), QString::fromLatin1(place.TimeZone),
+             atlasAhead ? QStringLiteral("ahead of") : QStringLiteral("behind"),
+             (atlasAhead ? QStringLiteral("+") : QStringLiteral("-")) + given);
 }
 
 // The birth of the options, with --place resolved in the atlas.
@@ -67,6 +97,8 @@ ResolvedBirth resolveOptionsBirth(const ChartRequest& request) {
                     .arg(QString::fromLatin1(place->TimeZone), PlaceLabel(*place)));
         }
         SetZone(*resolved.birth, zone.offset);
+    } else {
+        resolved.warning = unsignedZoneWarning(*resolved.birth, *place);
     }
     settleZone(resolved, request.zoneGiven);
     return resolved;

@@ -39,6 +39,13 @@ TEST(RunChart, ThePlaceFromTheAtlas) {
          "-01:00",
          "3",
          ""},
+        // Unsigned, the zone's direction comes from the longitude, with a word
+        // where the atlas knows better.
+        {{"--place", "Madrid", "--date", "1990-07-15", "--time", "12:00", "--zone", "1:00"},
+         0,
+         "-01:00",
+         "3",
+         "Give --zone +1:00 if that was meant"},
         {{"--place", "Kolkata", "--date", "2000-01-01", "--time", "12:00", "--longitude", "80E0"},
          0,
          "+05:30",

@@ -80,13 +80,18 @@ enum PlanetsColumn {
     kBhavaColumn,
     kEarlierColumn,
     kLaterColumn,
+    kNakshatraColumn,
+    kPadaColumn,
+    kLordColumn,
     kPlanetsColumns
 };
 
 const QString kPlanetsNote = QStringLiteral(
     "Minutes earlier and later: how far the birth time may be off before the planet stands in "
     "another Bhava (for the ascendant: before it rises in another sign). Marked * and "
-    "highlighted: within 15 minutes, worth checking the recorded birth time. (R): retrograde.");
+    "highlighted: within 15 minutes, worth checking the recorded birth time. (R): retrograde. "
+    "Lord: the nakshatra's lord, "
+    "who rules its period of the Vimshottari dasha.");
 
 QTableWidgetItem* cell(const QString& text, const QString& spoken = {}) {
     auto* item = new QTableWidgetItem(text);
@@ -226,10 +231,15 @@ void FrmDisplay::sizePlanetsTable() {
     QHeaderView* header = tblPlanets->horizontalHeader();
     const QFontMetrics cells = tblPlanets->fontMetrics();
     const QFontMetrics heads = header->fontMetrics();
-    const std::array<QString, kPlanetsColumns> widest = {
-        QStringLiteral("Jupiter (R)"), kWidestAngle,
-        QStringLiteral("Sagittarius"), QStringLiteral("12"),
-        QStringLiteral("> 240"),       QStringLiteral("> 240")};
+    const std::array<QString, kPlanetsColumns> widest = {QStringLiteral("Jupiter (R)"),
+                                                         kWidestAngle,
+                                                         QStringLiteral("Sagittarius"),
+                                                         QStringLiteral("12"),
+                                                         QStringLiteral("> 240"),
+                                                         QStringLiteral("> 240"),
+                                                         QStringLiteral("Uttara Bhadrapada"),
+                                                         QStringLiteral("4"),
+                                                         QStringLiteral("Mercury")};
     for (int column = 0; column < kPlanetsColumns; ++column) {
         const QString heading = tblPlanets->horizontalHeaderItem(column)->text();
         header->resizeSection(
@@ -331,6 +341,23 @@ void FrmDisplay::showPlanets(const Reading& reading) {
         tblPlanets->setItem(row, kBhavaColumn, cell(QString::number(p.bhava)));
         tblPlanets->setItem(row, kEarlierColumn, minutesCell(p.earlier, name, true));
         tblPlanets->setItem(row, kLaterColumn, minutesCell(p.later, name, false));
+        const QString nakshatra = QString::fromStdString(p.nakshatra);
+        tblPlanets->setItem(
+            row, kNakshatraColumn,
+            cell(nakshatra,
+                 p.nakshatraNumber > 0
+                     ? QStringLiteral("%1, nakshatra %2").arg(nakshatra).arg(p.nakshatraNumber)
+                     : QString()));
+        tblPlanets->setItem(
+            row, kPadaColumn,
+            p.pada > 0 ? cell(QString::number(p.pada), QStringLiteral("pada %1").arg(p.pada))
+                       : cell(QString()));
+        tblPlanets->setItem(
+            row, kLordColumn,
+            cell(QString::fromStdString(p.nakshatraLord),
+                 p.nakshatraLord.empty()
+                     ? QString()
+                     : QStringLiteral("lord %1").arg(QString::fromStdString(p.nakshatraLord))));
     }
     lblPlanetsNote->setText(kPlanetsNote);
 }

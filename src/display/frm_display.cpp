@@ -3,10 +3,12 @@
 #include "display/bhava_chart_view.h"
 #include "display/reading_exports.h"
 #include "display/save_reading.h"
+#include "display/vedic_tabs.h"
 #include "document/program_title.h"
 #include "platform/app.h"
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
+#include "platform/reading_choices.h"
 #include "platform/shared_menus.h"
 #include "reading/mod_bhava_chart.h"
 #include "reading/reading_rows.h"
@@ -28,8 +30,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -93,6 +97,11 @@ const QString kPlanetsNote = QStringLiteral(
     "Lord: the nakshatra's lord, "
     "who rules its period of the Vimshottari dasha.");
 
+const QString kVargasNote = QStringLiteral(
+    "Holds from and to: the birth times between which the chart's ascendant keeps its sign. "
+    "Marked * and highlighted in D1 and D9: within 15 minutes of the birth, worth checking the "
+    "recorded birth time; the finer charts' windows are short by nature.");
+
 QTableWidgetItem* cell(const QString& text, const QString& spoken = {}) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -129,11 +138,7 @@ QTableWidgetItem* minutesCell(const SensitivityCell& minutes, const QString& bod
         cell(minutes.close ? QStringLiteral("%1 *").arg(count) : QString::number(count), spoken);
     item->setToolTip(QStringLiteral("Born %1 minutes %2, %3.").arg(count).arg(when, what));
     if (minutes.close) {
-        QFont bold = item->font();
-        bold.setBold(true);
-        item->setFont(bold);
-        item->setBackground(QColor(0xff, 0xe0, 0x8a));
-        item->setForeground(QColor(0x3a, 0x2a, 0x00));
+        MarkClose(*item);
     }
     return item;
 }
@@ -158,6 +163,9 @@ FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app
     const bool south = app.services().settings.value(kChartSection, kStyleName) == kSouthValue;
     cboChartStyle->setCurrentIndex(south ? 1 : 0);
     picBhavaChart->setChartStyle(styleOfIndex(cboChartStyle->currentIndex()));
+    cboDashaYear->setCurrentIndex(static_cast<int>(RememberedDashaYear(app.services().settings)));
+    lblVargasNote->setText(kVargasNote);
+    treDasha->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connectEvents();
 }
 
@@ -259,6 +267,9 @@ void FrmDisplay::connectEvents() {
     connect(cmdSave, &QPushButton::clicked, this, &FrmDisplay::on_cmdSave_clicked);
     connect(cboChartStyle, &QComboBox::currentIndexChanged, this,
             &FrmDisplay::on_cboChartStyle_currentIndexChanged);
+    connect(cboDashaYear, &QComboBox::currentIndexChanged, this,
+            &FrmDisplay::on_cboDashaYear_currentIndexChanged);
+    connect(treDasha, &QTreeWidget::itemExpanded, this, &FrmDisplay::on_treDasha_itemExpanded);
     connect(mnuPrint, &QAction::triggered, this, &FrmDisplay::on_mnuPrint_triggered);
     connect(mnuExportPdf, &QAction::triggered, this, &FrmDisplay::on_mnuExportPdf_triggered);
     connect(mnuSaveChartPicture, &QAction::triggered, this,
@@ -292,9 +303,33 @@ void FrmDisplay::connectEvents() {
     connect(mkmoney, &QAction::triggered, this, link(&OpenFullBrandPage));
 }
 
-void FrmDisplay::showReading(const Reading& reading) {
+void FrmDisplay::showReading(const Reading& shown) {
+    reading = shown;
     showFigures(reading);
     showPlanets(reading);
+    showVargas();
+    showDasha();
+}
+
+void FrmDisplay::showVargas() {
+    ShowVargaTable(*tblVargas, reading);
+}
+
+void FrmDisplay::showDasha() {
+    const std::optional<DashaTable> table = DashaTableOf(reading);
+    if (table) {
+        const QSignalBlocker quiet(cboDashaYear);
+        cboDashaYear->setCurrentIndex(static_cast<int>(reading.dasha->Year));
+    }
+    lblDashaBalance->setText(table ? QString::fromStdString(table->balanceText)
+                                   : QString::fromStdString(reading.planets.Error));
+    lblDashaSensitivity->setText(table ? QString::fromStdString(table->sensitivityText)
+                                       : QString());
+    const QString today = app.services().clock.today().toString(Qt::ISODate);
+    lblDashaToday->setText(
+        table ? QStringLiteral("Marked and opened: the periods running today, %1.").arg(today)
+              : QString());
+    ShowDashaTree(*treDasha, reading, today);
 }
 
 void FrmDisplay::showFigures(const Reading& reading) {
@@ -400,6 +435,21 @@ void FrmDisplay::on_cboChartStyle_currentIndexChanged(int index) {
     picBhavaChart->setChartStyle(styleOfIndex(index));
     app.services().settings.setValue(kChartSection, kStyleName,
                                      index == 1 ? kSouthValue : kNorthValue);
+}
+
+void FrmDisplay::on_cboDashaYear_currentIndexChanged(int index) {
+    const auto year = static_cast<DashaYear>(index);
+    RememberDashaYear(app.services().settings, year);
+    // The printed reading and the saved pictures follow the reading on screen.
+    SetDashaYear(app.state().reading, year);
+    SetDashaYear(reading, year);
+    showDasha();
+}
+
+void FrmDisplay::on_treDasha_itemExpanded(QTreeWidgetItem* item) {
+    if (item != nullptr) {
+        FillPratyantarPeriods(*item, reading);
+    }
 }
 
 void FrmDisplay::on_mnuPrint_triggered() {

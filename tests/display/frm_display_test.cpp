@@ -234,7 +234,7 @@ QString spokenCell(QTableWidget* table, int row, int column) {
 } // namespace
 
 TEST_F(FrmDisplayTest, ThePlanetsTabShowsEachBodyAndTheAscendant) {
-    ASSERT_EQ(display->SSTab1->count(), 3);
+    ASSERT_EQ(display->SSTab1->count(), 5);
     EXPECT_EQ(display->SSTab1->tabText(2), QStringLiteral("Planets in Bhavas"));
     EXPECT_EQ(display->SSTab1->widget(2), display->tabPlanets);
     EXPECT_EQ(display->tabPlanets->objectName(), QStringLiteral("tabPlanets"));

@@ -4,6 +4,7 @@
 #include "display/reading_exports.h"
 #include "display/save_reading.h"
 #include "display/vedic_tabs.h"
+#include "document/chart_picture.h"
 #include "document/program_title.h"
 #include "platform/app.h"
 #include "platform/clickable_label.h"
@@ -71,6 +72,9 @@ const QString kChartSection = QStringLiteral("Chart");
 const QString kStyleName = QStringLiteral("Style");
 const QString kNorthValue = QStringLiteral("north");
 const QString kSouthValue = QStringLiteral("south");
+// The chart chosen: "bhava", or a divisional chart by its label ("D9").
+const QString kKindName = QStringLiteral("Kind");
+const QString kBhavaValue = QStringLiteral("bhava");
 
 ChartStyle styleOfIndex(int index) {
     return index == 1 ? ChartStyle::South : ChartStyle::North;
@@ -163,6 +167,15 @@ FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app
     const bool south = app.services().settings.value(kChartSection, kStyleName) == kSouthValue;
     cboChartStyle->setCurrentIndex(south ? 1 : 0);
     picBhavaChart->setChartStyle(styleOfIndex(cboChartStyle->currentIndex()));
+    for (const std::string& title : VargaTitles()) {
+        cboChartKind->addItem(QString::fromStdString(title));
+    }
+    const QString kind = app.services().settings.value(kChartSection, kKindName);
+    for (int i = 1; i < cboChartKind->count(); ++i) {
+        if (cboChartKind->itemText(i).section(u' ', 0, 0) == kind) {
+            cboChartKind->setCurrentIndex(i);
+        }
+    }
     cboDashaYear->setCurrentIndex(static_cast<int>(RememberedDashaYear(app.services().settings)));
     lblVargasNote->setText(kVargasNote);
     treDasha->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -267,6 +280,8 @@ void FrmDisplay::connectEvents() {
     connect(cmdSave, &QPushButton::clicked, this, &FrmDisplay::on_cmdSave_clicked);
     connect(cboChartStyle, &QComboBox::currentIndexChanged, this,
             &FrmDisplay::on_cboChartStyle_currentIndexChanged);
+    connect(cboChartKind, &QComboBox::currentIndexChanged, this,
+            &FrmDisplay::on_cboChartKind_currentIndexChanged);
     connect(cboDashaYear, &QComboBox::currentIndexChanged, this,
             &FrmDisplay::on_cboDashaYear_currentIndexChanged);
     connect(treDasha, &QTreeWidget::itemExpanded, this, &FrmDisplay::on_treDasha_itemExpanded);
@@ -346,6 +361,7 @@ void FrmDisplay::showFigures(const Reading& reading) {
     lblAscendant->setText(QString::fromStdString(figures.ascendant));
     lblMidheaven->setText(QString::fromStdString(figures.midheaven));
     picBhavaChart->setReading(result, PlanetsOf(reading.planets));
+    showChartKind();
     QStringList warnings;
     for (const std::string& warning : reading.warnings()) {
         warnings << QString::fromStdString(warning);
@@ -435,6 +451,25 @@ void FrmDisplay::on_cboChartStyle_currentIndexChanged(int index) {
     picBhavaChart->setChartStyle(styleOfIndex(index));
     app.services().settings.setValue(kChartSection, kStyleName,
                                      index == 1 ? kSouthValue : kNorthValue);
+}
+
+void FrmDisplay::showChartKind() {
+    const int index = cboChartKind->currentIndex();
+    if (index <= 0) {
+        picBhavaChart->setVarga(std::nullopt);
+        picBhavaChart->setAccessibleName(QStringLiteral("Bhava chart"));
+        return;
+    }
+    const VargaChartFigure figure = VargaFigureOf(reading, static_cast<std::size_t>(index - 1));
+    picBhavaChart->setVarga(figure);
+    picBhavaChart->setAccessibleName(figure.title + QStringLiteral(" chart"));
+}
+
+void FrmDisplay::on_cboChartKind_currentIndexChanged(int index) {
+    showChartKind();
+    app.services().settings.setValue(
+        kChartSection, kKindName,
+        index <= 0 ? kBhavaValue : cboChartKind->itemText(index).section(u' ', 0, 0));
 }
 
 void FrmDisplay::on_cboDashaYear_currentIndexChanged(int index) {

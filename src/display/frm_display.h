@@ -76,6 +76,8 @@ private:
 
     void showFigures(const Reading& reading);
     void showVargas();
+    // The chart chosen: the Bhava chart or a divisional chart of the reading.
+    void showChartKind();
     // The balance, the sensitivity and the tree of the dasha on screen, with
     // the year choice naming its year.
     void showDasha();
@@ -85,6 +87,7 @@ private:
 
     void on_lblName_clicked();
     void on_cboChartStyle_currentIndexChanged(int index);
+    void on_cboChartKind_currentIndexChanged(int index);
     void on_cboDashaYear_currentIndexChanged(int index);
     void on_treDasha_itemExpanded(QTreeWidgetItem* item);
     void on_mnuPrint_triggered();

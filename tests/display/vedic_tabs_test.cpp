@@ -1,3 +1,4 @@
+#include "display/bhava_chart_view.h"
 #include "display/frm_display.h"
 #include "reading/reading_rows.h"
 #include "shell/application.h"
@@ -6,6 +7,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QTableWidget>
@@ -196,4 +198,47 @@ TEST_F(VedicTabsTest, WithoutPlanetsTheDashaTabSaysWhy) {
     EXPECT_EQ(display->lblDashaBalance->text(),
               QStringLiteral("The ephemeris files were not found."));
     EXPECT_EQ(display->tblVargas->rowCount(), 16);
+}
+
+TEST_F(VedicTabsTest, TheChartChoiceRedrawsADivisionalChartAndIsRemembered) {
+    const Reading reading = MakeReading(firstExampleBirth());
+    open(reading);
+    display->SSTab1->setCurrentIndex(0);
+    QComboBox* kind = display->cboChartKind;
+    ASSERT_EQ(kind->count(), 17);
+    EXPECT_EQ(kind->itemText(0), QStringLiteral("Bhava chart"));
+    EXPECT_EQ(kind->itemText(1), QStringLiteral("D1 Rasi"));
+    EXPECT_EQ(kind->accessibleName(), QStringLiteral("Chart"));
+    BhavaChartView* chart = display->picBhavaChart;
+    const QImage bhava = chart->grab().toImage();
+
+    kind->setFocus();
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(kind, Qt::Key_Down);
+    }
+    ASSERT_EQ(kind->currentText(), QStringLiteral("D9 Navamsa"));
+    const VargaChart& navamsa = reading.vargas[5];
+    EXPECT_TRUE(chart->houseTexts()[0].startsWith(QStringLiteral("House 1, sign %1 %2")
+                                                      .arg(navamsa.Ascendant)
+                                                      .arg(SignName(navamsa.Ascendant))));
+    EXPECT_EQ(chart->accessibleName(), QStringLiteral("D9 Navamsa chart"));
+    EXPECT_NE(chart->grab().toImage(), bhava);
+    EXPECT_EQ(fakes.settings.value(QStringLiteral("Chart"), QStringLiteral("Kind")),
+              QStringLiteral("D9"));
+
+    // The next reading and a new window keep the choice.
+    display->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    open(reading);
+    EXPECT_EQ(display->cboChartKind->currentText(), QStringLiteral("D9 Navamsa"));
+    ASSERT_TRUE(display->picBhavaChart->vargaFigure());
+    EXPECT_EQ(display->picBhavaChart->vargaFigure()->title, QStringLiteral("D9 Navamsa"));
+
+    // Back to the Bhava chart.
+    display->cboChartKind->setCurrentIndex(0);
+    EXPECT_FALSE(display->picBhavaChart->vargaFigure());
+    EXPECT_EQ(display->picBhavaChart->houseTexts(),
+              BhavaChartHouseTexts(reading.houses, PlanetsOf(reading.planets)));
+    EXPECT_EQ(fakes.settings.value(QStringLiteral("Chart"), QStringLiteral("Kind")),
+              QStringLiteral("bhava"));
 }

@@ -176,6 +176,9 @@ FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app
             cboChartKind->setCurrentIndex(i);
         }
     }
+    for (const std::string& title : DashaYearTitles()) {
+        cboDashaYear->addItem(QString::fromStdString(title));
+    }
     cboDashaYear->setCurrentIndex(static_cast<int>(RememberedDashaYear(app.services().settings)));
     lblVargasNote->setText(kVargasNote);
     treDasha->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -202,6 +202,10 @@ std::vector<std::string> VargaTitles() {
     return titles;
 }
 
+std::vector<std::string> DashaYearTitles() {
+    return {"Sidereal (365.256363 days)", "Julian (365.25 days)", "Savana (360 days)"};
+}
+
 std::optional<DashaTable> DashaTableOf(const Reading& reading) {
     if (!reading.dasha) {
         return std::nullopt;
@@ -213,6 +217,7 @@ std::optional<DashaTable> DashaTableOf(const Reading& reading) {
     table.balanceText = table.lordAtBirth + ": " + plural(dasha.Balance.Years, "year") + ", " +
                         plural(dasha.Balance.Months, "month") + ", " +
                         plural(dasha.Balance.Days, "day");
+    table.yearText = DashaYearTitles().at(static_cast<std::size_t>(dasha.Year));
     table.daysPerBirthMinute = dasha.DaysPerBirthMinute;
     table.sensitivityText = sensitivitySentence(dasha);
     for (const MahaDasha& maha : dasha.Maha) {

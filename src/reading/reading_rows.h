@@ -97,6 +97,7 @@ struct DashaTable {
     std::string lordAtBirth;
     CalendarSpan balance;
     std::string balanceText; // "Venus: 12 years, 3 months, 4 days"
+    std::string yearText;    // "Sidereal (365.256363 days)": the year it is counted in
     double daysPerBirthMinute = 0;
     // "Each minute later moves these dates 4.9 days earlier (while the Moon
     // stays in Swati: from 9 hours earlier to 14 hours later)"
@@ -107,6 +108,9 @@ struct DashaTable {
     };
     std::vector<Maha> maha; // nine, the one running at birth first
 };
+// The years a dasha may be counted in, in the order of DashaYear.
+std::vector<std::string> DashaYearTitles();
+
 // None without planets.
 std::optional<DashaTable> DashaTableOf(const Reading& reading);
 

@@ -69,6 +69,7 @@ private:
     void reserveTextSpace();
     void setUpDescription();
     void sizePlanetsTable();
+    void sizeVedicTabs();
     void reserveBannerHeights();
     void connectEvents();
 

@@ -127,7 +127,6 @@ void ShowVargaTable(QTableWidget& table, const Reading& reading) {
         table.setItem(r, kHoldsFromColumn, windowCell(row, row.earlier, true));
         table.setItem(r, kHoldsToColumn, windowCell(row, row.later, false));
     }
-    table.resizeColumnsToContents();
 }
 
 void ShowDashaTree(QTreeWidget& tree, const Reading& reading, const QString& today) {

@@ -35,6 +35,26 @@ struct Token {
     QString note;
 };
 
+// What a chart shows, whichever chart it is: the sign of each house, the
+// ascendant's sign, the bodies of each house (North style) and of each sign
+// (South style), and the South style's middle.
+struct ChartContent {
+    std::array<int, kChartHouses> houseSign{};
+    int ascendantSign = 0;
+    std::array<std::vector<Token>, kChartHouses> byHouse;
+    std::array<std::vector<Token>, kChartHouses> bySign;
+    QString middleCaption;
+    QString middleValue;
+};
+
+bool named(const PlanetPlacement& planet) {
+    return !planet.Name.empty();
+}
+
+bool isSign(int sign) {
+    return sign >= 1 && sign <= kChartHouses;
+}
+
 bool placed(const PlanetPlacement& planet) {
     return !planet.Name.empty() && planet.Bhava >= 1 && planet.Bhava <= kChartHouses &&
            planet.Sign >= 1 && planet.Sign <= kChartHouses;
@@ -218,8 +238,7 @@ QRectF inSquare(const QRectF& square, const QRectF& unit) {
     return {inSquare(square, unit.topLeft()), inSquare(square, unit.bottomRight())};
 }
 
-void paintNorth(QPainter& painter, const QRectF& square, const BhavaResult& houses,
-                const PlanetsReading& planets, qreal side) {
+void paintNorth(QPainter& painter, const QRectF& square, const ChartContent& content, qreal side) {
     const QPointF top = inSquare(square, QPointF(0.5, 0));
     const QPointF right = inSquare(square, QPointF(1, 0.5));
     const QPointF bottom = inSquare(square, QPointF(0.5, 1));
@@ -229,16 +248,11 @@ void paintNorth(QPainter& painter, const QRectF& square, const BhavaResult& hous
     painter.drawPolygon(QPolygonF({top, right, bottom, left}));
 
     for (int house = 1; house <= kChartHouses; ++house) {
+        const auto slot = static_cast<std::size_t>(house - 1);
         const NorthHouse place = northHouse(house);
         drawCentredText(painter, inSquare(square, place.signAt),
-                        QString::number(madhyaSign(houses, house)), side * 0.04, kSignInk);
-        std::vector<Token> tokens;
-        for (const PlanetPlacement& planet : planets.Planets) {
-            if (placed(planet) && planet.Bhava == house) {
-                tokens.push_back({tokenText(planet), {}});
-            }
-        }
-        drawTokens(painter, inSquare(square, place.bodies), tokens, side * 0.042);
+                        QString::number(content.houseSign.at(slot)), side * 0.04, kSignInk);
+        drawTokens(painter, inSquare(square, place.bodies), content.byHouse.at(slot), side * 0.042);
     }
 }
 
@@ -266,8 +280,7 @@ QRectF southBox(const QRectF& square, int sign) {
     return {square.left() + column * cell, square.top() + row * cell, cell, cell};
 }
 
-void paintSouth(QPainter& painter, const QRectF& square, const BhavaResult& houses,
-                const PlanetsReading& planets, qreal side) {
+void paintSouth(QPainter& painter, const QRectF& square, const ChartContent& content, qreal side) {
     const qreal cell = side / 4;
     const qreal x0 = square.left();
     const qreal y0 = square.top();
@@ -282,7 +295,7 @@ void paintSouth(QPainter& painter, const QRectF& square, const BhavaResult& hous
     painter.drawLine(QPointF(x0, y0 + 2 * cell), QPointF(x0 + cell, y0 + 2 * cell));
     painter.drawLine(QPointF(x0 + 3 * cell, y0 + 2 * cell), QPointF(x0 + side, y0 + 2 * cell));
 
-    const int ascendantSign = SignOf(houses.Ascendant);
+    const int ascendantSign = content.ascendantSign;
     const qreal margin = cell * 0.06;
     for (int sign = 1; sign <= kChartHouses; ++sign) {
         const QRectF box = southBox(square, sign);
@@ -301,72 +314,104 @@ void paintSouth(QPainter& painter, const QRectF& square, const BhavaResult& hous
             drawCentredText(painter, QPointF(box.left() + cell * 0.42, box.top() + cell * 0.12),
                             QStringLiteral("Asc"), side * 0.026, kSignInk);
         }
-        std::vector<Token> tokens;
-        for (const PlanetPlacement& planet : planets.Planets) {
-            if (placed(planet) && planet.Sign == sign) {
-                tokens.push_back({tokenText(planet), QString::number(planet.Bhava)});
-            }
-        }
         const QRectF bodies(box.left() + margin, box.top() + cell * 0.22, cell - 2 * margin,
                             cell * 0.56);
-        drawTokens(painter, bodies, tokens, side * 0.036);
+        drawTokens(painter, bodies, content.bySign.at(static_cast<std::size_t>(sign - 1)),
+                   side * 0.036);
     }
-    // The middle: the ascendant's degree.
+    // The middle: the ascendant's degree, or the chart's name.
     const QPointF middle = square.center();
-    drawCentredText(painter, QPointF(middle.x(), middle.y() - side * 0.03),
-                    QStringLiteral("Ascendant"), side * 0.03, kFaintInk);
-    drawCentredText(painter, QPointF(middle.x(), middle.y() + side * 0.02),
-                    QString::fromStdString(houses.AscendantText), side * 0.034, kInk);
+    drawCentredText(painter, QPointF(middle.x(), middle.y() - side * 0.03), content.middleCaption,
+                    side * 0.03, kFaintInk);
+    drawCentredText(painter, QPointF(middle.x(), middle.y() + side * 0.02), content.middleValue,
+                    side * 0.034, kInk);
 }
 
-} // namespace
-
-QString SignName(int sign) {
-    if (sign < 1 || sign > kChartHouses) {
-        return {};
-    }
-    return QString::fromLatin1(kSignNames.at(static_cast<std::size_t>(sign - 1)));
-}
-
-QString PlanetAbbreviation(const std::string& name) {
-    return QString::fromStdString(name).left(2);
-}
-
-std::array<QString, kChartHouses> BhavaChartHouseTexts(const BhavaResult& houses,
-                                                       const PlanetsReading& planets) {
-    std::array<QString, kChartHouses> texts;
+// The Bhava chart: houses from the Bhava Madhya, bodies by their Bhava.
+ChartContent bhavaContent(const BhavaResult& houses, const PlanetsReading& planets) {
+    ChartContent content;
     for (int house = 1; house <= kChartHouses; ++house) {
-        const int sign = madhyaSign(houses, house);
-        QStringList bodies;
-        for (const PlanetPlacement& planet : planets.Planets) {
-            if (placed(planet) && planet.Bhava == house) {
-                bodies << QString::fromStdString(planet.Name) +
-                              (planet.Retrograde ? QStringLiteral(" retrograde") : QString());
-            }
+        content.houseSign.at(static_cast<std::size_t>(house - 1)) = madhyaSign(houses, house);
+    }
+    content.ascendantSign = SignOf(houses.Ascendant);
+    for (const PlanetPlacement& planet : planets.Planets) {
+        if (placed(planet)) {
+            content.byHouse.at(static_cast<std::size_t>(planet.Bhava - 1))
+                .push_back({tokenText(planet), {}});
+            content.bySign.at(static_cast<std::size_t>(planet.Sign - 1))
+                .push_back({tokenText(planet), QString::number(planet.Bhava)});
         }
-        texts.at(static_cast<std::size_t>(house - 1)) =
-            QStringLiteral("House %1, sign %2 %3: %4")
-                .arg(house)
-                .arg(sign)
-                .arg(SignName(sign),
-                     bodies.isEmpty() ? QStringLiteral("no planets") : bodies.join(u", "));
+    }
+    content.middleCaption = QStringLiteral("Ascendant");
+    content.middleValue = QString::fromStdString(houses.AscendantText);
+    return content;
+}
+
+// The house of a sign counted from the ascendant's sign, whole signs: the
+// ascendant's sign is house 1.
+int wholeSignHouse(int ascendantSign, int sign) {
+    return (sign - ascendantSign + kChartHouses) % kChartHouses + 1;
+}
+
+// A divisional chart: whole-sign houses from its ascendant, bodies by their
+// signs in it.
+ChartContent vargaContent(const VargaChartFigure& figure, const PlanetsReading& planets) {
+    ChartContent content;
+    const int ascendant = isSign(figure.ascendantSign) ? figure.ascendantSign : 1;
+    for (int house = 1; house <= kChartHouses; ++house) {
+        content.houseSign.at(static_cast<std::size_t>(house - 1)) =
+            (ascendant + house - 2) % kChartHouses + 1;
+    }
+    content.ascendantSign = ascendant;
+    for (std::size_t b = 0; b < planets.Planets.size() && b < figure.signs.size(); ++b) {
+        const PlanetPlacement& planet = planets.Planets.at(b);
+        const int sign = figure.signs.at(b);
+        if (named(planet) && isSign(sign)) {
+            content.byHouse.at(static_cast<std::size_t>(wholeSignHouse(ascendant, sign) - 1))
+                .push_back({tokenText(planet), {}});
+            content.bySign.at(static_cast<std::size_t>(sign - 1))
+                .push_back({tokenText(planet), {}});
+        }
+    }
+    content.middleCaption = figure.title;
+    content.middleValue = SignName(ascendant) + QStringLiteral(" rising");
+    return content;
+}
+
+// What a screen reader says for each house of a chart.
+std::array<QString, kChartHouses> houseTexts(const ChartContent& content,
+                                             const std::array<QStringList, kChartHouses>& bodies) {
+    std::array<QString, kChartHouses> texts;
+    for (std::size_t h = 0; h < texts.size(); ++h) {
+        const int sign = content.houseSign.at(h);
+        texts.at(h) = QStringLiteral("House %1, sign %2 %3: %4")
+                          .arg(h + 1)
+                          .arg(sign)
+                          .arg(SignName(sign), bodies.at(h).isEmpty() ? QStringLiteral("no planets")
+                                                                      : bodies.at(h).join(u", "));
     }
     return texts;
 }
 
-std::array<QRectF, kChartHouses> BhavaChartHouseAreas(const QRectF& square,
-                                                      const BhavaResult& houses, ChartStyle style) {
+QString spokenBody(const PlanetPlacement& planet) {
+    return QString::fromStdString(planet.Name) +
+           (planet.Retrograde ? QStringLiteral(" retrograde") : QString());
+}
+
+std::array<QRectF, kChartHouses> areasOf(const QRectF& square, const ChartContent& content,
+                                         ChartStyle style) {
     std::array<QRectF, kChartHouses> areas;
-    for (int house = 1; house <= kChartHouses; ++house) {
-        areas.at(static_cast<std::size_t>(house - 1)) =
-            style == ChartStyle::North ? inSquare(square, northHouse(house).outline.boundingRect())
-                                       : southBox(square, madhyaSign(houses, house));
+    for (std::size_t h = 0; h < areas.size(); ++h) {
+        areas.at(h) =
+            style == ChartStyle::North
+                ? inSquare(square, northHouse(static_cast<int>(h) + 1).outline.boundingRect())
+                : southBox(square, content.houseSign.at(h));
     }
     return areas;
 }
 
-void PaintBhavaChart(QPainter& painter, const QRectF& square, const BhavaResult& houses,
-                     const PlanetsReading& planets, ChartStyle style) {
+void paintChart(QPainter& painter, const QRectF& square, const ChartContent& content,
+                ChartStyle style) {
     const qreal side = std::min(square.width(), square.height());
     if (!(side > 0)) {
         return;
@@ -385,9 +430,67 @@ void PaintBhavaChart(QPainter& painter, const QRectF& square, const BhavaResult&
     const QRectF frame = chart.adjusted(inset, inset, -inset, -inset);
     painter.drawRect(frame);
     if (style == ChartStyle::North) {
-        paintNorth(painter, frame, houses, planets, side);
+        paintNorth(painter, frame, content, side);
     } else {
-        paintSouth(painter, frame, houses, planets, side);
+        paintSouth(painter, frame, content, side);
     }
     painter.restore();
+}
+
+} // namespace
+
+QString SignName(int sign) {
+    if (sign < 1 || sign > kChartHouses) {
+        return {};
+    }
+    return QString::fromLatin1(kSignNames.at(static_cast<std::size_t>(sign - 1)));
+}
+
+QString PlanetAbbreviation(const std::string& name) {
+    return QString::fromStdString(name).left(2);
+}
+
+std::array<QString, kChartHouses> BhavaChartHouseTexts(const BhavaResult& houses,
+                                                       const PlanetsReading& planets) {
+    std::array<QStringList, kChartHouses> bodies;
+    for (const PlanetPlacement& planet : planets.Planets) {
+        if (placed(planet)) {
+            bodies.at(static_cast<std::size_t>(planet.Bhava - 1)) << spokenBody(planet);
+        }
+    }
+    return houseTexts(bhavaContent(houses, planets), bodies);
+}
+
+std::array<QRectF, kChartHouses> BhavaChartHouseAreas(const QRectF& square,
+                                                      const BhavaResult& houses, ChartStyle style) {
+    return areasOf(square, bhavaContent(houses, {}), style);
+}
+
+void PaintBhavaChart(QPainter& painter, const QRectF& square, const BhavaResult& houses,
+                     const PlanetsReading& planets, ChartStyle style) {
+    paintChart(painter, square, bhavaContent(houses, planets), style);
+}
+
+std::array<QString, kChartHouses> VargaChartHouseTexts(const VargaChartFigure& figure,
+                                                       const PlanetsReading& planets) {
+    const ChartContent content = vargaContent(figure, planets);
+    std::array<QStringList, kChartHouses> bodies;
+    for (std::size_t b = 0; b < planets.Planets.size() && b < figure.signs.size(); ++b) {
+        const PlanetPlacement& planet = planets.Planets.at(b);
+        if (named(planet) && isSign(figure.signs.at(b))) {
+            const int house = wholeSignHouse(content.ascendantSign, figure.signs.at(b));
+            bodies.at(static_cast<std::size_t>(house - 1)) << spokenBody(planet);
+        }
+    }
+    return houseTexts(content, bodies);
+}
+
+std::array<QRectF, kChartHouses>
+VargaChartHouseAreas(const QRectF& square, const VargaChartFigure& figure, ChartStyle style) {
+    return areasOf(square, vargaContent(figure, {}), style);
+}
+
+void PaintVargaChart(QPainter& painter, const QRectF& square, const VargaChartFigure& figure,
+                     const PlanetsReading& planets, ChartStyle style) {
+    paintChart(painter, square, vargaContent(figure, planets), style);
 }

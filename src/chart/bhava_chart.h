@@ -43,3 +43,21 @@ std::array<QRectF, kChartHouses> BhavaChartHouseAreas(const QRectF& square,
 // painter's state is restored afterwards.
 void PaintBhavaChart(QPainter& painter, const QRectF& square, const BhavaResult& houses,
                      const PlanetsReading& planets, ChartStyle style);
+
+// A divisional chart as the painter draws it: whole-sign houses counted from
+// the ascendant's sign in the chart, each body in the sign the chart gives it.
+struct VargaChartFigure {
+    QString title;              // "D9 Navamsa"
+    int ascendantSign = 1;      // 1..12
+    std::array<int, 9> signs{}; // each body's sign, in the order of the planets; 0 leaves it out
+};
+
+// The same three for a divisional chart: the North style puts the
+// ascendant's sign in house 1, the South style marks it and names the chart
+// in the middle. The planets give the bodies' names and retrograde marks.
+std::array<QString, kChartHouses> VargaChartHouseTexts(const VargaChartFigure& figure,
+                                                       const PlanetsReading& planets);
+std::array<QRectF, kChartHouses>
+VargaChartHouseAreas(const QRectF& square, const VargaChartFigure& figure, ChartStyle style);
+void PaintVargaChart(QPainter& painter, const QRectF& square, const VargaChartFigure& figure,
+                     const PlanetsReading& planets, ChartStyle style);

@@ -131,8 +131,17 @@ BhavaChartView::BhavaChartView(QWidget* parent) : QWidget(parent) {
 void BhavaChartView::setReading(const BhavaResult& newHouses, const PlanetsReading& newPlanets) {
     houses = newHouses;
     planets = newPlanets;
-    texts = BhavaChartHouseTexts(houses, planets);
     hasReading = true;
+    updateTexts();
+}
+
+void BhavaChartView::setVarga(const std::optional<VargaChartFigure>& figure) {
+    varga = figure;
+    updateTexts();
+}
+
+void BhavaChartView::updateTexts() {
+    texts = varga ? VargaChartHouseTexts(*varga, planets) : BhavaChartHouseTexts(houses, planets);
     QStringList lines;
     for (const QString& text : texts) {
         lines << text;
@@ -154,7 +163,8 @@ QRectF BhavaChartView::chartSquare() const {
 }
 
 std::array<QRectF, kChartHouses> BhavaChartView::houseAreas() const {
-    return BhavaChartHouseAreas(chartSquare(), houses, style);
+    return varga ? VargaChartHouseAreas(chartSquare(), *varga, style)
+                 : BhavaChartHouseAreas(chartSquare(), houses, style);
 }
 
 QSize BhavaChartView::sizeHint() const {
@@ -170,5 +180,9 @@ void BhavaChartView::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     QPainter painter(this);
-    PaintBhavaChart(painter, chartSquare(), houses, planets, style);
+    if (varga) {
+        PaintVargaChart(painter, chartSquare(), *varga, planets, style);
+    } else {
+        PaintBhavaChart(painter, chartSquare(), houses, planets, style);
+    }
 }

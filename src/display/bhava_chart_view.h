@@ -7,10 +7,11 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
-// The drawn Bhava chart of the reading window. It paints with the chart
-// painter at the screen's own resolution, and a screen reader finds one child
-// for each house whose name is the house's text ("House 1, sign 12 Pisces:
+// The drawn Bhava chart of the reading window, or one of its divisional charts. It paints with the
+// chart painter at the screen's own resolution, and a screen reader finds one child for each house
+// whose name is the house's text ("House 1, sign 12 Pisces:
 // ..."); the accessible description holds all twelve, one a line.
 class BhavaChartView : public QWidget {
     Q_OBJECT
@@ -19,6 +20,10 @@ public:
 
     void setReading(const BhavaResult& houses, const PlanetsReading& planets);
     void setChartStyle(ChartStyle style);
+    // A divisional chart of the reading instead of its Bhava chart; none goes
+    // back to the Bhava chart.
+    void setVarga(const std::optional<VargaChartFigure>& figure);
+    const std::optional<VargaChartFigure>& vargaFigure() const { return varga; }
     ChartStyle chartStyle() const { return style; }
 
     // Empty until a reading is set.
@@ -36,9 +41,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void updateTexts();
+
+private:
     BhavaResult houses;
     PlanetsReading planets;
     ChartStyle style = ChartStyle::North;
+    std::optional<VargaChartFigure> varga;
     std::array<QString, kChartHouses> texts;
     bool hasReading = false;
 };

@@ -3,10 +3,13 @@
 #include "display/bhava_chart_view.h"
 #include "display/reading_exports.h"
 #include "display/save_reading.h"
+#include "display/vedic_tabs.h"
+#include "document/chart_picture.h"
 #include "document/program_title.h"
 #include "platform/app.h"
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
+#include "platform/reading_choices.h"
 #include "platform/shared_menus.h"
 #include "reading/mod_bhava_chart.h"
 #include "reading/reading_rows.h"
@@ -28,8 +31,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,6 +72,9 @@ const QString kChartSection = QStringLiteral("Chart");
 const QString kStyleName = QStringLiteral("Style");
 const QString kNorthValue = QStringLiteral("north");
 const QString kSouthValue = QStringLiteral("south");
+// The chart chosen: "bhava", or a divisional chart by its label ("D9").
+const QString kKindName = QStringLiteral("Kind");
+const QString kBhavaValue = QStringLiteral("bhava");
 
 ChartStyle styleOfIndex(int index) {
     return index == 1 ? ChartStyle::South : ChartStyle::North;
@@ -80,13 +88,23 @@ enum PlanetsColumn {
     kBhavaColumn,
     kEarlierColumn,
     kLaterColumn,
+    kNakshatraColumn,
+    kPadaColumn,
+    kLordColumn,
     kPlanetsColumns
 };
 
 const QString kPlanetsNote = QStringLiteral(
     "Minutes earlier and later: how far the birth time may be off before the planet stands in "
     "another Bhava (for the ascendant: before it rises in another sign). Marked * and "
-    "highlighted: within 15 minutes, worth checking the recorded birth time. (R): retrograde.");
+    "highlighted: within 15 minutes, worth checking the recorded birth time. (R): retrograde. "
+    "Lord: the nakshatra's lord, "
+    "who rules its period of the Vimshottari dasha.");
+
+const QString kVargasNote = QStringLiteral(
+    "Holds from and to: the birth times between which the chart's ascendant keeps its sign. "
+    "Marked * and highlighted in D1 and D9: within 15 minutes of the birth, worth checking the "
+    "recorded birth time; the finer charts' windows are short by nature.");
 
 QTableWidgetItem* cell(const QString& text, const QString& spoken = {}) {
     auto* item = new QTableWidgetItem(text);
@@ -124,11 +142,7 @@ QTableWidgetItem* minutesCell(const SensitivityCell& minutes, const QString& bod
         cell(minutes.close ? QStringLiteral("%1 *").arg(count) : QString::number(count), spoken);
     item->setToolTip(QStringLiteral("Born %1 minutes %2, %3.").arg(count).arg(when, what));
     if (minutes.close) {
-        QFont bold = item->font();
-        bold.setBold(true);
-        item->setFont(bold);
-        item->setBackground(QColor(0xff, 0xe0, 0x8a));
-        item->setForeground(QColor(0x3a, 0x2a, 0x00));
+        MarkClose(*item);
     }
     return item;
 }
@@ -153,6 +167,21 @@ FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app
     const bool south = app.services().settings.value(kChartSection, kStyleName) == kSouthValue;
     cboChartStyle->setCurrentIndex(south ? 1 : 0);
     picBhavaChart->setChartStyle(styleOfIndex(cboChartStyle->currentIndex()));
+    for (const std::string& title : VargaTitles()) {
+        cboChartKind->addItem(QString::fromStdString(title));
+    }
+    const QString kind = app.services().settings.value(kChartSection, kKindName);
+    for (int i = 1; i < cboChartKind->count(); ++i) {
+        if (cboChartKind->itemText(i).section(u' ', 0, 0) == kind) {
+            cboChartKind->setCurrentIndex(i);
+        }
+    }
+    for (const std::string& title : DashaYearTitles()) {
+        cboDashaYear->addItem(QString::fromStdString(title));
+    }
+    cboDashaYear->setCurrentIndex(static_cast<int>(RememberedDashaYear(app.services().settings)));
+    lblVargasNote->setText(kVargasNote);
+    sizeVedicTabs();
     connectEvents();
 }
 
@@ -226,10 +255,15 @@ void FrmDisplay::sizePlanetsTable() {
     QHeaderView* header = tblPlanets->horizontalHeader();
     const QFontMetrics cells = tblPlanets->fontMetrics();
     const QFontMetrics heads = header->fontMetrics();
-    const std::array<QString, kPlanetsColumns> widest = {
-        QStringLiteral("Jupiter (R)"), kWidestAngle,
-        QStringLiteral("Sagittarius"), QStringLiteral("12"),
-        QStringLiteral("> 240"),       QStringLiteral("> 240")};
+    const std::array<QString, kPlanetsColumns> widest = {QStringLiteral("Jupiter (R)"),
+                                                         kWidestAngle,
+                                                         QStringLiteral("Sagittarius"),
+                                                         QStringLiteral("12"),
+                                                         QStringLiteral("> 240"),
+                                                         QStringLiteral("> 240"),
+                                                         QStringLiteral("Uttara Bhadrapada"),
+                                                         QStringLiteral("4"),
+                                                         QStringLiteral("Mercury")};
     for (int column = 0; column < kPlanetsColumns; ++column) {
         const QString heading = tblPlanets->horizontalHeaderItem(column)->text();
         header->resizeSection(
@@ -244,11 +278,38 @@ void FrmDisplay::sizePlanetsTable() {
                                tblPlanets->verticalHeader()->length() + frame);
 }
 
+// Columns as wide as their widest texts, measured once: a new reading lays
+// out no faster than a fixed width.
+void FrmDisplay::sizeVedicTabs() {
+    const QFontMetrics cells = tblVargas->fontMetrics();
+    const int pad = 3 * cells.averageCharWidth();
+    QHeaderView* vargas = tblVargas->horizontalHeader();
+    const QString widestEdge = QStringLiteral("before 23:59 on 31 December 1999 *");
+    for (int column = 0; column < tblVargas->columnCount(); ++column) {
+        const QString heading = tblVargas->horizontalHeaderItem(column)->text();
+        const QString widest = column == 0 ? QStringLiteral("D24 Chaturvimsamsa")
+                               : column >= tblVargas->columnCount() - 2 ? widestEdge
+                                                                        : QStringLiteral("Sag");
+        vargas->resizeSection(column, std::max(cells.horizontalAdvance(widest),
+                                               vargas->fontMetrics().horizontalAdvance(heading)) +
+                                          pad);
+    }
+    QHeaderView* periods = treDasha->header();
+    const QFontMetrics tree = treDasha->fontMetrics();
+    periods->resizeSection(0, tree.horizontalAdvance(QStringLiteral("Mercury")) + 6 * pad);
+    periods->resizeSection(1, tree.horizontalAdvance(QStringLiteral("2000-12-31")) + 2 * pad);
+}
+
 void FrmDisplay::connectEvents() {
     connect(lblName, &ClickableLabel::clicked, this, &FrmDisplay::on_lblName_clicked);
     connect(cmdSave, &QPushButton::clicked, this, &FrmDisplay::on_cmdSave_clicked);
     connect(cboChartStyle, &QComboBox::currentIndexChanged, this,
             &FrmDisplay::on_cboChartStyle_currentIndexChanged);
+    connect(cboChartKind, &QComboBox::currentIndexChanged, this,
+            &FrmDisplay::on_cboChartKind_currentIndexChanged);
+    connect(cboDashaYear, &QComboBox::currentIndexChanged, this,
+            &FrmDisplay::on_cboDashaYear_currentIndexChanged);
+    connect(treDasha, &QTreeWidget::itemExpanded, this, &FrmDisplay::on_treDasha_itemExpanded);
     connect(mnuPrint, &QAction::triggered, this, &FrmDisplay::on_mnuPrint_triggered);
     connect(mnuExportPdf, &QAction::triggered, this, &FrmDisplay::on_mnuExportPdf_triggered);
     connect(mnuSaveChartPicture, &QAction::triggered, this,
@@ -282,9 +343,33 @@ void FrmDisplay::connectEvents() {
     connect(mkmoney, &QAction::triggered, this, link(&OpenFullBrandPage));
 }
 
-void FrmDisplay::showReading(const Reading& reading) {
+void FrmDisplay::showReading(const Reading& shown) {
+    reading = shown;
     showFigures(reading);
     showPlanets(reading);
+    showVargas();
+    showDasha();
+}
+
+void FrmDisplay::showVargas() {
+    ShowVargaTable(*tblVargas, reading);
+}
+
+void FrmDisplay::showDasha() {
+    const std::optional<DashaTable> table = DashaTableOf(reading);
+    if (table) {
+        const QSignalBlocker quiet(cboDashaYear);
+        cboDashaYear->setCurrentIndex(static_cast<int>(reading.dasha->Year));
+    }
+    lblDashaBalance->setText(table ? QString::fromStdString(table->balanceText)
+                                   : QString::fromStdString(reading.planets.Error));
+    lblDashaSensitivity->setText(table ? QString::fromStdString(table->sensitivityText)
+                                       : QString());
+    const QString today = app.services().clock.today().toString(Qt::ISODate);
+    lblDashaToday->setText(
+        table ? QStringLiteral("Marked and opened: the periods running today, %1.").arg(today)
+              : QString());
+    ShowDashaTree(*treDasha, reading, today);
 }
 
 void FrmDisplay::showFigures(const Reading& reading) {
@@ -301,6 +386,7 @@ void FrmDisplay::showFigures(const Reading& reading) {
     lblAscendant->setText(QString::fromStdString(figures.ascendant));
     lblMidheaven->setText(QString::fromStdString(figures.midheaven));
     picBhavaChart->setReading(result, PlanetsOf(reading.planets));
+    showChartKind();
     QStringList warnings;
     for (const std::string& warning : reading.warnings()) {
         warnings << QString::fromStdString(warning);
@@ -331,6 +417,23 @@ void FrmDisplay::showPlanets(const Reading& reading) {
         tblPlanets->setItem(row, kBhavaColumn, cell(QString::number(p.bhava)));
         tblPlanets->setItem(row, kEarlierColumn, minutesCell(p.earlier, name, true));
         tblPlanets->setItem(row, kLaterColumn, minutesCell(p.later, name, false));
+        const QString nakshatra = QString::fromStdString(p.nakshatra);
+        tblPlanets->setItem(
+            row, kNakshatraColumn,
+            cell(nakshatra,
+                 p.nakshatraNumber > 0
+                     ? QStringLiteral("%1, nakshatra %2").arg(nakshatra).arg(p.nakshatraNumber)
+                     : QString()));
+        tblPlanets->setItem(
+            row, kPadaColumn,
+            p.pada > 0 ? cell(QString::number(p.pada), QStringLiteral("pada %1").arg(p.pada))
+                       : cell(QString()));
+        tblPlanets->setItem(
+            row, kLordColumn,
+            cell(QString::fromStdString(p.nakshatraLord),
+                 p.nakshatraLord.empty()
+                     ? QString()
+                     : QStringLiteral("lord %1").arg(QString::fromStdString(p.nakshatraLord))));
     }
     lblPlanetsNote->setText(kPlanetsNote);
 }
@@ -373,6 +476,40 @@ void FrmDisplay::on_cboChartStyle_currentIndexChanged(int index) {
     picBhavaChart->setChartStyle(styleOfIndex(index));
     app.services().settings.setValue(kChartSection, kStyleName,
                                      index == 1 ? kSouthValue : kNorthValue);
+}
+
+void FrmDisplay::showChartKind() {
+    const int index = cboChartKind->currentIndex();
+    if (index <= 0) {
+        picBhavaChart->setVarga(std::nullopt);
+        picBhavaChart->setAccessibleName(QStringLiteral("Bhava chart"));
+        return;
+    }
+    const VargaChartFigure figure = VargaFigureOf(reading, static_cast<std::size_t>(index - 1));
+    picBhavaChart->setVarga(figure);
+    picBhavaChart->setAccessibleName(figure.title + QStringLiteral(" chart"));
+}
+
+void FrmDisplay::on_cboChartKind_currentIndexChanged(int index) {
+    showChartKind();
+    app.services().settings.setValue(
+        kChartSection, kKindName,
+        index <= 0 ? kBhavaValue : cboChartKind->itemText(index).section(u' ', 0, 0));
+}
+
+void FrmDisplay::on_cboDashaYear_currentIndexChanged(int index) {
+    const auto year = static_cast<DashaYear>(index);
+    RememberDashaYear(app.services().settings, year);
+    // The printed reading and the saved pictures follow the reading on screen.
+    SetDashaYear(app.state().reading, year);
+    SetDashaYear(reading, year);
+    showDasha();
+}
+
+void FrmDisplay::on_treDasha_itemExpanded(QTreeWidgetItem* item) {
+    if (item != nullptr) {
+        FillPratyantarPeriods(*item, reading);
+    }
 }
 
 void FrmDisplay::on_mnuPrint_triggered() {

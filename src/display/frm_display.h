@@ -23,6 +23,7 @@ class QPushButton;
 class QShowEvent;
 class QTabWidget;
 class QTableWidget;
+class QTreeWidgetItem;
 
 // The reading window, laid out in frm_display.ui: the chart's figures on one tab, the house
 // interpretations on the other, stepped through by a click on lblName.
@@ -34,7 +35,7 @@ public:
     // Lays the reading out: the 12 Bhava Madhya and the 12 Bhava Sandhi, the
     // Julian day, ayanamsa, ascendant and midheaven, the warnings, the drawn
     // chart and the planets table (or why there are no planets).
-    void showReading(const Reading& reading);
+    void showReading(const Reading& shown);
     // Shows the interpretation of house index 0..11 with the prompt that names
     // the next house, and makes it the program's current house.
     void showHouse(int houseIndex);
@@ -68,18 +69,28 @@ private:
     void reserveTextSpace();
     void setUpDescription();
     void sizePlanetsTable();
+    void sizeVedicTabs();
     void reserveBannerHeights();
     void connectEvents();
 
     void clearDescriptionFromClipboard();
 
     void showFigures(const Reading& reading);
+    void showVargas();
+    // The chart chosen: the Bhava chart or a divisional chart of the reading.
+    void showChartKind();
+    // The balance, the sensitivity and the tree of the dasha on screen, with
+    // the year choice naming its year.
+    void showDasha();
     // The planets table: each body's position, sign and Bhava and how many
     // minutes of birth time move it, then the ascendant's sign.
     void showPlanets(const Reading& reading);
 
     void on_lblName_clicked();
     void on_cboChartStyle_currentIndexChanged(int index);
+    void on_cboChartKind_currentIndexChanged(int index);
+    void on_cboDashaYear_currentIndexChanged(int index);
+    void on_treDasha_itemExpanded(QTreeWidgetItem* item);
     void on_mnuPrint_triggered();
     void on_mnuExportPdf_triggered();
     void on_mnuSaveChartPicture_triggered();
@@ -88,5 +99,7 @@ private:
     void on_cmdExit_clicked();
 
     App& app;
+    // The reading on screen, its dasha in the year chosen here.
+    Reading reading;
     QString selectedDescription; // the last text selected in the description
 };

@@ -1,6 +1,7 @@
 #include "document/chart_picture.h"
 
 #include "files/save_file.h"
+#include "reading/reading_rows.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -26,6 +27,17 @@ void paintOnto(QPaintDevice& device, const BhavaResult& houses, const PlanetsRea
 }
 
 } // namespace
+
+VargaChartFigure VargaFigureOf(const Reading& reading, std::size_t index) {
+    const VargaChart& chart = reading.vargas.at(index);
+    VargaChartFigure figure;
+    figure.title = QString::fromStdString(VargaTitles().at(index));
+    figure.ascendantSign = chart.Ascendant;
+    if (chart.Signs) {
+        figure.signs = *chart.Signs;
+    }
+    return figure;
+}
 
 PictureFormat PictureFormatOf(const QString& path) {
     return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? PictureFormat::Svg

@@ -7,6 +7,12 @@
 
 // The drawn chart alone as a picture file: PNG or SVG.
 
+#include <cstddef>
+
+// The divisional chart kVargas[index] of the reading as the painter draws it;
+// its bodies are left out without planets.
+VargaChartFigure VargaFigureOf(const Reading& reading, std::size_t index);
+
 inline constexpr int kChartPicturePixels = 1200; // a PNG's side
 
 enum class PictureFormat { Png, Svg };

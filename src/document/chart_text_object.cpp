@@ -1,5 +1,7 @@
 #include "document/chart_text_object.h"
 
+#include "document/chart_picture.h"
+
 #include <QPainter>
 #include <QTextDocument>
 
@@ -12,10 +14,16 @@ QSizeF ChartTextObject::intrinsicSize(QTextDocument* /*doc*/, int /*posInDocumen
 }
 
 void ChartTextObject::drawObject(QPainter* painter, const QRectF& rect, QTextDocument* doc,
-                                 int /*posInDocument*/, const QTextFormat& /*format*/) {
+                                 int /*posInDocument*/, const QTextFormat& format) {
     painter->save();
     painter->setFont(doc->defaultFont());
-    PaintBhavaChart(*painter, rect, reading.reading.houses, PlanetsOf(reading.reading.planets),
-                    reading.style);
+    const PlanetsReading& planets = PlanetsOf(reading.reading.planets);
+    if (format.hasProperty(kVargaProperty)) {
+        const auto index = static_cast<std::size_t>(format.intProperty(kVargaProperty));
+        PaintVargaChart(*painter, rect, VargaFigureOf(reading.reading, index), planets,
+                        reading.style);
+    } else {
+        PaintBhavaChart(*painter, rect, reading.reading.houses, planets, reading.style);
+    }
     painter->restore();
 }

@@ -26,11 +26,16 @@
 #include <cmath>
 #include <cstddef>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
 
 const QString kFontFamily = QStringLiteral("DejaVu Sans");
+// The Rasi and Navamsa charts among kVargas.
+constexpr std::size_t kRasiIndex = 0;
+constexpr std::size_t kNavamsaIndex = 5;
 constexpr qreal kBodyPoints = 9.5;
 constexpr qreal kFootPoints = 8;
 constexpr qreal kMarginMillimetres = 15;
@@ -201,6 +206,83 @@ QString houseHtml(const Reading& reading, int index) {
     return html;
 }
 
+// The Rasi and Navamsa charts side by side, and each body's nakshatra with
+// its pada, its lord and its signs in both charts.
+QString vargaPageHtml(const Reading& reading) {
+    const std::vector<VargaRow> vargas = VargaRows(reading);
+    const VargaRow& rasi = vargas.at(kRasiIndex);
+    const VargaRow& navamsa = vargas.at(kNavamsaIndex);
+    QString html = QStringLiteral("<p style=\"font-size: 15pt; margin-bottom: 6px\">"
+                                  "<b>Rasi and Navamsa</b></p>");
+    html += QStringLiteral("<table width=\"100%\"><tr>"
+                           "<td align=\"center\"><b>%1</b><br>@@varga0@@<br>%3</td>"
+                           "<td align=\"center\"><b>%2</b><br>@@varga5@@<br>%4</td>"
+                           "</tr></table>")
+                .arg(esc(rasi.title), esc(navamsa.title), esc(rasi.windowText),
+                     esc(navamsa.windowText));
+    const std::vector<PlanetRow> planets = PlanetRows(reading);
+    if (planets.empty()) {
+        return html;
+    }
+    html += QStringLiteral("<p style=\"font-size: 11pt\"><b>Nakshatras</b></p>"
+                           "<table border=\"1\" cellpadding=\"3\" style=\"%1\">"
+                           "<tr><th>Planet</th><th>Nakshatra</th><th>Pada</th><th>Lord</th>"
+                           "<th>Rasi</th><th>Navamsa</th></tr>")
+                .arg(QLatin1StringView(kTableStyle));
+    for (std::size_t i = 0; i < planets.size(); ++i) {
+        const PlanetRow& planet = planets[i];
+        std::string navamsaSign = navamsa.ascendantSign;
+        if (!planet.ascendant) {
+            navamsaSign = i < navamsa.bodySigns.size() ? navamsa.bodySigns[i] : std::string();
+        }
+        html += QStringLiteral("<tr><td>%1</td><td>%2 (%3)</td><td align=\"center\">%4</td>"
+                               "<td>%5</td><td>%6</td><td>%7</td></tr>")
+                    .arg(esc(planet.name), esc(planet.nakshatra))
+                    .arg(planet.nakshatraNumber)
+                    .arg(planet.pada)
+                    .arg(esc(planet.nakshatraLord), esc(planet.signName), esc(navamsaSign));
+    }
+    html += QStringLiteral("</table>");
+    return html;
+}
+
+// The Maha dashas, each with its nine Antar dashas three to a row, and how
+// the dates follow the birth time.
+QString dashaPageHtml(const DashaTable& dasha) {
+    QString html = QStringLiteral("<p style=\"font-size: 15pt; margin-bottom: 6px\">"
+                                  "<b>Vimshottari dasha</b></p><table cellpadding=\"1\">");
+    html += row(QStringLiteral("Balance at birth"), QString::fromStdString(dasha.balanceText));
+    html += row(QStringLiteral("Dasha year"), QString::fromStdString(dasha.yearText));
+    html += QStringLiteral("</table><p style=\"margin-top: 4px\">%1.</p>")
+                .arg(esc(dasha.sensitivityText));
+    html += QStringLiteral("<table border=\"1\" cellpadding=\"2\" style=\"%1\">"
+                           "<tr><th>Maha dasha</th><th colspan=\"3\">Antar dashas, each from "
+                           "its date to the next</th></tr>")
+                .arg(QLatin1StringView(kTableStyle));
+    constexpr std::size_t kAcross = 3;
+    for (const DashaTable::Maha& maha : dasha.maha) {
+        for (std::size_t a = 0; a < maha.antar.size(); ++a) {
+            if (a % kAcross == 0) {
+                html += QStringLiteral("<tr>");
+            }
+            if (a == 0) {
+                html += QStringLiteral("<td rowspan=\"%1\" %2><b>%3</b><br>%4<br>to %5</td>")
+                            .arg((maha.antar.size() + kAcross - 1) / kAcross)
+                            .arg(QLatin1StringView(kNoWrap), esc(maha.period.lord),
+                                 esc(maha.period.startDate), esc(maha.period.endDate));
+            }
+            html += QStringLiteral("<td %1>%2 %3</td>")
+                        .arg(QLatin1StringView(kNoWrap), esc(maha.antar[a].lord),
+                             esc(maha.antar[a].startDate));
+            if (a % kAcross == kAcross - 1) {
+                html += QStringLiteral("</tr>");
+            }
+        }
+    }
+    html += QStringLiteral("</table>");
+    return html;
+}
+
 // A piece of the document laid out for the page width, and for the page
 // height too when it is taller than a page.
 struct Block {
@@ -233,10 +315,24 @@ Block makeBlock(QPagedPaintDevice& device, const QString& html, const QSizeF& bo
     }
     doc.setHtml(html);
     if (block.chart) {
-        QTextCursor placeholder = doc.find(QStringLiteral("@@chart@@"));
-        QTextCharFormat format;
-        format.setObjectType(ChartTextObject::kObjectType);
-        placeholder.insertText(QString(QChar::ObjectReplacementCharacter), format);
+        // Each placeholder becomes its chart: the Bhava chart, or a divisional
+        // chart by its index.
+        const std::pair<const char*, int> charts[] = {
+            {"@@chart@@", -1},
+            {"@@varga0@@", static_cast<int>(kRasiIndex)},
+            {"@@varga5@@", static_cast<int>(kNavamsaIndex)}};
+        for (const auto& [name, varga] : charts) {
+            QTextCursor placeholder = doc.find(QString::fromLatin1(name));
+            if (placeholder.isNull()) {
+                continue;
+            }
+            QTextCharFormat format;
+            format.setObjectType(ChartTextObject::kObjectType);
+            if (varga >= 0) {
+                format.setProperty(ChartTextObject::kVargaProperty, varga);
+            }
+            placeholder.insertText(QString(QChar::ObjectReplacementCharacter), format);
+        }
     }
     doc.setTextWidth(body.width());
     block.height = doc.size().height();
@@ -387,10 +483,20 @@ int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& readi
     const qreal chartSide = std::min(kChartMillimetres * millimetre, body.width() * 0.48);
     blocks.push_back(makeBlock(device, firstPageHtml(reading.reading), body,
                                std::make_unique<ChartTextObject>(reading, chartSide)));
+    // The divisional charts and the dasha, each on a page of its own.
+    blocks.push_back(makeBlock(device, vargaPageHtml(reading.reading), body,
+                               std::make_unique<ChartTextObject>(reading, chartSide)));
+    blocks.back().newPage = true;
+    if (const std::optional<DashaTable> dasha = DashaTableOf(reading.reading)) {
+        blocks.push_back(makeBlock(device, dashaPageHtml(*dasha), body, nullptr));
+        blocks.back().newPage = true;
+    }
+    const std::size_t interpretations = blocks.size();
     for (int index = 0; index < kHouseCount; ++index) {
         blocks.push_back(makeBlock(device, houseHtml(reading.reading, index), body, nullptr));
     }
-    blocks.at(1).newPage = true; // the interpretations begin on a page of their own
+    // The interpretations begin on a page of their own.
+    blocks.at(interpretations).newPage = true;
 
     // Where each block goes: on the current page when it fits there, else at
     // the top of the next; a block taller than a page takes pages of its own.

@@ -11,10 +11,11 @@
 class QPagedPaintDevice;
 
 // The printed reading: page one holds the person, the birth, the drawn chart,
-// the figures, the houses, the planets and the warnings; the pages after it
-// the interpretation of the twelve houses. Every page ends with the program's
-// name and version and "page N of M". The same document goes to a printer, to
-// the print preview and into a PDF.
+// the figures, the houses, the planets and the warnings; page two the Rasi and
+// Navamsa charts and the nakshatras; page three, with planets, the Maha and
+// Antar dashas; the pages after them the interpretation of the twelve houses. Every page ends with
+// the program's name and version and "page N of M". The same document goes to a printer, to the
+// print preview and into a PDF.
 
 struct ReadingDocument {
     // Without planets the planets table is left out and the chart shows the

@@ -4,6 +4,7 @@
 #include "birth/birth_rules.h"
 #include "entry/frm_main.h"
 #include "platform/app.h"
+#include "platform/reading_choices.h"
 #include "reading/reading.h"
 
 namespace {
@@ -43,6 +44,7 @@ void RunReadingDriver(App& app, FrmMain& form) {
         return;
     }
     ReadingOptions options;
+    options.dashaYear = RememberedDashaYear(app.services().settings);
     if (!zoneWarning.isEmpty()) {
         options.warnings.push_back(zoneWarning.toStdString());
     }

@@ -98,13 +98,21 @@ void addPlanetParts(const ReadingOptions& options, Reading& reading) {
         }
         reading.vargas[v].Signs = signs;
     }
-    const PlanetPlacement& moon = bodies[1];
-    reading.dasha =
-        computeVimshottariDasha(moon.Longitude, moon.Speed, julianDayUT(birthMoment(reading.birth)),
-                                ZoneOffsetMinutes(reading.birth), options.dashaYear);
+    SetDashaYear(reading, options.dashaYear);
 }
 
 } // namespace
+
+void SetDashaYear(Reading& reading, DashaYear year) {
+    if (!reading.planets.Reading) {
+        reading.dasha.reset();
+        return;
+    }
+    const PlanetPlacement& moon = reading.planets.Reading->Planets[1];
+    reading.dasha =
+        computeVimshottariDasha(moon.Longitude, moon.Speed, julianDayUT(birthMoment(reading.birth)),
+                                ZoneOffsetMinutes(reading.birth), year);
+}
 
 Reading::Reading(BirthRecord birth, BhavaResult houses, PlanetsOutcome planets)
     : birth(std::move(birth)), houses(std::move(houses)), planets(std::move(planets)) {

@@ -68,6 +68,10 @@ struct ReadingOptions {
 // The whole reading of a birth.
 Reading MakeReading(const BirthRecord& birth, const ReadingOptions& options = {});
 
+// The reading's dasha counted in another year, the rest of it unchanged: the
+// dasha is all that depends on the year. Nothing without planets.
+void SetDashaYear(Reading& reading, DashaYear year);
+
 // The same into an existing reading, reusing the room its texts already
 // have: the way to make many readings without allocating for each.
 void MakeReading(const BirthRecord& birth, const ReadingOptions& options, Reading& reading);

@@ -82,6 +82,18 @@ std::vector<PlanetRow> PlanetRows(const Reading& reading) {
 
 namespace {
 
+// The period among rows that runs on the date.
+template <typename Rows, typename RowOf>
+std::optional<std::size_t> runningOn(const Rows& rows, RowOf rowOf, const std::string& date) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const DashaRow& row = rowOf(rows[i]);
+        if (row.startDate <= date && date < row.endDate) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 constexpr std::array<const char*, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
@@ -167,9 +179,31 @@ std::vector<VargaRow> VargaRows(const Reading& reading) {
         row.holdsFrom = windowEdge(reading.birth, chart.AscendantSignMinutesEarlier, -1);
         row.holdsTo = windowEdge(reading.birth, chart.AscendantSignMinutesLater, 1);
         row.windowText = row.label + " holds from " + row.holdsFrom + " to " + row.holdsTo;
+        row.title = row.label + " " + row.name;
+        row.ascendantAbbreviation = row.ascendantSign.substr(0, 3);
+        if (chart.Signs) {
+            for (const int sign : *chart.Signs) {
+                row.bodySigns.push_back(signName(sign));
+                row.bodyAbbreviations.push_back(row.bodySigns.back().substr(0, 3));
+            }
+        }
+        row.marksClose = chart.Division == 1 || chart.Division == 9;
         rows.push_back(std::move(row));
     }
     return rows;
+}
+
+std::vector<std::string> VargaTitles() {
+    std::vector<std::string> titles;
+    titles.reserve(kVargas.size());
+    for (const Varga& varga : kVargas) {
+        titles.push_back("D" + std::to_string(varga.Division) + " " + varga.Name);
+    }
+    return titles;
+}
+
+std::vector<std::string> DashaYearTitles() {
+    return {"Sidereal (365.256363 days)", "Julian (365.25 days)", "Savana (360 days)"};
 }
 
 std::optional<DashaTable> DashaTableOf(const Reading& reading) {
@@ -184,6 +218,7 @@ std::optional<DashaTable> DashaTableOf(const Reading& reading) {
     table.balanceText = table.lordAtBirth + ": " + plural(dasha.Balance.Years, "year") + ", " +
                         plural(dasha.Balance.Months, "month") + ", " +
                         plural(dasha.Balance.Days, "day");
+    table.yearText = DashaYearTitles().at(static_cast<std::size_t>(dasha.Year));
     table.daysPerBirthMinute = dasha.DaysPerBirthMinute;
     table.sensitivityText = sensitivitySentence(dasha);
     for (const MahaDasha& maha : dasha.Maha) {
@@ -206,4 +241,20 @@ std::vector<DashaRow> PratyantarRows(const Reading& reading, std::size_t maha, s
         rows.push_back(dashaRow(part, dasha));
     }
     return rows;
+}
+
+DashaPath DashaPathOn(const Reading& reading, const DashaTable& table, const std::string& date) {
+    DashaPath path;
+    path.maha = runningOn(
+        table.maha, [](const DashaTable::Maha& maha) -> const DashaRow& { return maha.period; },
+        date);
+    if (!path.maha) {
+        return path;
+    }
+    const auto itself = [](const DashaRow& row) -> const DashaRow& { return row; };
+    path.antar = runningOn(table.maha.at(*path.maha).antar, itself, date);
+    if (path.antar) {
+        path.pratyantar = runningOn(PratyantarRows(reading, *path.maha, *path.antar), itself, date);
+    }
+    return path;
 }

@@ -67,9 +67,21 @@ struct VargaRow {
     // 31 December 1999", where it is not the birth's.
     std::string holdsFrom;
     std::string holdsTo;
-    std::string windowText; // "D10 holds from 18:28 to 18:41"
+    std::string windowText;                     // "D10 holds from 18:28 to 18:41"
+    std::string title;                          // "D9 Navamsa"
+    std::string ascendantAbbreviation;          // "Pis"
+    std::vector<std::string> bodySigns;         // "Aries" for each body; empty without planets
+    std::vector<std::string> bodyAbbreviations; // "Ari" for each body
+    // Whether a close side of the window is worth a second look: in D1 and D9,
+    // whose signs a reading leans on; the finer charts' windows are short by
+    // nature.
+    bool marksClose = false;
 };
 std::vector<VargaRow> VargaRows(const Reading& reading);
+
+// "D1 Rasi" ... "D60 Shashtiamsa": the sixteen charts by name, in the order
+// of kVargas, for a choice offered before any reading.
+std::vector<std::string> VargaTitles();
 
 // One period of the dasha, with its dates on the birth's clock.
 struct DashaRow {
@@ -86,6 +98,7 @@ struct DashaTable {
     std::string lordAtBirth;
     CalendarSpan balance;
     std::string balanceText; // "Venus: 12 years, 3 months, 4 days"
+    std::string yearText;    // "Sidereal (365.256363 days)": the year it is counted in
     double daysPerBirthMinute = 0;
     // "Each minute later moves these dates 4.9 days earlier (while the Moon
     // stays in Swati: from 9 hours earlier to 14 hours later)"
@@ -96,9 +109,24 @@ struct DashaTable {
     };
     std::vector<Maha> maha; // nine, the one running at birth first
 };
+// The years a dasha may be counted in, in the order of DashaYear.
+std::vector<std::string> DashaYearTitles();
+
 // None without planets.
 std::optional<DashaTable> DashaTableOf(const Reading& reading);
 
 // The nine Pratyantar periods of an Antar period (Maha m, Antar a, both from
 // 0): for the window's tree, made when it is opened.
 std::vector<DashaRow> PratyantarRows(const Reading& reading, std::size_t maha, std::size_t antar);
+
+// Where a day falls in the dasha: the indexes (from 0) of the Maha period of
+// the table, the Antar period within it and the Pratyantar period within
+// that which run on it. A period runs from its start date up to the day
+// before its end date, both on the birth's clock; the date is "2026-12-08".
+// None beyond the table's 120 years.
+struct DashaPath {
+    std::optional<std::size_t> maha;
+    std::optional<std::size_t> antar;
+    std::optional<std::size_t> pratyantar;
+};
+DashaPath DashaPathOn(const Reading& reading, const DashaTable& table, const std::string& date);

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,9 +51,8 @@ QTransform transformOf(const QString& attribute) {
             v[3].toDouble(), v[4].toDouble(), v[5].toDouble()};
 }
 
-// Every text of the chart as drawn into an SVG, in the square's coordinates.
-std::vector<DrawnText> drawnTexts(const BhavaResult& houses, const PlanetsReading& planets,
-                                  ChartStyle style) {
+// Every text a painting draws into an SVG, in the square's coordinates.
+std::vector<DrawnText> drawnTexts(const std::function<void(QPainter&)>& paint) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -61,7 +61,7 @@ std::vector<DrawnText> drawnTexts(const BhavaResult& houses, const PlanetsReadin
         svg.setSize(QSize(static_cast<int>(kSide), static_cast<int>(kSide)));
         svg.setViewBox(kSquare);
         QPainter painter(&svg);
-        PaintBhavaChart(painter, kSquare, houses, planets, style);
+        paint(painter);
     }
     std::vector<DrawnText> texts;
     std::vector<QTransform> transforms{QTransform()};
@@ -83,6 +83,12 @@ std::vector<DrawnText> drawnTexts(const BhavaResult& houses, const PlanetsReadin
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return texts;
+}
+
+std::vector<DrawnText> drawnTexts(const BhavaResult& houses, const PlanetsReading& planets,
+                                  ChartStyle style) {
+    return drawnTexts(
+        [&](QPainter& painter) { PaintBhavaChart(painter, kSquare, houses, planets, style); });
 }
 
 // The texts drawn inside the area.
@@ -245,4 +251,39 @@ TEST(PaintBhavaChart, SouthPutsEachBodyInItsSignWithItsBhavaBeside) {
     EXPECT_EQ(count(texts, QStringLiteral("Asc")), 1);
     EXPECT_TRUE(textsIn(texts, boxOfSign(3)).contains(QStringLiteral("Asc")));
     EXPECT_EQ(count(texts, QString::fromStdString(houses.AscendantText)), 1);
+}
+
+// ------------------------------------------------------- divisional charts
+
+// A Navamsa rising in Leo with the Sun in Leo, the Moon in Scorpio and the
+// rest left out: whole-sign houses from Leo in the North style, Leo marked in
+// the South style.
+TEST(PaintVargaChart, HousesCountFromTheAscendantsSignInTheChart) {
+    VargaChartFigure figure;
+    figure.title = QStringLiteral("D9 Navamsa");
+    figure.ascendantSign = 5;
+    figure.signs = {5, 8, 0, 0, 0, 0, 0, 0, 0};
+    const PlanetsReading planets = firstExamplePlanets();
+    const auto spoken = VargaChartHouseTexts(figure, planets);
+    EXPECT_EQ(spoken[0], QStringLiteral("House 1, sign 5 Leo: Sun"));
+    EXPECT_EQ(spoken[3], QStringLiteral("House 4, sign 8 Scorpio: Moon"));
+    EXPECT_EQ(spoken[8], QStringLiteral("House 9, sign 1 Aries: no planets"));
+
+    for (const ChartStyle style : {ChartStyle::North, ChartStyle::South}) {
+        SCOPED_TRACE(style == ChartStyle::North ? "North" : "South");
+        const auto texts = drawnTexts(
+            [&](QPainter& painter) { PaintVargaChart(painter, kSquare, figure, planets, style); });
+        const auto areas = VargaChartHouseAreas(kSquare, figure, style);
+        EXPECT_TRUE(textsIn(texts, areas[0]).contains(QStringLiteral("Su")));
+        EXPECT_TRUE(textsIn(texts, areas[3]).contains(QStringLiteral("Mo")));
+        EXPECT_EQ(count(texts, QStringLiteral("Ma")), 0);
+        if (style == ChartStyle::North) {
+            EXPECT_TRUE(textsIn(texts, areas[0]).contains(QStringLiteral("5")));
+            EXPECT_TRUE(textsIn(texts, areas[11]).contains(QStringLiteral("4")));
+        } else {
+            EXPECT_TRUE(textsIn(texts, areas[0]).contains(QStringLiteral("Asc")));
+            EXPECT_EQ(count(texts, QStringLiteral("D9 Navamsa")), 1);
+            EXPECT_EQ(count(texts, QStringLiteral("4")), 0); // no Bhava numbers
+        }
+    }
 }

@@ -5,9 +5,11 @@
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
 #include "reading/mod_bhava_chart.h"
+#include "reading/reading_rows.h"
 #include "shell/application.h"
 #include "shell/frm_referral.h"
 #include "support/fake_services.h"
+#include "support/sample_planets.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -232,7 +234,7 @@ QString spokenCell(QTableWidget* table, int row, int column) {
 } // namespace
 
 TEST_F(FrmDisplayTest, ThePlanetsTabShowsEachBodyAndTheAscendant) {
-    ASSERT_EQ(display->SSTab1->count(), 3);
+    ASSERT_EQ(display->SSTab1->count(), 5);
     EXPECT_EQ(display->SSTab1->tabText(2), QStringLiteral("Planets in Bhavas"));
     EXPECT_EQ(display->SSTab1->widget(2), display->tabPlanets);
     EXPECT_EQ(display->tabPlanets->objectName(), QStringLiteral("tabPlanets"));
@@ -243,10 +245,10 @@ TEST_F(FrmDisplayTest, ThePlanetsTabShowsEachBodyAndTheAscendant) {
 
     QTableWidget* table = display->tblPlanets;
     ASSERT_EQ(table->rowCount(), 10);
-    ASSERT_EQ(table->columnCount(), 6);
-    const QStringList headings = {"Planet", "Position",        "Sign",
-                                  "Bhava",  "Minutes earlier", "Minutes later"};
-    for (int column = 0; column < 6; ++column) {
+    ASSERT_EQ(table->columnCount(), 9);
+    const QStringList headings = {"Planet",        "Position",  "Sign", "Bhava", "Minutes earlier",
+                                  "Minutes later", "Nakshatra", "Pada", "Lord"};
+    for (int column = 0; column < 9; ++column) {
         EXPECT_EQ(table->horizontalHeaderItem(column)->text(), headings.at(column));
     }
     const std::vector<std::vector<const char*>> rows = {
@@ -270,6 +272,28 @@ TEST_F(FrmDisplayTest, ThePlanetsTabShowsEachBodyAndTheAscendant) {
     }
     EXPECT_EQ(cellText(table, 9, 0), QStringLiteral("Ascendant"));
     EXPECT_TRUE(display->lblPlanetsNote->text().contains(QStringLiteral("within 15 minutes")));
+}
+
+// The nakshatra columns of a computed reading: the Moon's lord is the one whose
+// dasha runs at birth, and the ascendant has its nakshatra too.
+TEST_F(FrmDisplayTest, ThePlanetsTabShowsEachNakshatraWithItsPadaAndLord) {
+    const Reading reading = MakeReading(firstExampleBirth(), {{}, false, DashaYear::Sidereal});
+    ASSERT_TRUE(reading.dasha);
+    display->showReading(reading);
+    QTableWidget* table = display->tblPlanets;
+    ASSERT_EQ(table->rowCount(), 10);
+    const std::optional<DashaTable> dasha = DashaTableOf(reading);
+    EXPECT_EQ(cellText(table, 1, 8), QString::fromStdString(dasha->lordAtBirth));
+    const NakshatraPlace& rising = reading.ascendantNakshatra;
+    EXPECT_EQ(cellText(table, 9, 6), QString::fromLatin1(rising.Name));
+    EXPECT_EQ(cellText(table, 9, 7), QString::number(rising.Pada));
+    EXPECT_EQ(cellText(table, 9, 8), QString::fromLatin1(rising.LordName));
+    EXPECT_EQ(spokenCell(table, 9, 6),
+              QStringLiteral("%1, nakshatra %2").arg(rising.Name).arg(rising.Number));
+    EXPECT_EQ(spokenCell(table, 9, 7), QStringLiteral("pada %1").arg(rising.Pada));
+    for (int row = 0; row < 9; ++row) {
+        EXPECT_FALSE(cellText(table, row, 6).isEmpty()) << row;
+    }
 }
 
 TEST_F(FrmDisplayTest, CloseMinutesStandOutInColourAndInWords) {

@@ -1,6 +1,7 @@
 #include "document/reading_document.h"
 #include "engine/mod_bhava.h"
 #include "reading/mod_bhava_chart.h"
+#include "reading/reading_rows.h"
 #include "support/pdf_tools.h"
 #include "support/sample_planets.h"
 #include "support/special_files.h"
@@ -84,9 +85,10 @@ TEST_F(ReadingPdf, EveryPageHasItsFootAndRenders) {
         EXPECT_TRUE(text.contains(QStringLiteral("Kelvaro v1.15"))) << page;
         EXPECT_TRUE(text.contains(QStringLiteral("page %1 of %2").arg(page).arg(pages))) << page;
     }
-    // The interpretations begin on a page of their own.
-    EXPECT_FALSE(pdfText(path, 1).contains(QStringLiteral("The House of Identity")));
-    EXPECT_TRUE(pdfText(path, 2).contains(QStringLiteral("The House of Identity")));
+    // The interpretations begin on a page of their own, after the divisional
+    // charts' (a reading made by hand has no dasha).
+    EXPECT_FALSE(pdfText(path, 2).contains(QStringLiteral("The House of Identity")));
+    EXPECT_TRUE(pdfText(path, 3).contains(QStringLiteral("The House of Identity")));
 
     runTool(QStringLiteral("pdftoppm"),
             {QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"), path,
@@ -97,6 +99,38 @@ TEST_F(ReadingPdf, EveryPageHasItsFootAndRenders) {
     for (const QString& picture : rendered) {
         EXPECT_GT(QFileInfo(dir.filePath(picture)).size(), 0) << picture.toStdString();
     }
+}
+
+// A computed reading: the Rasi and Navamsa charts with the nakshatras on page
+// two, the dasha on page three, the interpretations from page four.
+TEST_F(ReadingPdf, TheDivisionalChartsAndTheDashaHavePagesOfTheirOwn) {
+    ReadingDocument document;
+    document.reading = MakeReading(firstExampleBirth());
+    const QString path = write(document);
+    const std::vector<VargaRow> vargas = VargaRows(document.reading);
+    const DashaTable dasha = *DashaTableOf(document.reading);
+    QStringList charts = {QStringLiteral("Rasi and Navamsa"), QStringLiteral("D1 Rasi"),
+                          QStringLiteral("D9 Navamsa"), QStringLiteral("Nakshatras"),
+                          QString::fromStdString(vargas[5].windowText)};
+    for (const PlanetRow& planet : PlanetRows(document.reading)) {
+        charts << QString::fromStdString(planet.nakshatra);
+    }
+    QStringList periods = {QStringLiteral("Vimshottari dasha"),
+                           QString::fromStdString(dasha.balanceText),
+                           QStringLiteral("Sidereal (365.256363 days)"),
+                           QStringLiteral("Each minute later moves these dates")};
+    for (const DashaTable::Maha& maha : dasha.maha) {
+        periods << QString::fromStdString(maha.period.startDate)
+                << QString::fromStdString(maha.antar[4].lord + " " + maha.antar[4].startDate);
+    }
+    for (const auto& [page, texts] : {std::pair{2, charts}, std::pair{3, periods}}) {
+        const QString text = pdfText(path, page);
+        for (const QString& expected : texts) {
+            EXPECT_TRUE(text.contains(expected)) << page << " " << expected.toStdString();
+        }
+    }
+    EXPECT_FALSE(pdfText(path, 3).contains(QStringLiteral("Interpretation of Houses")));
+    EXPECT_TRUE(pdfText(path, 4).contains(QStringLiteral("Interpretation of Houses")));
 }
 
 TEST_F(ReadingPdf, EmbedsEveryFont) {

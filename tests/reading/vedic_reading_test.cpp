@@ -132,4 +132,53 @@ TEST(PlanetRows, CarryTheNakshatraOfEachBodyAndTheAscendant) {
     }
 }
 
+TEST(VargaRows, OnlyRasiAndNavamsaMarkACloseWindow) {
+    const std::vector<VargaRow> rows = VargaRows(MakeReading(firstExampleBirth()));
+    const std::vector<std::string> titles = VargaTitles();
+    ASSERT_EQ(titles.size(), rows.size());
+    for (std::size_t v = 0; v < rows.size(); ++v) {
+        EXPECT_EQ(rows[v].title, titles[v]);
+        EXPECT_EQ(rows[v].marksClose, rows[v].division == 1 || rows[v].division == 9)
+            << rows[v].label;
+        ASSERT_EQ(rows[v].bodySigns.size(), 9U);
+        EXPECT_EQ(rows[v].bodyAbbreviations[1], rows[v].bodySigns[1].substr(0, 3));
+    }
+    EXPECT_EQ(titles[5], "D9 Navamsa");
+}
+
+// Another year changes only the dasha, and gives the dasha of a reading made
+// with that year.
+TEST(Dasha, AnotherYearRecomputesTheDashaAlone) {
+    const BirthRecord birth = firstExampleBirth();
+    Reading reading = MakeReading(birth);
+    const Reading julian = MakeReading(birth, {{}, true, DashaYear::Julian});
+    SetDashaYear(reading, DashaYear::Julian);
+    ASSERT_TRUE(reading.dasha && julian.dasha);
+    EXPECT_EQ(reading.dasha->Year, DashaYear::Julian);
+    EXPECT_EQ(reading.dasha->Maha[4].Period.End, julian.dasha->Maha[4].Period.End);
+    EXPECT_EQ(DashaTableOf(reading)->balanceText, DashaTableOf(julian)->balanceText);
+    EXPECT_EQ(reading.vargas[5].AscendantSignMinutesLater,
+              julian.vargas[5].AscendantSignMinutesLater);
+
+    SetDashaYear(reading, DashaYear::Savana);
+    EXPECT_LT(reading.dasha->Maha[4].Period.End, julian.dasha->Maha[4].Period.End);
+}
+
+// Every period lasts days, so each Antar period's first day is its own and
+// begins its first Pratyantar period; the last end date is beyond the table.
+TEST(Dasha, ThePathOfADayFindsThePeriodsRunningOnIt) {
+    const Reading reading = MakeReading(firstExampleBirth());
+    const DashaTable table = *DashaTableOf(reading);
+    for (std::size_t m = 0; m < 9; ++m) {
+        for (std::size_t a = 0; a < 9; ++a) {
+            const DashaPath path = DashaPathOn(reading, table, table.maha[m].antar[a].startDate);
+            EXPECT_EQ(path.maha, m);
+            EXPECT_EQ(path.antar, a) << m;
+            EXPECT_EQ(path.pratyantar, 0U) << m << " " << a;
+        }
+    }
+    EXPECT_FALSE(DashaPathOn(reading, table, "1000-01-01").maha);
+    EXPECT_FALSE(DashaPathOn(reading, table, table.maha[8].period.endDate).maha);
+}
+
 } // namespace

@@ -1,0 +1,187 @@
+#include "display/vedic_tabs.h"
+
+#include "reading/reading_rows.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHeaderView>
+#include <QStringList>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace {
+
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+QTableWidgetItem* tableCell(const QString& shown, const QString& spoken = {}) {
+    auto* item = new QTableWidgetItem(shown);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (!spoken.isEmpty()) {
+        item->setData(Qt::AccessibleTextRole, spoken);
+    }
+    return item;
+}
+
+// The varga table's columns: the chart, its ascendant, the nine bodies and
+// the window's two ends.
+constexpr int kAscendantColumn = 1;
+constexpr int kFirstBodyColumn = 2;
+constexpr int kHoldsFromColumn = 11;
+constexpr int kHoldsToColumn = 12;
+
+// One end of the ascendant's window, marked when it is close and the chart
+// is one whose closeness counts.
+QTableWidgetItem* windowCell(const VargaRow& row, const SensitivityCell& side, bool earlier) {
+    const QString edge = text(earlier ? row.holdsFrom : row.holdsTo);
+    const bool marked = row.marksClose && side.close;
+    const QString spoken =
+        QStringLiteral("%1 holds %2 %3%4")
+            .arg(text(row.label), earlier ? QStringLiteral("from") : QStringLiteral("to"), edge,
+                 marked ? QStringLiteral(", within %1 minutes of the birth")
+                              .arg(kCloseSensitivityMinutes)
+                        : QString());
+    QTableWidgetItem* item = tableCell(marked ? edge + QStringLiteral(" *") : edge, spoken);
+    item->setToolTip(text(row.windowText));
+    if (marked) {
+        MarkClose(*item);
+    }
+    return item;
+}
+
+// The tree's levels, and where an item keeps its level and its indexes.
+enum Level { kMaha, kAntar, kPratyantar };
+constexpr int kLevelRole = Qt::UserRole;
+constexpr int kMahaRole = Qt::UserRole + 1;
+constexpr int kAntarRole = Qt::UserRole + 2;
+constexpr int kTodaysPartRole = Qt::UserRole + 3; // the Pratyantar period running today
+
+const std::array<QString, 3> kLevelNames = {QStringLiteral("Maha dasha"),
+                                            QStringLiteral("Antar dasha"),
+                                            QStringLiteral("Pratyantar dasha")};
+
+// A period of the tree: its lord and dates, heard as "Sun Antar dasha of
+// Venus, from 1999-11-16 to 2000-11-15".
+QTreeWidgetItem* periodItem(const DashaRow& row, Level level, const QString& within, bool today) {
+    auto* item =
+        new QTreeWidgetItem(QStringList{text(row.lord), text(row.startDate), text(row.endDate)});
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setData(0, kLevelRole, level);
+    QString spoken = text(row.lord) + u' ' + kLevelNames.at(level);
+    if (!within.isEmpty()) {
+        spoken += QStringLiteral(" of ") + within;
+    }
+    spoken += QStringLiteral(", from %1 to %2").arg(text(row.startDate), text(row.endDate));
+    if (today) {
+        spoken += QStringLiteral(", running today");
+        QFont bold = item->font(0);
+        bold.setBold(true);
+        for (int column = 0; column < 3; ++column) {
+            item->setFont(column, bold);
+            item->setBackground(column, QColor(0xdc, 0xea, 0xfb));
+            item->setForeground(column, QColor(0x0b, 0x2a, 0x52));
+        }
+    }
+    item->setData(0, Qt::AccessibleTextRole, spoken);
+    const QString times = QStringLiteral("%1 to %2").arg(text(row.start), text(row.end));
+    for (int column = 0; column < 3; ++column) {
+        item->setToolTip(column, times);
+    }
+    return item;
+}
+
+} // namespace
+
+void MarkClose(QTableWidgetItem& item) {
+    QFont bold = item.font();
+    bold.setBold(true);
+    item.setFont(bold);
+    item.setBackground(QColor(0xff, 0xe0, 0x8a));
+    item.setForeground(QColor(0x3a, 0x2a, 0x00));
+}
+
+void ShowVargaTable(QTableWidget& table, const Reading& reading) {
+    table.clearContents();
+    const std::vector<VargaRow> rows = VargaRows(reading);
+    table.setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const VargaRow& row = rows[i];
+        const int r = static_cast<int>(i);
+        table.setItem(r, 0, tableCell(text(row.title)));
+        table.setItem(r, kAscendantColumn,
+                      tableCell(text(row.ascendantAbbreviation),
+                                QStringLiteral("ascendant in %1").arg(text(row.ascendantSign))));
+        for (std::size_t b = 0; b < row.bodySigns.size(); ++b) {
+            const int column = kFirstBodyColumn + static_cast<int>(b);
+            table.setItem(r, column,
+                          tableCell(text(row.bodyAbbreviations[b]),
+                                    QStringLiteral("%1 in %2")
+                                        .arg(table.horizontalHeaderItem(column)->text(),
+                                             text(row.bodySigns[b]))));
+        }
+        table.setItem(r, kHoldsFromColumn, windowCell(row, row.earlier, true));
+        table.setItem(r, kHoldsToColumn, windowCell(row, row.later, false));
+    }
+}
+
+void ShowDashaTree(QTreeWidget& tree, const Reading& reading, const QString& today) {
+    tree.clear();
+    const std::optional<DashaTable> table = DashaTableOf(reading);
+    if (!table) {
+        return;
+    }
+    const std::string date = today.toStdString();
+    const DashaPath path = DashaPathOn(reading, *table, date);
+    QList<QTreeWidgetItem*> mahas;
+    QTreeWidgetItem* todaysAntar = nullptr;
+    for (std::size_t m = 0; m < table->maha.size(); ++m) {
+        const DashaTable::Maha& maha = table->maha[m];
+        const bool mahaToday = path.maha == m;
+        QTreeWidgetItem* mahaItem = periodItem(maha.period, kMaha, {}, mahaToday);
+        for (std::size_t a = 0; a < maha.antar.size(); ++a) {
+            const bool antarToday = mahaToday && path.antar == a;
+            QTreeWidgetItem* antar =
+                periodItem(maha.antar[a], kAntar, text(maha.period.lord), antarToday);
+            antar->setData(0, kMahaRole, static_cast<int>(m));
+            antar->setData(0, kAntarRole, static_cast<int>(a));
+            antar->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+            mahaItem->addChild(antar);
+            if (antarToday) {
+                todaysAntar = antar;
+                if (path.pratyantar) {
+                    antar->setData(0, kTodaysPartRole, static_cast<int>(*path.pratyantar));
+                }
+            }
+        }
+        mahas << mahaItem;
+    }
+    tree.addTopLevelItems(mahas);
+    if (todaysAntar != nullptr) {
+        FillPratyantarPeriods(*todaysAntar, reading);
+        todaysAntar->parent()->setExpanded(true);
+        todaysAntar->setExpanded(true);
+        tree.scrollToItem(todaysAntar);
+    }
+}
+
+void FillPratyantarPeriods(QTreeWidgetItem& item, const Reading& reading) {
+    if (item.data(0, kLevelRole).toInt() != kAntar || item.childCount() > 0) {
+        return;
+    }
+    const auto maha = static_cast<std::size_t>(item.data(0, kMahaRole).toInt());
+    const auto antar = static_cast<std::size_t>(item.data(0, kAntarRole).toInt());
+    const QString within = item.parent()->text(0) + QStringLiteral(" and ") + item.text(0);
+    const QVariant todaysPart = item.data(0, kTodaysPartRole);
+    QList<QTreeWidgetItem*> parts;
+    const std::vector<DashaRow> rows = PratyantarRows(reading, maha, antar);
+    for (std::size_t p = 0; p < rows.size(); ++p) {
+        const bool running = todaysPart.isValid() && todaysPart.toInt() == static_cast<int>(p);
+        parts << periodItem(rows[p], kPratyantar, within, running);
+    }
+    item.addChildren(parts);
+}

@@ -145,6 +145,14 @@ int main(int argc, char* argv[]) {
     ok = save(display, folder + QStringLiteral("/screenshot-houses.png")) && ok;
     display->SSTab1->setCurrentWidget(display->tabPlanets);
     ok = save(display, folder + QStringLiteral("/screenshot-planets.png")) && ok;
+    display->SSTab1->setCurrentWidget(display->tabVargas);
+    ok = save(display, folder + QStringLiteral("/screenshot-vargas.png")) && ok;
+    display->SSTab1->setCurrentWidget(display->tabDasha);
+    ok = save(display, folder + QStringLiteral("/screenshot-dasha.png")) && ok;
+    display->SSTab1->setCurrentIndex(0);
+    pick(display->cboChartKind, QStringLiteral("D9 Navamsa"));
+    ok = save(display, folder + QStringLiteral("/screenshot-navamsa.png")) && ok;
+    display->cboChartKind->setCurrentIndex(0);
 
     display->close();
     if (FrmReferral* referral = app.loadedReferralWindow()) {

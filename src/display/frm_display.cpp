@@ -41,6 +41,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -521,7 +522,11 @@ void FrmDisplay::on_mnuExportPdf_triggered() {
 }
 
 void FrmDisplay::on_mnuSaveChartPicture_triggered() {
-    SaveChartPicture(app, this, picBhavaChart->chartStyle());
+    // The chart on screen: item 0 of the choice is the Bhava chart, the
+    // divisional charts follow in their order.
+    const int kind = cboChartKind->currentIndex();
+    SaveChartPicture(app, this, picBhavaChart->chartStyle(),
+                     kind > 0 ? std::optional<std::size_t>(kind - 1) : std::nullopt);
 }
 
 void FrmDisplay::on_cmdOK_clicked() {

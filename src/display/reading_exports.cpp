@@ -56,7 +56,8 @@ void ExportReadingPdf(App& app, QWidget* parent, ChartStyle style) {
     }
 }
 
-void SaveChartPicture(App& app, QWidget* parent, ChartStyle style) {
+void SaveChartPicture(App& app, QWidget* parent, ChartStyle style,
+                      std::optional<std::size_t> varga) {
     FileDialogSpec spec;
     spec.title = QStringLiteral("Save Chart Picture");
     spec.filter = QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)");
@@ -68,7 +69,7 @@ void SaveChartPicture(App& app, QWidget* parent, ChartStyle style) {
         return;
     }
     const PictureSaveResult result =
-        WriteChartPicture(*path, app.state().reading, style, PictureFormatOf(*path));
+        WriteChartPicture(*path, app.state().reading, style, PictureFormatOf(*path), varga);
     if (!result.saved) {
         app.services().dialogs.message(
             parent, QStringLiteral("The chart picture could not be saved.\n") + result.error,

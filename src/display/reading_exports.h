@@ -2,6 +2,9 @@
 
 #include "chart/bhava_chart.h"
 
+#include <cstddef>
+#include <optional>
+
 class App;
 class QWidget;
 
@@ -11,4 +14,7 @@ class QWidget;
 // is reported; a dialog cancelled does nothing.
 void PrintReading(App& app, QWidget* parent, ChartStyle style);
 void ExportReadingPdf(App& app, QWidget* parent, ChartStyle style);
-void SaveChartPicture(App& app, QWidget* parent, ChartStyle style);
+// The picture is of the chart on screen: the Bhava chart, or with varga the
+// divisional chart kVargas[*varga].
+void SaveChartPicture(App& app, QWidget* parent, ChartStyle style,
+                      std::optional<std::size_t> varga = std::nullopt);

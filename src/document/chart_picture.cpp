@@ -18,12 +18,17 @@ QFont chartFont() {
     return font;
 }
 
-void paintOnto(QPaintDevice& device, const BhavaResult& houses, const PlanetsReading& planets,
-               ChartStyle style) {
+void paintOnto(QPaintDevice& device, const Reading& reading,
+               const std::optional<VargaChartFigure>& varga, ChartStyle style) {
     QPainter painter(&device);
     painter.setFont(chartFont());
-    PaintBhavaChart(painter, QRectF(0, 0, kChartPicturePixels, kChartPicturePixels), houses,
-                    planets, style);
+    const QRectF square(0, 0, kChartPicturePixels, kChartPicturePixels);
+    const PlanetsReading& planets = PlanetsOf(reading.planets);
+    if (varga) {
+        PaintVargaChart(painter, square, *varga, planets, style);
+    } else {
+        PaintBhavaChart(painter, square, reading.houses, planets, style);
+    }
 }
 
 } // namespace
@@ -45,9 +50,12 @@ PictureFormat PictureFormatOf(const QString& path) {
 }
 
 PictureSaveResult WriteChartPicture(const QString& path, const Reading& reading, ChartStyle style,
-                                    PictureFormat format) {
-    const BhavaResult& houses = reading.houses;
+                                    PictureFormat format, std::optional<std::size_t> varga) {
     const PlanetsReading& planets = PlanetsOf(reading.planets);
+    std::optional<VargaChartFigure> figure;
+    if (varga && *varga < reading.vargas.size()) {
+        figure = VargaFigureOf(reading, *varga);
+    }
     PictureSaveResult result;
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -58,17 +66,18 @@ PictureSaveResult WriteChartPicture(const QString& path, const Reading& reading,
         svg.setSize(QSize(kChartPicturePixels, kChartPicturePixels));
         svg.setViewBox(QRect(0, 0, kChartPicturePixels, kChartPicturePixels));
         svg.setResolution(96);
-        svg.setTitle(QStringLiteral("Bhava chart"));
+        svg.setTitle(figure ? figure->title : QStringLiteral("Bhava chart"));
         QStringList texts;
-        for (const QString& text : BhavaChartHouseTexts(houses, planets)) {
+        for (const QString& text : figure ? VargaChartHouseTexts(*figure, planets)
+                                          : BhavaChartHouseTexts(reading.houses, planets)) {
             texts << text;
         }
         svg.setDescription(texts.join(u"\n"));
-        paintOnto(svg, houses, planets, style);
+        paintOnto(svg, reading, figure, style);
     } else {
         QImage image(kChartPicturePixels, kChartPicturePixels, QImage::Format_RGB32);
         image.fill(Qt::white);
-        paintOnto(image, houses, planets, style);
+        paintOnto(image, reading, figure, style);
         if (!image.save(&buffer, "PNG")) {
             result.error = QStringLiteral("The picture could not be made.");
             return result;

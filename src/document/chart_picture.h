@@ -8,6 +8,7 @@
 // The drawn chart alone as a picture file: PNG or SVG.
 
 #include <cstddef>
+#include <optional>
 
 // The divisional chart kVargas[index] of the reading as the painter draws it;
 // its bodies are left out without planets.
@@ -28,6 +29,8 @@ struct PictureSaveResult {
 // Writes the chart at path as the reading files are written (SaveFileBytes:
 // atomically onto a file, directly into a pipe or a character device): a
 // PNG of kChartPicturePixels square on white, or an SVG of the same size whose
-// description holds each house's text for screen readers.
+// description holds each house's text for screen readers. The Bhava chart,
+// or with varga the divisional chart kVargas[*varga].
 PictureSaveResult WriteChartPicture(const QString& path, const Reading& reading, ChartStyle style,
-                                    PictureFormat format);
+                                    PictureFormat format,
+                                    std::optional<std::size_t> varga = std::nullopt);

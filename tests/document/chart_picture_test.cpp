@@ -71,6 +71,19 @@ TEST(WriteChartPicture, SvgCarriesTheHouseTextsForScreenReaders) {
         QStringLiteral("House 10, sign 9 Sagittarius: Sun, Mercury retrograde")));
 }
 
+TEST(WriteChartPicture, ADivisionalChartIsTitledAndDescribedAsItself) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("navamsa.svg"));
+    ASSERT_TRUE(
+        WriteChartPicture(path, firstExampleReading(), ChartStyle::North, PictureFormat::Svg, 5)
+            .saved);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(svg.contains(QStringLiteral("<title>D9 Navamsa</title>")));
+    EXPECT_FALSE(svg.contains(QStringLiteral("Bhava chart")));
+}
+
 TEST(WriteChartPicture, UnwritablePlaceFailsAndLeavesNoFile) {
     QTemporaryDir dir;
     QFile plain(dir.filePath(QStringLiteral("plain")));

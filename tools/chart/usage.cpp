@@ -90,7 +90,7 @@ QString helpDetails() {
         "Exit status: 0 done; 1 the reading file, the place or some batch line could\n"
         "not be used, the local time did not exist at the place, a file could not be\n"
         "written or the planets could not be computed;\n"
-        "2 wrong arguments.\n");
+        "2 wrong arguments, or two of --pdf, --svg and --png naming one file.\n");
 }
 
 } // namespace

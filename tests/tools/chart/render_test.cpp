@@ -1,10 +1,14 @@
 #include "chart_test_support.h"
 #include "support/pdf_tools.h"
+#include "tools/chart/render.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -59,6 +63,40 @@ TEST(KelvaroChart, AFileThatCannotBeWrittenIsToldAndLeftOut) {
                                  missing.toUtf8() + "': "));
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_EQ(pngSize(png), QSize(1200, 1200)); // the other file is written all the same
+}
+
+TEST(SameOutputProblem, TwoOutputsThatAreOneFileAreRefused) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto at = [&dir](const char* name) { return dir.filePath(QString::fromUtf8(name)); };
+    ASSERT_TRUE(QDir().mkdir(at("sub")));
+    put(dir, "existing.pdf", "x");
+    ASSERT_TRUE(QFile::link(QStringLiteral("existing.pdf"), at("link.png")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("sub/new.png"), at("ahead.svg"))); // not written yet
+    struct Case {
+        ChartFiles files;
+        bool refused;
+    };
+    const std::vector<Case> cases = {
+        {{at("o.pdf"), {}, at("o.pdf")}, true},
+        {{at("o.pdf"), at("sub/../o.pdf"), {}}, true},
+        {{at("existing.pdf"), {}, at("link.png")}, true},
+        {{{}, at("ahead.svg"), at("sub/new.png")}, true},
+        {{QStringLiteral("-"), QStringLiteral("-"), {}}, true},
+        {{at("o.pdf"), at("o.svg"), at("o.png")}, false},
+        {{at("o.pdf"), {}, at("O.pdf")}, false},
+        {{at("existing.pdf"), at("sub/existing.pdf"), {}}, false},
+    };
+    for (const Case& c : cases) {
+        const QString where = c.files.pdf + " " + c.files.svg + " " + c.files.png;
+        EXPECT_EQ(sameOutputProblem(c.files).has_value(), c.refused) << where.toStdString();
+    }
+
+    // One line, as for a wrong argument.
+    const ChartRun r = run(delhiWith({"--pdf", "o.pdf", "--png", "./o.pdf"}));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "kelvaro-chart: --pdf 'o.pdf' and --png './o.pdf' are one file: give each "
+                     "its own\n");
 }
 
 } // namespace

@@ -99,4 +99,25 @@ TEST(SameOutputProblem, TwoOutputsThatAreOneFileAreRefused) {
                      "its own\n");
 }
 
+TEST(KelvaroChart, DrawsOffscreenWhateverDisplayIsNamedAndSaysOnlyItsOwnLines) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    QStringList options = delhiWith({"--png"});
+    options.removeFirst();
+    options << png;
+    const std::vector<std::pair<const char*, const char*>> environments = {
+        {"DISPLAY", ":97"}, {"QT_QPA_PLATFORM", "bogus"}, {"WAYLAND_DISPLAY", "wayland-97"}};
+    for (const auto& [name, value] : environments) {
+        QFile::remove(png);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR")); // Qt would say it makes one
+        environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+        const Process drawn = runProgram(options, {}, environment);
+        EXPECT_EQ(drawn.status, 0) << name;
+        EXPECT_EQ(drawn.err.toStdString(), "") << name;
+        EXPECT_EQ(pngSize(png), QSize(1200, 1200)) << name;
+    }
+}
+
 } // namespace

@@ -161,6 +161,14 @@ LinesRead readLines(std::FILE* in, BatchBlocks& blocks) {
     BatchInputLine line;
     LinesRead read;
     const auto finishLine = [&] {
+        // The line's length is counted without a CR of its CR LF end.
+        if (!line.tooLong && !line.text.empty() && line.text.back() == '\r') {
+            line.text.pop_back();
+        }
+        if (line.text.size() > kMaxBatchLineBytes) {
+            line.tooLong = true;
+            line.text = std::string();
+        }
         blocks.add(std::move(line));
         line = BatchInputLine{};
         if (blocks.full()) {
@@ -181,7 +189,7 @@ LinesRead readLines(std::FILE* in, BatchBlocks& blocks) {
             const std::size_t length =
                 newline != nullptr ? static_cast<std::size_t>(newline - start) : size - from;
             if (!line.tooLong) {
-                if (line.text.size() + length > kMaxBatchLineBytes) {
+                if (line.text.size() + length > kMaxBatchLineBytes + 1) {
                     line.tooLong = true;
                     line.text = std::string();
                 } else {

@@ -90,6 +90,27 @@ TEST(RunBatch, AnOverlongLineIsAnErrorOfItsOwnAndNotHeld) {
     EXPECT_EQ(out[2], out[0]);
 }
 
+TEST(RunBatch, TheLimitCountsALineWithoutItsEnd) {
+    // The Delhi line padded with blanks to a length.
+    const auto padded = [](std::size_t length) {
+        return kDelhiLine + std::string(length - kDelhiLine.size(), ' ');
+    };
+    const std::string reading = readingOf(*readBatchLine(kDelhiLine).birth);
+    const std::string tooLong = R"({"line":1,"error":"the line is longer than 65536 bytes"})";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {padded(kMaxBatchLineBytes) + "\n", reading},
+        {padded(kMaxBatchLineBytes) + "\r\n", reading},
+        {padded(kMaxBatchLineBytes) + "\r", reading}, // the input's last line
+        {padded(kMaxBatchLineBytes + 1) + "\n", tooLong},
+        {padded(kMaxBatchLineBytes + 1) + "\r\n", tooLong},
+        {padded(kMaxBatchLineBytes) + "\r\r\n", tooLong},
+    };
+    for (const auto& [input, answer] : cases) {
+        const ChartRun r = run(args({"--batch"}), input);
+        EXPECT_EQ(lines(r.out), std::vector<std::string>{answer}) << input.size();
+    }
+}
+
 TEST(RunBatch, AnInputThatCannotBeReadIsStatus1) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

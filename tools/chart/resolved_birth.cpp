@@ -9,10 +9,7 @@
 #include <ostream>
 #include <utility>
 
-void settleZone(ResolvedBirth& resolved, bool zoneGiven) {
-    if (zoneGiven && resolved.place) {
-        return;
-    }
+void settleZone(ResolvedBirth& resolved) {
     BirthZoneCheck check = CheckZoneAtBirth(*resolved.birth);
     if (!check.refusal.isEmpty()) {
         resolved.error = std::move(check.refusal);

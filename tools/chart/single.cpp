@@ -40,7 +40,7 @@ ResolvedBirth resolveOptionsBirth(const ChartRequest& request) {
     ResolvedBirth resolved;
     resolved.birth = request.birth;
     if (request.place.isEmpty()) {
-        settleZone(resolved, true);
+        settleZone(resolved);
         return resolved;
     }
     const auto refuse = [&resolved](QString error) {
@@ -67,8 +67,10 @@ ResolvedBirth resolveOptionsBirth(const ChartRequest& request) {
                     .arg(QString::fromLatin1(place->TimeZone), PlaceLabel(*place)));
         }
         SetZone(*resolved.birth, zone.offset);
+        // --dst is the window's tick after the place filled in the boxes.
+        resolved.birth->DST = resolved.birth->DST || request.birth.DST;
     }
-    settleZone(resolved, request.zoneGiven);
+    settleZone(resolved);
     return resolved;
 }
 

@@ -92,8 +92,10 @@ QString firstPageHtml(const Reading& reading) {
     details += row(QStringLiteral("Ascendant"), QString::fromStdString(figures.ascendant));
     details += row(QStringLiteral("Midheaven"), QString::fromStdString(figures.midheaven));
     details += QStringLiteral("</table>");
-    html += QStringLiteral("<table width=\"100%\"><tr><td valign=\"top\">%1</td>"
-                           "<td align=\"right\" valign=\"top\">@@chart@@</td></tr></table>")
+    html += QStringLiteral(
+                "<table width=\"100%\"><tr><td valign=\"top\">%1</td>"
+                "<td align=\"right\" valign=\"top\"><a name=\"kelvaro-chart\">@@chart@@</a></td>"
+                "</tr></table>")
                 .arg(details);
 
     // The houses and the planets side by side.
@@ -233,7 +235,19 @@ Block makeBlock(QPagedPaintDevice& device, const QString& html, const QSizeF& bo
     }
     doc.setHtml(html);
     if (block.chart) {
-        QTextCursor placeholder = doc.find(QStringLiteral("@@chart@@"));
+        // The chart's own placeholder is the one in its anchor: a name or a
+        // place of the same text is the user's, and stays as written.
+        // (An anchor's name is on its first character.)
+        const QString text = QStringLiteral("@@chart@@");
+        const auto anchored = [&doc](const QTextCursor& found) {
+            QTextCursor first(&doc);
+            first.setPosition(found.selectionStart() + 1);
+            return first.charFormat().anchorNames().contains(QStringLiteral("kelvaro-chart"));
+        };
+        QTextCursor placeholder = doc.find(text);
+        while (!placeholder.isNull() && !anchored(placeholder)) {
+            placeholder = doc.find(text, placeholder);
+        }
         QTextCharFormat format;
         format.setObjectType(ChartTextObject::kObjectType);
         placeholder.insertText(QString(QChar::ObjectReplacementCharacter), format);

@@ -28,11 +28,19 @@ TEST(KelvaroChart, WritesThePrintedReadingAndThePicturesWithoutADisplay) {
     EXPECT_TRUE(run.out.isEmpty());
 
     EXPECT_GE(pdfInfo(pdf, QStringLiteral("Pages")).toInt(), 2);
-    const QString text = pdfText(pdf);
+    QString text = pdfText(pdf);
     for (const char* expected :
          {"Ram Kumar", "13° 10' 47\" Pis", "27° 45' 45\" Aqu", "The House of Shortcomings"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     }
+    // A name that reads like the chart's placeholder is printed as written,
+    // and the chart drawn in its own place.
+    options[options.indexOf(QStringLiteral("Ram Kumar"))] = QStringLiteral("@@chart@@");
+    ASSERT_EQ(runWithoutDisplay(options).status, 0);
+    const QString named = pdfText(pdf);
+    EXPECT_TRUE(named.contains(QStringLiteral("@@chart@@")));
+    text.replace(QStringLiteral("Ram Kumar"), QStringLiteral("@@chart@@"));
+    EXPECT_EQ(named, text);
     EXPECT_EQ(pngSize(png), QSize(1200, 1200));
     QFile picture(svg);
     ASSERT_TRUE(picture.open(QIODevice::ReadOnly));

@@ -144,9 +144,11 @@ std::optional<QString> readJson(std::string_view line, LineValues& values) {
     rapidjson::MemoryStream stream(line.data(), line.size());
     LineHandler handler(values);
     rapidjson::Reader reader;
+    // Iterative parsing keeps its stack on the heap, so that a line nested
+    // thousands deep cannot overflow a worker thread's stack.
     constexpr unsigned kFlags = rapidjson::kParseFullPrecisionFlag |
                                 rapidjson::kParseValidateEncodingFlag |
-                                rapidjson::kParseStopWhenDoneFlag;
+                                rapidjson::kParseStopWhenDoneFlag | rapidjson::kParseIterativeFlag;
     const rapidjson::ParseResult result = reader.Parse<kFlags>(stream, handler);
     std::size_t at = result.Offset();
     rapidjson::ParseErrorCode error = result.Code();

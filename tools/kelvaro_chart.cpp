@@ -5,12 +5,17 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QtGlobal>
 
-#include <cstdio>
-#include <cstdlib>
 #include <iostream>
 
 namespace {
+
+// Qt's own lines (a runtime folder it makes for itself, a file it could not
+// open for a name given as an argument) are not the tool's to say: its
+// problems are its own lines on standard error.
+void dropQtMessages(QtMsgType /*type*/, const QMessageLogContext& /*context*/,
+                    const QString& /*message*/) {}
 
 int run() {
     QCoreApplication::setApplicationName(QStringLiteral("kelvaro-chart"));
@@ -21,17 +26,16 @@ int run() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(dropQtMessages);
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
     if (chartArgumentsDraw(arguments)) {
-        // PDFs and pictures are drawn with Qt's GUI module, whose application
-        // aborts without a display: without one it draws offscreen.
-        if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-            std::getenv("WAYLAND_DISPLAY") == nullptr) {
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        }
+        // PDFs and pictures are drawn with Qt's GUI module, and nothing is
+        // shown on a screen: the offscreen platform draws them whatever
+        // display, or none, the environment names.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         return run();
     }

@@ -97,8 +97,10 @@ QString firstPageHtml(const Reading& reading) {
     details += row(QStringLiteral("Ascendant"), QString::fromStdString(figures.ascendant));
     details += row(QStringLiteral("Midheaven"), QString::fromStdString(figures.midheaven));
     details += QStringLiteral("</table>");
-    html += QStringLiteral("<table width=\"100%\"><tr><td valign=\"top\">%1</td>"
-                           "<td align=\"right\" valign=\"top\">@@chart@@</td></tr></table>")
+    html += QStringLiteral(
+                "<table width=\"100%\"><tr><td valign=\"top\">%1</td>"
+                "<td align=\"right\" valign=\"top\"><a name=\"kelvaro-chart\">@@chart@@</a></td>"
+                "</tr></table>")
                 .arg(details);
 
     // The houses and the planets side by side.
@@ -214,12 +216,14 @@ QString vargaPageHtml(const Reading& reading) {
     const VargaRow& navamsa = vargas.at(kNavamsaIndex);
     QString html = QStringLiteral("<p style=\"font-size: 15pt; margin-bottom: 6px\">"
                                   "<b>Rasi and Navamsa</b></p>");
-    html += QStringLiteral("<table width=\"100%\"><tr>"
-                           "<td align=\"center\"><b>%1</b><br>@@varga0@@<br>%3</td>"
-                           "<td align=\"center\"><b>%2</b><br>@@varga5@@<br>%4</td>"
-                           "</tr></table>")
-                .arg(esc(rasi.title), esc(navamsa.title), esc(rasi.windowText),
-                     esc(navamsa.windowText));
+    html +=
+        QStringLiteral(
+            "<table width=\"100%\"><tr>"
+            "<td align=\"center\"><b>%1</b><br><a name=\"kelvaro-chart\">@@varga0@@</a><br>%3</td>"
+            "<td align=\"center\"><b>%2</b><br><a name=\"kelvaro-chart\">@@varga5@@</a><br>%4</td>"
+            "</tr></table>")
+            .arg(esc(rasi.title), esc(navamsa.title), esc(rasi.windowText),
+                 esc(navamsa.windowText));
     const std::vector<PlanetRow> planets = PlanetRows(reading);
     if (planets.empty()) {
         return html;
@@ -316,13 +320,24 @@ Block makeBlock(QPagedPaintDevice& device, const QString& html, const QSizeF& bo
     doc.setHtml(html);
     if (block.chart) {
         // Each placeholder becomes its chart: the Bhava chart, or a divisional
-        // chart by its index.
+        // chart by its index. A chart's own placeholder is the one in its
+        // anchor: a name or a place of the same text is the user's, and stays
+        // as written. (An anchor's name is on its first character.)
+        const auto anchored = [&doc](const QTextCursor& found) {
+            QTextCursor first(&doc);
+            first.setPosition(found.selectionStart() + 1);
+            return first.charFormat().anchorNames().contains(QStringLiteral("kelvaro-chart"));
+        };
         const std::pair<const char*, int> charts[] = {
             {"@@chart@@", -1},
             {"@@varga0@@", static_cast<int>(kRasiIndex)},
             {"@@varga5@@", static_cast<int>(kNavamsaIndex)}};
         for (const auto& [name, varga] : charts) {
-            QTextCursor placeholder = doc.find(QString::fromLatin1(name));
+            const QString text = QString::fromLatin1(name);
+            QTextCursor placeholder = doc.find(text);
+            while (!placeholder.isNull() && !anchored(placeholder)) {
+                placeholder = doc.find(text, placeholder);
+            }
             if (placeholder.isNull()) {
                 continue;
             }

@@ -230,8 +230,14 @@ void FrmMain::writeZone(const ZoneOffset& offset) {
 }
 
 void FrmMain::updateOffsetUsed() {
-    lblOffsetUsed->setText(
-        OffsetUsedText(BirthRecordOf(birthEntry()), txtZoneHour->text(), txtZoneMinute->text()));
+    const QString offset =
+        OffsetUsedText(BirthRecordOf(birthEntry()), txtZoneHour->text(), txtZoneMinute->text());
+    lblOffsetUsed->setText(offset);
+    // A label's accessible name is all a screen reader says of it: the
+    // caption and the value together.
+    const QString caption = QStringLiteral("Offset used");
+    lblOffsetUsed->setAccessibleName(offset.isEmpty() ? caption
+                                                      : caption + QStringLiteral(": ") + offset);
 }
 
 void FrmMain::proposeNearestZone() {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <swephexp.h>
 
@@ -55,11 +56,17 @@ int32 bodyNumber(Body body) {
     return SE_SUN;
 }
 
+// The longest SE_EPHE_PATH the library takes: its path texts leave room for
+// a file's name. A longer one it passes over.
+constexpr std::size_t kLongestPathVariable = AS_MAXCH - 1 - 13;
+
 // The folder the library reads: the environment variable SE_EPHE_PATH, where
-// it is set, comes before the folder it is handed.
+// it is set and the library takes it, comes before the folder it is handed.
 std::string folderInUse() {
     const char* variable = std::getenv("SE_EPHE_PATH");
-    return variable != nullptr && *variable != '\0' ? variable : ephemerisFolder();
+    const bool taken =
+        variable != nullptr && *variable != '\0' && std::strlen(variable) <= kLongestPathVariable;
+    return taken ? variable : ephemerisFolder();
 }
 
 std::string missingFilesText() {

@@ -131,16 +131,27 @@ TEST(Ephemeris, MissingFilesAreReportedNotReplaced) {
     const auto empty = std::filesystem::temp_directory_path() /
                        ("kelvaro-no-ephemeris-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directory(empty);
-    setEphemerisFolder(empty.string());
-    const PlanetsOutcome outcome = computePlanets(kDelhi2000, ComputeBhava(kDelhi2000));
-    setEphemerisFolder(folder);
-    std::filesystem::remove(empty);
+    // Unset, and too long for the library to take it: the folder it searched
+    // is the one handed to it, and the message names that one.
+    for (const std::string& variable : {std::string(), "/nowhere/" + std::string(240, 'x')}) {
+        if (variable.empty()) {
+            unsetenv("SE_EPHE_PATH");
+        } else {
+            setenv("SE_EPHE_PATH", variable.c_str(), 1);
+        }
+        setEphemerisFolder(empty.string());
+        const PlanetsOutcome outcome = computePlanets(kDelhi2000, ComputeBhava(kDelhi2000));
+        unsetenv("SE_EPHE_PATH");
+        setEphemerisFolder(folder);
 
-    EXPECT_FALSE(outcome.Reading);
-    EXPECT_NE(outcome.Error.find(empty.string()), std::string::npos) << outcome.Error;
-    EXPECT_NE(outcome.Error.find("swe-basic-data"), std::string::npos) << outcome.Error;
-    // With the folder back the same reading is computed.
-    EXPECT_TRUE(computePlanets(kDelhi2000, ComputeBhava(kDelhi2000)).Reading);
+        EXPECT_FALSE(outcome.Reading) << variable.size();
+        EXPECT_NE(outcome.Error.find("not found in " + empty.string() + "."), std::string::npos)
+            << outcome.Error;
+        EXPECT_NE(outcome.Error.find("swe-basic-data"), std::string::npos) << outcome.Error;
+        // With the folder back the same reading is computed.
+        EXPECT_TRUE(computePlanets(kDelhi2000, ComputeBhava(kDelhi2000)).Reading);
+    }
+    std::filesystem::remove(empty);
 }
 
 TEST(PositionTrack, FollowsTheEphemerisForFourHoursEitherWay) {

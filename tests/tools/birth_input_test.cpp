@@ -149,12 +149,19 @@ TEST(ReadBatchLine, Errors) {
                                          " \"LatM\": 36,", "")
                                     .substr(1),
          "Month must be a number"},
+        // Nested deeper than a recursive parse could go on a thread's stack.
+        {std::string(32000, '[') + std::string(32000, ']'), "the line is not a JSON object"},
+        {std::string(65536, '['), "cannot read the line as JSON"},
+        {replaced(kValidLine, "\"Month\": 1",
+                  "\"Month\": " + std::string(30000, '[') + std::string(30000, ']')),
+         "Month must be a number"},
     };
     for (const auto& [line, expected] : cases) {
         const BatchLine read = readBatchLine(line);
         EXPECT_FALSE(read.birth) << line;
         EXPECT_NE(read.error.toStdString().find(expected), std::string::npos)
-            << line << "\n  gave: " << read.error.toStdString() << "\n  want: " << expected;
+            << line.substr(0, 80) << "\n  gave: " << read.error.toStdString()
+            << "\n  want: " << expected;
     }
 }
 

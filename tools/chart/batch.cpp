@@ -7,10 +7,13 @@
 #include "tools/reading_json.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <ostream>
+#include <poll.h>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -123,30 +126,70 @@ private:
     std::string planetsError_;
 };
 
-// Reads in a chunk at a time and hands each line to blocks as it ends; false
-// when the output failed. Memory stays bounded whatever the input: a chunk,
-// one line of at most kMaxBatchLineBytes, and a block of lines.
-bool readLines(std::FILE* in, BatchBlocks& blocks) {
+// What reading the input came to.
+struct LinesRead {
+    bool outputFailed = false;
+    bool inputFailed = false;
+};
+
+// Whether more input can be read at once. A file always can; a pipe whose
+// writer waits for the answers cannot.
+bool moreInputWaiting(int input) {
+    pollfd waiting{input, POLLIN, 0};
+    return ::poll(&waiting, 1, 0) > 0;
+}
+
+// Reads what there is, at most a chunk: the bytes read, 0 at the end, -1 on
+// an error.
+ssize_t readSome(int input, std::vector<char>& chunk) {
+    for (;;) {
+        const ssize_t got = ::read(input, chunk.data(), chunk.size());
+        if (got >= 0 || errno != EINTR) {
+            return got;
+        }
+    }
+}
+
+// Reads in a chunk at a time and hands each line to blocks as it ends. The
+// lines gathered are answered when a block is full, or as soon as no more
+// input is waiting, so that a program that writes a line and waits gets its
+// answer. Memory stays bounded whatever the input: a chunk, one line of at
+// most kMaxBatchLineBytes, and a block of lines.
+LinesRead readLines(std::FILE* in, BatchBlocks& blocks) {
+    const int input = ::fileno(in);
     std::vector<char> chunk(kBatchChunkBytes);
     BatchInputLine line;
-    bool outputFailed = false;
+    LinesRead read;
     const auto finishLine = [&] {
+        // The line's length is counted without a CR of its CR LF end.
+        if (!line.tooLong && !line.text.empty() && line.text.back() == '\r') {
+            line.text.pop_back();
+        }
+        if (line.text.size() > kMaxBatchLineBytes) {
+            line.tooLong = true;
+            line.text = std::string();
+        }
         blocks.add(std::move(line));
         line = BatchInputLine{};
         if (blocks.full()) {
-            outputFailed = !blocks.flush();
+            read.outputFailed = !blocks.flush();
         }
     };
     for (;;) {
-        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), in);
+        const ssize_t got = readSome(input, chunk);
+        if (got <= 0) {
+            read.inputFailed = got < 0;
+            break;
+        }
+        const auto size = static_cast<std::size_t>(got);
         std::size_t from = 0;
-        while (from < got && !outputFailed) {
+        while (from < size && !read.outputFailed) {
             const char* start = chunk.data() + from;
-            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', got - from));
+            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', size - from));
             const std::size_t length =
-                newline != nullptr ? static_cast<std::size_t>(newline - start) : got - from;
+                newline != nullptr ? static_cast<std::size_t>(newline - start) : size - from;
             if (!line.tooLong) {
-                if (line.text.size() + length > kMaxBatchLineBytes) {
+                if (line.text.size() + length > kMaxBatchLineBytes + 1) {
                     line.tooLong = true;
                     line.text = std::string();
                 } else {
@@ -159,25 +202,29 @@ bool readLines(std::FILE* in, BatchBlocks& blocks) {
                 finishLine();
             }
         }
-        if (outputFailed || got < chunk.size()) {
+        if (!read.outputFailed && !moreInputWaiting(input)) {
+            read.outputFailed = !blocks.flush();
+        }
+        if (read.outputFailed) {
             break;
         }
     }
     // A last line without its end.
-    if (!outputFailed && (!line.text.empty() || line.tooLong) && !std::ferror(in)) {
+    if (!read.outputFailed && !read.inputFailed && (!line.text.empty() || line.tooLong)) {
         finishLine();
     }
-    return !outputFailed;
+    return read;
 }
 
 } // namespace
 
 int runBatch(std::FILE* in, std::ostream& out, std::ostream& err) {
     BatchBlocks blocks(out);
-    if (!readLines(in, blocks) || !blocks.flush()) {
+    const LinesRead read = readLines(in, blocks);
+    if (read.outputFailed || !blocks.flush()) {
         return fail(err, QStringLiteral("cannot write the readings"));
     }
-    if (std::ferror(in)) {
+    if (read.inputFailed) {
         return fail(err, QStringLiteral("cannot read the births from standard input after line %1")
                              .arg(blocks.linesDone()));
     }

@@ -18,7 +18,9 @@ inline constexpr long long kBatchFlushLines = 1000;
 inline constexpr std::size_t kBatchFlushBytes = std::size_t{64} * 1024;
 inline constexpr std::size_t kBatchChunkBytes = std::size_t{64} * 1024;
 
-// Reads JSON Lines from in and writes one object a line to out. Returns the
+// Reads JSON Lines from in and writes one object a line to out; the lines
+// read are answered, and out flushed, whenever no more input is waiting, so a
+// program may write a line and wait for its answer. Returns the
 // exit status: 0, or 1 when some line could not be used, the planets could
 // not be computed, the input could not be read or the output not written.
 int runBatch(std::FILE* in, std::ostream& out, std::ostream& err);

@@ -15,7 +15,7 @@ int runFile(const ChartRequest& request, ChartStreams& streams) {
     }
     ResolvedBirth resolved;
     resolved.birth = file.birth;
-    settleZone(resolved, false);
+    settleZone(resolved);
     if (!resolved.birth) {
         return refuse(resolved.error);
     }

@@ -447,6 +447,11 @@ Problem readSingleBirth(const Given& given, ChartRequest& request) {
         return name.problem;
     }
     entry.Name = name.value.value_or(QString());
+    if (entry.Name.size() > kMaxNameLength) {
+        return QStringLiteral("--name is %1 characters long, more than the %2 the window takes")
+            .arg(entry.Name.size())
+            .arg(kMaxNameLength);
+    }
 
     CheckedBirth checked = CheckBirth(entry, NameRule::Optional);
     if (!checked.record) {

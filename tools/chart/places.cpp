@@ -44,5 +44,8 @@ int runPlaces(const ChartRequest& request, ChartStreams& streams) {
                                    QLatin1Char('\n'));
     }
     streams.out.flush();
-    return streams.out ? kChartDone : kChartFailed;
+    if (!streams.out) {
+        return fail(streams.err, QStringLiteral("cannot write the places"));
+    }
+    return kChartDone;
 }

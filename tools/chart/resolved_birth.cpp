@@ -9,25 +9,24 @@
 #include <ostream>
 #include <utility>
 
-void settleZone(ResolvedBirth& resolved, bool zoneGiven) {
-    if (zoneGiven && resolved.place) {
-        return;
-    }
+void settleZone(ResolvedBirth& resolved) {
     BirthZoneCheck check = CheckZoneAtBirth(*resolved.birth);
     if (!check.refusal.isEmpty()) {
         resolved.error = std::move(check.refusal);
         resolved.birth.reset();
         return;
     }
-    resolved.warning = std::move(check.warning);
+    if (!check.warning.isEmpty()) {
+        resolved.warnings.push_back(std::move(check.warning));
+    }
 }
 
 int writeReading(const ChartRequest& request, const ResolvedBirth& resolved,
                  ChartStreams& streams) {
     ReadingOptions options;
     options.dashaYear = request.dashaYear;
-    if (!resolved.warning.isEmpty()) {
-        options.warnings.push_back(resolved.warning.toStdString());
+    for (const QString& warning : resolved.warnings) {
+        options.warnings.push_back(warning.toStdString());
     }
     Reading reading = MakeReading(*resolved.birth, options);
     if (request.files.any()) {

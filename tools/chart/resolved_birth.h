@@ -9,6 +9,7 @@
 #include "tools/reading_json.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,14 +17,15 @@ struct ResolvedBirth {
     std::optional<BirthRecord> birth;  // none when it cannot be read
     std::optional<ReadingPlace> place; // the atlas's place it was resolved from
     QString placeLabel;                // "Kolkata, West Bengal, India (Asia/Kolkata)"
-    QString warning;                   // on the zone at the birth
+    QStringList warnings;              // on the zone at the birth
     QString error;                     // why it cannot be read
 };
 
-// The zone at the birth, when the record has a zone id and the zone was not
-// given by the user: a time that did not exist is refused, one that happened
-// twice or before standard time is said in the warning.
-void settleZone(ResolvedBirth& resolved, bool zoneGiven);
+// The zone at the birth, when the record has a zone id, as the window and a
+// reading file decide it: a time that did not exist is refused whatever zone
+// the record gives, one that happened twice or before standard time is said
+// in the warning when the record takes the zone's offset for it.
+void settleZone(ResolvedBirth& resolved);
 
 // The reading of the birth written to the request's files, or printed as
 // JSON or text. Its planets' failure is one more line on standard error and

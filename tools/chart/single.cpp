@@ -70,7 +70,7 @@ ResolvedBirth resolveOptionsBirth(const ChartRequest& request) {
     ResolvedBirth resolved;
     resolved.birth = request.birth;
     if (request.place.isEmpty()) {
-        settleZone(resolved, true);
+        settleZone(resolved);
         return resolved;
     }
     const auto refuse = [&resolved](QString error) {
@@ -97,10 +97,14 @@ ResolvedBirth resolveOptionsBirth(const ChartRequest& request) {
                     .arg(QString::fromLatin1(place->TimeZone), PlaceLabel(*place)));
         }
         SetZone(*resolved.birth, zone.offset);
+        // --dst is the window's tick after the place filled in the boxes.
+        resolved.birth->DST = resolved.birth->DST || request.birth.DST;
     } else {
-        resolved.warning = unsignedZoneWarning(*resolved.birth, *place);
+        if (QString warning = unsignedZoneWarning(*resolved.birth, *place); !warning.isEmpty()) {
+            resolved.warnings.push_back(std::move(warning));
+        }
     }
-    settleZone(resolved, request.zoneGiven);
+    settleZone(resolved);
     return resolved;
 }
 

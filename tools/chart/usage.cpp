@@ -66,6 +66,10 @@ QString helpDetails() {
         "Swiss Ephemeris files are missing. Each planet also has Nakshatra (its name),\n"
         "NakshatraNumber (1-27), Pada (1-4) and NakshatraLord.\n"
         "\n"
+        "Julian Day (JulianDayValue) is the day number of the civil birth date, not\n"
+        "the Julian date of the birth instant: every birth on 1 January 2000 has\n"
+        "2451545, whatever its time and zone.\n"
+        "\n"
         "After them come AscendantNakshatra, AscendantNakshatraNumber, AscendantPada,\n"
         "AscendantNakshatraLord; Vargas, the sixteen divisional charts D1 to D60, each\n"
         "{Division, Name, Ascendant (its sign 1-12), Signs (each planet's sign under\n"
@@ -90,7 +94,7 @@ QString helpDetails() {
         "Exit status: 0 done; 1 the reading file, the place or some batch line could\n"
         "not be used, the local time did not exist at the place, a file could not be\n"
         "written or the planets could not be computed;\n"
-        "2 wrong arguments.\n");
+        "2 wrong arguments, or two of --pdf, --svg and --png naming one file.\n");
 }
 
 } // namespace

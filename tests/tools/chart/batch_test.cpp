@@ -4,6 +4,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -87,6 +90,27 @@ TEST(RunBatch, AnOverlongLineIsAnErrorOfItsOwnAndNotHeld) {
     EXPECT_EQ(out[2], out[0]);
 }
 
+TEST(RunBatch, TheLimitCountsALineWithoutItsEnd) {
+    // The Delhi line padded with blanks to a length.
+    const auto padded = [](std::size_t length) {
+        return kDelhiLine + std::string(length - kDelhiLine.size(), ' ');
+    };
+    const std::string reading = readingOf(*readBatchLine(kDelhiLine).birth);
+    const std::string tooLong = R"({"line":1,"error":"the line is longer than 65536 bytes"})";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {padded(kMaxBatchLineBytes) + "\n", reading},
+        {padded(kMaxBatchLineBytes) + "\r\n", reading},
+        {padded(kMaxBatchLineBytes) + "\r", reading}, // the input's last line
+        {padded(kMaxBatchLineBytes + 1) + "\n", tooLong},
+        {padded(kMaxBatchLineBytes + 1) + "\r\n", tooLong},
+        {padded(kMaxBatchLineBytes) + "\r\r\n", tooLong},
+    };
+    for (const auto& [input, answer] : cases) {
+        const ChartRun r = run(args({"--batch"}), input);
+        EXPECT_EQ(lines(r.out), std::vector<std::string>{answer}) << input.size();
+    }
+}
+
 TEST(RunBatch, AnInputThatCannotBeReadIsStatus1) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -97,6 +121,28 @@ TEST(RunBatch, AnInputThatCannotBeReadIsStatus1) {
     EXPECT_EQ(runBatch(folder, out, err), 1);
     std::fclose(folder);
     EXPECT_NE(err.str().find("cannot read the births"), std::string::npos) << err.str();
+}
+
+TEST(RunBatch, ALineIsAnsweredWhileTheWriterWaits) {
+    // A program that writes a line and waits for its answer before it writes
+    // the next, the input left open.
+    QProcess batch;
+    batch.start(QStringLiteral(KELVARO_CHART_PATH), {QStringLiteral("--batch")});
+    ASSERT_TRUE(batch.waitForStarted());
+    const std::vector<std::pair<std::string, std::string>> exchanges = {
+        {kDelhiLine, readingOf(*readBatchLine(kDelhiLine).birth)},
+        {"[]", R"({"line":2,"error":"the line is not a JSON object"})"},
+    };
+    for (const auto& [line, answer] : exchanges) {
+        batch.write(QByteArray::fromStdString(line + "\n"));
+        while (!batch.canReadLine()) {
+            ASSERT_TRUE(batch.waitForReadyRead(30000)) << "no answer to " << line;
+        }
+        EXPECT_EQ(batch.readLine().trimmed().toStdString(), answer);
+    }
+    batch.closeWriteChannel();
+    ASSERT_TRUE(batch.waitForFinished(30000));
+    EXPECT_EQ(batch.exitCode(), 1);
 }
 
 TEST(RunBatch, EmptyInput) {

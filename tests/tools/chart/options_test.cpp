@@ -1,3 +1,4 @@
+#include "birth/birth_rules.h"
 #include "chart_test_support.h"
 #include "tools/chart/options.h"
 
@@ -100,7 +101,11 @@ TEST(ParseChartArguments, Variants) {
 }
 
 TEST(ParseChartArguments, WrongArguments) {
+    const std::string longName(kMaxNameLength + 1, 'a');
+    EXPECT_TRUE(parseChartArguments(delhiWith({"--name", longName.c_str() + 1})).request);
     const std::vector<std::pair<QStringList, const char*>> cases = {
+        {delhiWith({"--name", longName.c_str()}),
+         "--name is 256 characters long, more than the 255 the window takes"},
         {args({}), "--date is missing"},
         {args({"--date", "2000-01-01"}), "--time is missing"},
         {args({"--date", "2000/01/01", "--time", "12:00"}), "--date 2000/01/01 is not a date like"},

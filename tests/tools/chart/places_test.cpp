@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <sstream>
+
 namespace {
 
 TEST(RunChart, PlacesListsUpToTwentyTabSeparated) {
@@ -16,6 +19,17 @@ TEST(RunChart, PlacesListsUpToTwentyTabSeparated) {
     const ChartRun none = run(args({"--places", "zzzqqq"}));
     EXPECT_EQ(none.status, 1);
     EXPECT_TRUE(none.out.empty());
+}
+
+TEST(RunPlaces, AnOutputThatCannotTakeThePlacesIsSaid) {
+    std::ostream full(nullptr); // takes nothing
+    std::ostringstream err;
+    ChartStreams streams{nullptr, full, err};
+    ChartRequest request;
+    request.mode = ChartMode::Places;
+    request.place = QStringLiteral("san");
+    EXPECT_EQ(runPlaces(request, streams), 1);
+    EXPECT_EQ(err.str(), "kelvaro-chart: cannot write the places\n");
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "files/reading_file.h"
 
 #include <QBuffer>
+#include <QByteArrayView>
 
 #include <cmath>
 #include <cstddef>
@@ -75,6 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const EncodedReading encoded = EncodeReading(*checked.record);
     check(encoded.leftOut.empty(), "a record read from a file loses characters");
+    // A name whose stored bytes begin as a byte-order mark would lose them on
+    // reading: the writer refuses to save such a record, so there is nothing
+    // to read back.
+    if (encoded.bytes.startsWith(QByteArrayView("\xEF\xBB\xBF"))) {
+        return 0;
+    }
     const ReadingReadResult again = readBytes(encoded.bytes);
     check(again.texts.has_value(), "a written record does not read back");
     const FileBirthEntry reopened = BirthEntryFromTexts(*again.texts, again.zone);

@@ -182,20 +182,14 @@ FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app
     }
     cboDashaYear->setCurrentIndex(static_cast<int>(RememberedDashaYear(app.services().settings)));
     lblVargasNote->setText(kVargasNote);
-    sizeVedicTabs();
+    SizeVedicTabs(*tblVargas, *treDasha);
     connectEvents();
 }
 
 void FrmDisplay::addSharedMenus() {
     SharedMenuCaptions captions;
     captions.update = QStringLiteral("&Check for Software Update");
-    const SharedMenus shared = AddSharedMenus(*menuBar(), *this, app, captions);
-    mnuHelp = shared.mnuHelp;
-    mnuOnline = shared.mnuOnline;
-    mnuVisit = shared.mnuVisit;
-    mnuUpdate = shared.mnuUpdate;
-    mnuAbout = shared.mnuAbout;
-    mnuDonate = shared.mnuDonate;
+    AddSharedMenus(*menuBar(), *this, app, captions).keepIn(*this);
     // The home-business entry is kept but not offered.
     menuBar()->addAction(mkmoney);
 }
@@ -281,26 +275,6 @@ void FrmDisplay::sizePlanetsTable() {
 
 // Columns as wide as their widest texts, measured once: a new reading lays
 // out no faster than a fixed width.
-void FrmDisplay::sizeVedicTabs() {
-    const QFontMetrics cells = tblVargas->fontMetrics();
-    const int pad = 3 * cells.averageCharWidth();
-    QHeaderView* vargas = tblVargas->horizontalHeader();
-    const QString widestEdge = QStringLiteral("before 23:59 on 31 December 1999 *");
-    for (int column = 0; column < tblVargas->columnCount(); ++column) {
-        const QString heading = tblVargas->horizontalHeaderItem(column)->text();
-        const QString widest = column == 0 ? QStringLiteral("D24 Chaturvimsamsa")
-                               : column >= tblVargas->columnCount() - 2 ? widestEdge
-                                                                        : QStringLiteral("Sag");
-        vargas->resizeSection(column, std::max(cells.horizontalAdvance(widest),
-                                               vargas->fontMetrics().horizontalAdvance(heading)) +
-                                          pad);
-    }
-    QHeaderView* periods = treDasha->header();
-    const QFontMetrics tree = treDasha->fontMetrics();
-    periods->resizeSection(0, tree.horizontalAdvance(QStringLiteral("Mercury")) + 6 * pad);
-    periods->resizeSection(1, tree.horizontalAdvance(QStringLiteral("2000-12-31")) + 2 * pad);
-}
-
 void FrmDisplay::connectEvents() {
     connect(lblName, &ClickableLabel::clicked, this, &FrmDisplay::on_lblName_clicked);
     connect(cmdSave, &QPushButton::clicked, this, &FrmDisplay::on_cmdSave_clicked);

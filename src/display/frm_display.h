@@ -69,7 +69,6 @@ private:
     void reserveTextSpace();
     void setUpDescription();
     void sizePlanetsTable();
-    void sizeVedicTabs();
     void reserveBannerHeights();
     void connectEvents();
 

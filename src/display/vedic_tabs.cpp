@@ -4,11 +4,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStringList>
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -184,4 +186,24 @@ void FillPratyantarPeriods(QTreeWidgetItem& item, const Reading& reading) {
         parts << periodItem(rows[p], kPratyantar, within, running);
     }
     item.addChildren(parts);
+}
+
+void SizeVedicTabs(QTableWidget& tblVargas, QTreeWidget& treDasha) {
+    const QFontMetrics cells = tblVargas.fontMetrics();
+    const int pad = 3 * cells.averageCharWidth();
+    QHeaderView* vargas = tblVargas.horizontalHeader();
+    const QString widestEdge = QStringLiteral("before 23:59 on 31 December 1999 *");
+    for (int column = 0; column < tblVargas.columnCount(); ++column) {
+        const QString heading = tblVargas.horizontalHeaderItem(column)->text();
+        const QString widest = column == 0 ? QStringLiteral("D24 Chaturvimsamsa")
+                               : column >= tblVargas.columnCount() - 2 ? widestEdge
+                                                                       : QStringLiteral("Sag");
+        vargas->resizeSection(column, std::max(cells.horizontalAdvance(widest),
+                                               vargas->fontMetrics().horizontalAdvance(heading)) +
+                                          pad);
+    }
+    QHeaderView* periods = treDasha.header();
+    const QFontMetrics tree = treDasha.fontMetrics();
+    periods->resizeSection(0, tree.horizontalAdvance(QStringLiteral("Mercury")) + 6 * pad);
+    periods->resizeSection(1, tree.horizontalAdvance(QStringLiteral("2000-12-31")) + 2 * pad);
 }

@@ -30,3 +30,7 @@ void ShowDashaTree(QTreeWidget& tree, const Reading& reading, const QString& tod
 // An Antar period's Pratyantar periods, made the first time it is opened;
 // nothing for any other item.
 void FillPratyantarPeriods(QTreeWidgetItem& item, const Reading& reading);
+
+// The columns of both tabs wide enough for their widest texts in the
+// widgets' own fonts: measured once, when the window is made.
+void SizeVedicTabs(QTableWidget& tblVargas, QTreeWidget& treDasha);

@@ -69,41 +69,8 @@ const char* const kTableStyle = "border-collapse: collapse; border-color: #99999
 // Angle texts stay on one line.
 const char* const kNoWrap = "style=\"white-space: nowrap\"";
 
-QString firstPageHtml(const Reading& reading) {
-    const BirthRecord& birth = reading.birth;
-    const BhavaResult& houses = reading.houses;
-    const ReadingFigures figures = FiguresOf(reading);
-    QString html;
-    const QString name = QString::fromStdString(birth.Name).trimmed();
-    if (!name.isEmpty()) {
-        html += QStringLiteral("<p style=\"font-size: 17pt; margin-bottom: 0\"><b>%1</b></p>")
-                    .arg(esc(name));
-    }
-    html += QStringLiteral(
-        "<p style=\"font-size: 12pt; margin-top: 0; margin-bottom: 8px\">Bhava Chart Reading</p>");
-
-    // The birth and the figures on the left, the chart on the right.
-    QString details = QStringLiteral("<table cellpadding=\"2\">");
-    details += row(QStringLiteral("Date of birth"), BirthDateText(birth));
-    details += row(QStringLiteral("Time of birth"), BirthTimeText(birth));
-    const QString place = PlaceText(birth);
-    details += row(QStringLiteral("Place"), place.isEmpty() ? QStringLiteral("not given") : place);
-    details += row(QStringLiteral("Latitude"), LatitudeText(birth));
-    details += row(QStringLiteral("Longitude"), LongitudeText(birth));
-    details += row(QStringLiteral("Offset used"), UtcOffsetText(birth));
-    details += QStringLiteral("<tr><td colspan=\"2\"></td></tr>");
-    details += row(QStringLiteral("Julian Day"), QString::fromStdString(figures.julianDay));
-    details += row(QStringLiteral("Ayanamsa"), QString::fromStdString(figures.ayanamsa));
-    details += row(QStringLiteral("Ascendant"), QString::fromStdString(figures.ascendant));
-    details += row(QStringLiteral("Midheaven"), QString::fromStdString(figures.midheaven));
-    details += QStringLiteral("</table>");
-    html += QStringLiteral(
-                "<table width=\"100%\"><tr><td valign=\"top\">%1</td>"
-                "<td align=\"right\" valign=\"top\"><a name=\"kelvaro-chart\">@@chart@@</a></td>"
-                "</tr></table>")
-                .arg(details);
-
-    // The houses and the planets side by side.
+// The table of the houses' mid-points and junctions.
+QString houseTableHtml(const BhavaResult& houses) {
     QString houseTable = QStringLiteral("<p style=\"font-size: 11pt\"><b>Houses</b></p>"
                                         "<table border=\"1\" cellpadding=\"3\" style=\"%1\">"
                                         "<tr><th %2>House</th><th>Bhava Madhya</th>"
@@ -118,6 +85,12 @@ QString firstPageHtml(const Reading& reading) {
     }
     houseTable += QStringLiteral("</table>");
 
+    return houseTable;
+}
+
+// The planets in the Bhavas with their birth-time minutes; nothing without
+// planets.
+QString planetTableHtml(const Reading& reading) {
     QString planetTable;
     const std::vector<PlanetRow> planets = PlanetRows(reading);
     if (!planets.empty()) {
@@ -150,6 +123,45 @@ QString firstPageHtml(const Reading& reading) {
                            "fewer in bold.</p>")
                 .arg(kCloseSensitivityMinutes);
     }
+    return planetTable;
+}
+
+QString firstPageHtml(const Reading& reading) {
+    const BirthRecord& birth = reading.birth;
+    const ReadingFigures figures = FiguresOf(reading);
+    QString html;
+    const QString name = QString::fromStdString(birth.Name).trimmed();
+    if (!name.isEmpty()) {
+        html += QStringLiteral("<p style=\"font-size: 17pt; margin-bottom: 0\"><b>%1</b></p>")
+                    .arg(esc(name));
+    }
+    html += QStringLiteral(
+        "<p style=\"font-size: 12pt; margin-top: 0; margin-bottom: 8px\">Bhava Chart Reading</p>");
+
+    // The birth and the figures on the left, the chart on the right.
+    QString details = QStringLiteral("<table cellpadding=\"2\">");
+    details += row(QStringLiteral("Date of birth"), BirthDateText(birth));
+    details += row(QStringLiteral("Time of birth"), BirthTimeText(birth));
+    const QString place = PlaceText(birth);
+    details += row(QStringLiteral("Place"), place.isEmpty() ? QStringLiteral("not given") : place);
+    details += row(QStringLiteral("Latitude"), LatitudeText(birth));
+    details += row(QStringLiteral("Longitude"), LongitudeText(birth));
+    details += row(QStringLiteral("Offset used"), UtcOffsetText(birth));
+    details += QStringLiteral("<tr><td colspan=\"2\"></td></tr>");
+    details += row(QStringLiteral("Julian Day"), QString::fromStdString(figures.julianDay));
+    details += row(QStringLiteral("Ayanamsa"), QString::fromStdString(figures.ayanamsa));
+    details += row(QStringLiteral("Ascendant"), QString::fromStdString(figures.ascendant));
+    details += row(QStringLiteral("Midheaven"), QString::fromStdString(figures.midheaven));
+    details += QStringLiteral("</table>");
+    html += QStringLiteral(
+                "<table width=\"100%\"><tr><td valign=\"top\">%1</td>"
+                "<td align=\"right\" valign=\"top\"><a name=\"kelvaro-chart\">@@chart@@</a></td>"
+                "</tr></table>")
+                .arg(details);
+
+    // The houses and the planets side by side.
+    const QString houseTable = houseTableHtml(reading.houses);
+    const QString planetTable = planetTableHtml(reading);
     html += QStringLiteral("<table width=\"100%\"><tr><td valign=\"top\">%1</td>"
                            "<td width=\"3%\"></td><td valign=\"top\">%2</td></tr></table>")
                 .arg(houseTable, planetTable);

@@ -75,13 +75,7 @@ FrmMain::FrmMain(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
 void FrmMain::addSharedMenus() {
     SharedMenuCaptions captions;
     captions.update = QStringLiteral("Check for Software &Update");
-    const SharedMenus shared = AddSharedMenus(*menuBar(), *this, app, captions);
-    mnuHelp = shared.mnuHelp;
-    mnuOnline = shared.mnuOnline;
-    mnuVisit = shared.mnuVisit;
-    mnuUpdate = shared.mnuUpdate;
-    mnuAbout = shared.mnuAbout;
-    mnuDonate = shared.mnuDonate;
+    AddSharedMenus(*menuBar(), *this, app, captions).keepIn(*this);
     // "Make Money &Online" stays out of the menu bar: a menu bar claims the
     // access key of every entry it holds, even a hidden one, and Alt+O belongs
     // to "&Open Previously Saved Reading". The banner below offers the same page.

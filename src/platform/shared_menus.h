@@ -27,6 +27,16 @@ struct SharedMenus {
     QAction* mnuUpdate = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuDonate = nullptr;
+
+    // Gives a window's members of the same names these entries.
+    template <typename Window> void keepIn(Window& window) const {
+        window.mnuHelp = mnuHelp;
+        window.mnuOnline = mnuOnline;
+        window.mnuVisit = mnuVisit;
+        window.mnuUpdate = mnuUpdate;
+        window.mnuAbout = mnuAbout;
+        window.mnuDonate = mnuDonate;
+    }
 };
 
 // Appends the Help menu (online help, the maker's home page, a separator, the

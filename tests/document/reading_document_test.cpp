@@ -4,7 +4,7 @@
 #include "reading/reading_rows.h"
 #include "support/pdf_tools.h"
 #include "support/sample_planets.h"
-#include "support/special_files.h"
+#include "support/device_and_pipe_files.h"
 #include "support/worked_examples.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "files/save_file.h"
 #include "reading_test_support.h"
-#include "support/special_files.h"
+#include "support/device_and_pipe_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -70,6 +70,35 @@ public:
     bool saved = false;
 };
 
+// Every tab of the reading window, both chart styles, a divisional chart and
+// the print preview.
+bool pictureReadingWindow(FrmDisplay* display, const PicturedPreview& preview,
+                          const QString& folder) {
+    bool ok = true;
+    (void)QTest::qWaitForWindowExposed(display);
+    display->SSTab1->setCurrentIndex(0);
+    ok = save(display, folder + QStringLiteral("/screenshot-chart.png")) && ok;
+    pick(display->cboChartStyle, QStringLiteral("South Indian"));
+    ok = save(display, folder + QStringLiteral("/screenshot-chart-south.png")) && ok;
+    display->mnuPrint->trigger();
+    ok = preview.saved && ok;
+    pick(display->cboChartStyle, QStringLiteral("North Indian"));
+    display->SSTab1->setCurrentIndex(1);
+    ok = save(display, folder + QStringLiteral("/screenshot-houses.png")) && ok;
+    display->SSTab1->setCurrentWidget(display->tabPlanets);
+    ok = save(display, folder + QStringLiteral("/screenshot-planets.png")) && ok;
+    display->SSTab1->setCurrentWidget(display->tabVargas);
+    ok = save(display, folder + QStringLiteral("/screenshot-vargas.png")) && ok;
+    display->SSTab1->setCurrentWidget(display->tabDasha);
+    ok = save(display, folder + QStringLiteral("/screenshot-dasha.png")) && ok;
+    display->SSTab1->setCurrentIndex(0);
+    pick(display->cboChartKind, QStringLiteral("D9 Navamsa"));
+    ok = save(display, folder + QStringLiteral("/screenshot-navamsa.png")) && ok;
+    display->cboChartKind->setCurrentIndex(0);
+
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -133,27 +162,7 @@ int main(int argc, char* argv[]) {
                      qPrintable(fakes.messageTexts().join(QStringLiteral(" | "))));
         return 1;
     }
-    (void)QTest::qWaitForWindowExposed(display);
-    display->SSTab1->setCurrentIndex(0);
-    ok = save(display, folder + QStringLiteral("/screenshot-chart.png")) && ok;
-    pick(display->cboChartStyle, QStringLiteral("South Indian"));
-    ok = save(display, folder + QStringLiteral("/screenshot-chart-south.png")) && ok;
-    display->mnuPrint->trigger();
-    ok = preview.saved && ok;
-    pick(display->cboChartStyle, QStringLiteral("North Indian"));
-    display->SSTab1->setCurrentIndex(1);
-    ok = save(display, folder + QStringLiteral("/screenshot-houses.png")) && ok;
-    display->SSTab1->setCurrentWidget(display->tabPlanets);
-    ok = save(display, folder + QStringLiteral("/screenshot-planets.png")) && ok;
-    display->SSTab1->setCurrentWidget(display->tabVargas);
-    ok = save(display, folder + QStringLiteral("/screenshot-vargas.png")) && ok;
-    display->SSTab1->setCurrentWidget(display->tabDasha);
-    ok = save(display, folder + QStringLiteral("/screenshot-dasha.png")) && ok;
-    display->SSTab1->setCurrentIndex(0);
-    pick(display->cboChartKind, QStringLiteral("D9 Navamsa"));
-    ok = save(display, folder + QStringLiteral("/screenshot-navamsa.png")) && ok;
-    display->cboChartKind->setCurrentIndex(0);
-
+    ok = pictureReadingWindow(display, preview, folder) && ok;
     display->close();
     if (FrmReferral* referral = app.loadedReferralWindow()) {
         (void)QTest::qWaitForWindowExposed(referral);

@@ -1,4 +1,5 @@
 #include "atlas/zone_following.h"
+#include "support/installed_atlas.h"
 
 #include <gtest/gtest.h>
 
@@ -6,14 +7,6 @@
 #include <optional>
 
 namespace {
-
-std::shared_ptr<const Atlas> installedAtlas() {
-    static const std::shared_ptr<const Atlas> atlas = [] {
-        AtlasLoad load = Atlas::load(DefaultAtlasFolder());
-        return load.atlas ? std::make_shared<const Atlas>(std::move(*load.atlas)) : nullptr;
-    }();
-    return atlas;
-}
 
 BirthRecord birthAt(int year, int month, int day, int hour) {
     BirthRecord birth;

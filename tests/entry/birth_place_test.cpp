@@ -6,6 +6,7 @@
 #include "entry/frm_main.h"
 #include "shell/application.h"
 #include "support/fake_services.h"
+#include "support/installed_atlas.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -27,15 +28,6 @@
 #include <string>
 
 namespace {
-
-// The installed atlas, read once for the whole program.
-std::shared_ptr<const Atlas> installedAtlas() {
-    static const std::shared_ptr<const Atlas> atlas = [] {
-        AtlasLoad load = Atlas::load(DefaultAtlasFolder());
-        return load.atlas ? std::make_shared<const Atlas>(std::move(*load.atlas)) : nullptr;
-    }();
-    return atlas;
-}
 
 class BirthPlaceTest : public testing::Test {
 protected:

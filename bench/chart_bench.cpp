@@ -1,14 +1,19 @@
 // kelvaro-chart's batch: JSON Lines of births in, one reading a line out, on
-// every processor as the program runs it; and the JSON of readings already
-// made, the part of a batch line that is the writer's alone.
+// every processor as the program runs it; the floor it is measured against,
+// the ephemeris asked for the eight bodies once per birth in date order; and
+// the JSON of readings already made, the part of a batch line that is the
+// writer's alone.
 
+#include "engine/mod_bhava.h"
 #include "many_births.h"
+#include "planets/ephemeris.h"
 #include "reading/reading.h"
 #include "tools/chart/batch.h"
 #include "tools/reading_json.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <ostream>
@@ -16,6 +21,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <swephexp.h>
 #include <vector>
 
 namespace {
@@ -47,10 +53,11 @@ protected:
     }
 };
 
-// 1000 births through --batch, from a file to a stream that drops them.
+// Births through --batch, from a file to a stream that drops them.
 void BM_Batch(benchmark::State& state) {
+    const auto count = static_cast<std::size_t>(state.range(0));
     std::FILE* in = std::tmpfile();
-    for (const BirthRecord& birth : manyBirths()) {
+    for (const BirthRecord& birth : manyBirths(count)) {
         const std::string line = batchLine(birth);
         std::fwrite(line.data(), 1, line.size(), in);
     }
@@ -62,11 +69,42 @@ void BM_Batch(benchmark::State& state) {
         benchmark::DoNotOptimize(runBatch(in, out, err));
     }
     std::fclose(in);
-    state.SetItemsProcessed(state.iterations() * 1000);
+    const auto lines = state.iterations() * state.range(0);
+    state.SetItemsProcessed(lines);
     state.counters["bytes_per_line"] =
-        static_cast<double>(buffer.bytes) / static_cast<double>(state.iterations() * 1000);
+        static_cast<double>(buffer.bytes) / static_cast<double>(lines);
 }
-BENCHMARK(BM_Batch)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Batch)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor of a batch: the same births' eight bodies, with their speeds,
+// straight from the ephemeris once per birth in date order on one processor,
+// and nothing else.
+void BM_EphemerisFloor(benchmark::State& state) {
+    std::vector<double> days;
+    for (const BirthRecord& birth : manyBirths(static_cast<std::size_t>(state.range(0)))) {
+        days.push_back(julianDayUT(birthMoment(birth)));
+    }
+    std::sort(days.begin(), days.end());
+    const std::string folder = ephemerisFolder();
+    swe_set_ephe_path(folder.c_str());
+    constexpr int32 kBodies[] = {SE_SUN,     SE_MOON,  SE_MARS,   SE_MERCURY,
+                                 SE_JUPITER, SE_VENUS, SE_SATURN, SE_MEAN_NODE};
+    double values[6] = {};
+    char message[AS_MAXCH] = {};
+    for (auto _ : state) {
+        for (const double day : days) {
+            for (const int32 body : kBodies) {
+                if (swe_calc_ut(day, body, SEFLG_SWIEPH | SEFLG_SPEED, values, message) < 0) {
+                    state.SkipWithError(message);
+                    return;
+                }
+                benchmark::DoNotOptimize(values);
+            }
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_EphemerisFloor)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The JSON of 1000 readings already made, appended as a batch appends them.
 void BM_ReadingJson(benchmark::State& state) {

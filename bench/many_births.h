@@ -6,15 +6,16 @@
 
 #include "engine/birth_record.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <random>
 #include <vector>
 
-inline std::vector<BirthRecord> manyBirths() {
+inline std::vector<BirthRecord> manyBirths(std::size_t count = 1000) {
     std::mt19937 random(1);
     std::uniform_int_distribution<int> year(1901, 2050), month(1, 12), day(1, 28), hour(0, 23),
         minute(0, 59), lonD(0, 179), latD(0, 65), zone(0, 11), coin(0, 1);
-    std::vector<BirthRecord> births(1000);
+    std::vector<BirthRecord> births(count);
     for (BirthRecord& b : births) {
         b.Year = static_cast<std::int16_t>(year(random));
         b.Month = static_cast<std::int16_t>(month(random));

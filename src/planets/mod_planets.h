@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The nine bodies in the order of a reading.
 inline constexpr std::array<const char*, 9> kPlanetNames = {
@@ -45,17 +46,39 @@ const PlanetsReading& PlanetsOf(const PlanetsOutcome& outcome);
 // ascendant's sign. houses is ComputeBhava's result for the same birth.
 PlanetsOutcome computePlanets(const BirthRecord& birth, const BhavaResult& houses);
 
-// Told the ascendant of every minute the sensitivity search computes, for a
-// caller that follows more of it than its sign (the divisional charts): the
-// direction (-1 earlier, +1 later), the minutes from the birth (1, 2, ...)
-// and the sidereal ascendant. Returns whether it needs further minutes in
-// that direction; the search then goes on, up to the limit, until neither it
-// nor the watcher does.
-using AscendantWatcher = std::function<bool(int direction, int minutes, double ascendant)>;
+// Something the ascendant decides that changes only where the circle's
+// Parts equal arcs meet, the first meeting at 0° Aries: its sign (12 parts),
+// its sign in a divisional chart (12 times the division).
+struct AscendantMeasure {
+    int Parts = 12;
+    std::function<int(double)> ValueAt; // of a sidereal longitude
+};
 
-// computePlanets, with every minute's ascendant shown to watcher.
+// The fewest minutes earlier and later the birth time may move before
+// something changes: 1 to kMaxSensitivityMinutes, none beyond.
+struct MinuteWindow {
+    std::optional<int> Earlier;
+    std::optional<int> Later;
+};
+
+// How the search walks the minutes: in brackets refined to the minute
+// wherever the houses' motion guarantees that no change is stepped over,
+// every minute elsewhere; or every minute throughout, each body from a track
+// fitted to three positions of the ephemeris (the slower way, which gives the
+// same minutes).
+enum class MinuteSearch { Bracketed, EveryMinute };
+
+// computePlanets, with the windows of further measures of the ascendant, in
+// their order.
 PlanetsOutcome computePlanets(const BirthRecord& birth, const BhavaResult& houses,
-                              const AscendantWatcher& watcher);
+                              const std::vector<AscendantMeasure>& measures,
+                              std::vector<MinuteWindow>& windows,
+                              MinuteSearch search = MinuteSearch::Bracketed);
+
+// The windows of the measures alone, for a reading without planets.
+std::vector<MinuteWindow> ascendantWindows(const BirthRecord& birth, const BhavaResult& houses,
+                                           const std::vector<AscendantMeasure>& measures,
+                                           MinuteSearch search = MinuteSearch::Bracketed);
 
 // The same without the sensitivity, whose minutes stay empty.
 PlanetsOutcome computePlacements(const BirthRecord& birth, const BhavaResult& houses);

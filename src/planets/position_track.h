@@ -26,6 +26,10 @@ public:
     // not reduced to the circle.
     double at(double days) const { return longitude_ + days * (speed_ + days * (a_ + days * b_)); }
 
+    // Its distance from the body's own longitude lies well within what the
+    // search allows every track near a Sandhi.
+    static double uncertainty(double /*days*/) { return 0; }
+
 private:
     double longitude_ = 0; // at the birth, degrees
     double speed_ = 0;     // degrees a day

@@ -4,63 +4,28 @@
 
 #include <cstddef>
 #include <utility>
+#include <vector>
 
 namespace {
 
-// The fewest minutes earlier and later that put each divisional chart's
-// ascendant in another sign, from the ascendants of the minutes on either
-// side of the birth, one minute after another. Each minute's ascendant is
-// the engine's own, so every reported minute holds when it is recomputed.
-class VargaWindows {
-public:
-    explicit VargaWindows(std::array<VargaChart, 16>& vargas) : vargas_(vargas) {}
-
-    // The ascendant k minutes away in a direction; whether a chart of that
-    // direction still keeps its sign.
-    bool see(int direction, int k, double ascendant) {
-        const std::size_t side = direction < 0 ? 0 : 1;
-        if (k == 1) {
-            open_[side] = vargas_.size();
-            found_[side] = {};
+// Each divisional chart's ascendant sign as a measure of the birth-time
+// search: a chart of division D cuts the circle into 12 D equal parts.
+const std::vector<AscendantMeasure>& vargaMeasures() {
+    static const std::vector<AscendantMeasure> measures = [] {
+        std::vector<AscendantMeasure> all;
+        for (const Varga& varga : kVargas) {
+            const int division = varga.Division;
+            all.push_back({12 * division, [division](double x) { return vargaSign(division, x); }});
         }
-        for (std::size_t v = 0; v < vargas_.size(); ++v) {
-            // Only the charts still open: the fine ones close in a minute or two.
-            if (!found_[side][v] &&
-                vargaSign(vargas_[v].Division, ascendant) != vargas_[v].Ascendant) {
-                found_[side][v] = true;
-                --open_[side];
-                (side == 0 ? vargas_[v].AscendantSignMinutesEarlier
-                           : vargas_[v].AscendantSignMinutesLater) = k;
-            }
-        }
-        return open_[side] > 0;
-    }
+        return all;
+    }();
+    return measures;
+}
 
-    // The same search on its own, for a reading without planets.
-    void search(const BirthRecord& birth) {
-        const BirthMoment moment = birthMoment(birth);
-        BhavaResult houses;
-        for (const int direction : {-1, 1}) {
-            bool open = true;
-            for (int k = 1; k <= kMaxSensitivityMinutes && open; ++k) {
-                BirthMoment shifted = moment;
-                shifted.UT += direction * k / 60.0;
-                computeBhavaValues(shifted, houses);
-                open = see(direction, k, houses.Ascendant);
-            }
-        }
-    }
-
-private:
-    std::array<VargaChart, 16>& vargas_;
-    std::array<std::size_t, 2> open_{};
-    std::array<std::array<bool, 16>, 2> found_{};
-};
-
-void clearWindows(std::array<VargaChart, 16>& vargas) {
-    for (VargaChart& chart : vargas) {
-        chart.AscendantSignMinutesEarlier.reset();
-        chart.AscendantSignMinutesLater.reset();
+void keepWindows(const std::vector<MinuteWindow>& windows, std::array<VargaChart, 16>& vargas) {
+    for (std::size_t v = 0; v < vargas.size(); ++v) {
+        vargas[v].AscendantSignMinutesEarlier = windows[v].Earlier;
+        vargas[v].AscendantSignMinutesLater = windows[v].Later;
     }
 }
 
@@ -135,15 +100,13 @@ void MakeReading(const BirthRecord& birth, const ReadingOptions& options, Readin
     if (options.sensitivity) {
         // The divisional charts' windows follow the ascendant through the
         // same minutes as the planets' sensitivity, each minute computed once.
-        VargaWindows windows(reading.vargas);
-        reading.planets = computePlanets(birth, reading.houses,
-                                         [&windows](int direction, int k, double ascendant) {
-                                             return windows.see(direction, k, ascendant);
-                                         });
+        std::vector<MinuteWindow> windows;
+        reading.planets =
+            computePlanets(birth, reading.houses, vargaMeasures(), windows, options.search);
         if (!reading.planets.Reading) {
-            clearWindows(reading.vargas);
-            windows.search(birth);
+            windows = ascendantWindows(birth, reading.houses, vargaMeasures(), options.search);
         }
+        keepWindows(windows, reading.vargas);
     } else {
         reading.planets = computePlacements(birth, reading.houses);
     }

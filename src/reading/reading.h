@@ -63,6 +63,8 @@ struct ReadingOptions {
     // those of the divisional charts' ascendants, are left empty.
     bool sensitivity = true;
     DashaYear dashaYear = DashaYear::Sidereal;
+    // The slower search gives the same minutes; it is kept to show that.
+    MinuteSearch search = MinuteSearch::Bracketed;
 };
 
 // The whole reading of a birth.

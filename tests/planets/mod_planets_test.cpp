@@ -3,6 +3,7 @@
 #include "planets/ephemeris.h"
 #include "planets/mod_planets.h"
 #include "planets/position_track.h"
+#include "planets/speed_track.h"
 #include "support/make_birth.h"
 #include "support/worked_examples.h"
 
@@ -178,6 +179,31 @@ TEST(PositionTrack, FollowsTheEphemerisForFourHoursEitherWay) {
     // A tenth of the distance from a Sandhi at which the search stops
     // trusting the track (1e-4 degrees).
     EXPECT_LT(worst, 0.036);
+}
+
+// The straight line from one position and its speed, with its uncertainty,
+// near the Sun (where the planets' light bends), near stations and anywhere.
+TEST(SpeedTrack, TheEphemerisLiesWithinTheUncertaintyForFourHoursEitherWay) {
+    std::mt19937 random(13);
+    std::uniform_real_distribution<double> day(JulianDay(1, 1, 1901), JulianDay(12, 31, 2050));
+    for (int n = 0; n < 300; ++n) {
+        const double birthDay = day(random);
+        for (const Body body : {Body::Sun, Body::Moon, Body::Mars, Body::Mercury, Body::Jupiter,
+                                Body::Venus, Body::Saturn, Body::MeanNode}) {
+            std::string error;
+            const auto at = bodyPosition(body, birthDay, true, error);
+            ASSERT_TRUE(at) << error;
+            const SpeedTrack track(body, *at);
+            for (const int minutes : {-240, -61, -1, 1, 15, 240}) {
+                const double days = minutes / 1440.0;
+                const auto exact = bodyPosition(body, birthDay + days, false, error);
+                ASSERT_TRUE(exact) << error;
+                ASSERT_LE(arcSecondsApart(track.at(days), exact->Longitude) / 3600,
+                          track.uncertainty(days))
+                    << "body " << static_cast<int>(body) << " at " << birthDay << " + " << minutes;
+            }
+        }
+    }
 }
 
 // ---------------------------------------------------------------- Bhavas

@@ -1,14 +1,18 @@
 #include "tools/chart/batch.h"
 
+#include "engine/mod_bhava.h"
 #include "planets/ephemeris.h"
 #include "reading/reading.h"
 #include "tools/birth_input.h"
 #include "tools/chart/failure.h"
+#include "tools/chart/worker_pool.h"
 #include "tools/reading_json.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <poll.h>
 #include <string>
@@ -24,45 +28,31 @@ struct BatchInputLine {
     bool tooLong = false;
 };
 
-// What one worker made of its share of a block of batch lines.
-struct BatchShare {
-    std::string output;
+// What one worker found in its shares of a block of batch lines.
+struct WorkerNotes {
     bool someLineFailed = false;
     std::string planetsError; // the first, when the planets could not be computed
+    Reading reading;          // reused from one birth to the next
 };
 
-void computeShare(const std::vector<BatchInputLine>& lines, std::size_t begin, std::size_t end,
-                  long long firstNumber, BatchShare& share) {
-    Reading reading;
-    ReadingOptions options;
-    for (std::size_t i = begin; i < end; ++i) {
-        const long long number = firstNumber + static_cast<long long>(i);
-        if (lines[i].tooLong) {
-            appendBatchErrorJson(
-                share.output, number,
-                QStringLiteral("the line is longer than %1 bytes").arg(kMaxBatchLineBytes));
-            share.someLineFailed = true;
-        } else if (const BatchLine batchLine = readBatchLine(lines[i].text); batchLine.birth) {
-            options.dashaYear = batchLine.dashaYear;
-            MakeReading(*batchLine.birth, options, reading);
-            if (!reading.planets.Reading && share.planetsError.empty()) {
-                share.planetsError = reading.planets.Error;
-            }
-            appendReadingJson(share.output, reading);
-        } else {
-            appendBatchErrorJson(share.output, number, batchLine.error);
-            share.someLineFailed = true;
-        }
-        share.output += '\n';
-    }
-}
+// A line as parsed: the birth and its universal time, or nothing once its
+// answer (an error) is written.
+struct ParsedLine {
+    std::optional<BirthRecord> birth;
+    DashaYear dashaYear = DashaYear::Sidereal;
+    double day = 0;
+};
 
-// Lines are gathered into blocks; the processors share each block in
-// consecutive runs, and the runs are written in input order.
+// Lines are gathered into blocks. The processors parse each block in
+// consecutive runs, then compute its births in the order of their universal
+// time, so that each meets the ephemeris's files where it last read them,
+// and the answers are written in input order.
 class BatchBlocks {
 public:
     explicit BatchBlocks(std::ostream& out)
-        : out_(out), processors_(std::max(1U, std::thread::hardware_concurrency())) {}
+        : out_(out),
+          pool_(std::max(1U, std::thread::hardware_concurrency()), releaseEphemerisOfThisThread),
+          notes_(pool_.size()) {}
 
     void add(BatchInputLine line) {
         blockBytes_ += line.text.size();
@@ -82,48 +72,98 @@ public:
         return static_cast<bool>(out_);
     }
     long long linesDone() const { return number_; }
-    bool someLineFailed() const { return someLineFailed_; }
-    const std::string& planetsError() const { return planetsError_; }
+    bool someLineFailed() const {
+        return std::any_of(notes_.begin(), notes_.end(),
+                           [](const WorkerNotes& n) { return n.someLineFailed; });
+    }
+    std::string planetsError() const {
+        for (const WorkerNotes& n : notes_) {
+            if (!n.planetsError.empty()) {
+                return n.planetsError;
+            }
+        }
+        return {};
+    }
 
 private:
     static constexpr std::size_t kLinesPerWorker = 32;
 
-    void compute() {
+    // Runs job(i) for every i below count on the workers, each taking a
+    // consecutive run.
+    void shareOut(std::size_t count, const std::function<void(std::size_t, WorkerNotes&)>& job) {
         const std::size_t workers =
-            std::min(processors_, (lines_.size() + kLinesPerWorker - 1) / kLinesPerWorker);
-        shares_.assign(workers, BatchShare{});
-        const auto bounds = [&](std::size_t w) { return w * lines_.size() / workers; };
-        std::vector<std::thread> threads;
-        for (std::size_t w = 1; w < workers; ++w) {
-            threads.emplace_back([this, begin = bounds(w), end = bounds(w + 1), w] {
-                computeShare(lines_, begin, end, number_ + 1, shares_[w]);
-                releaseEphemerisOfThisThread();
-            });
+            std::min(pool_.size(), (count + kLinesPerWorker - 1) / kLinesPerWorker);
+        pool_.run(workers, [&](std::size_t w) {
+            for (std::size_t i = w * count / workers; i < (w + 1) * count / workers; ++i) {
+                job(i, notes_[w]);
+            }
+        });
+    }
+
+    void parse(std::size_t i, WorkerNotes& notes) {
+        const long long number = number_ + 1 + static_cast<long long>(i);
+        parsed_[i] = ParsedLine{};
+        outputs_[i].clear();
+        if (lines_[i].tooLong) {
+            appendBatchErrorJson(
+                outputs_[i], number,
+                QStringLiteral("the line is longer than %1 bytes").arg(kMaxBatchLineBytes));
+            notes.someLineFailed = true;
+        } else if (BatchLine batchLine = readBatchLine(lines_[i].text); batchLine.birth) {
+            parsed_[i].day = julianDayUT(birthMoment(*batchLine.birth));
+            parsed_[i].birth = std::move(batchLine.birth);
+            parsed_[i].dashaYear = batchLine.dashaYear;
+        } else {
+            appendBatchErrorJson(outputs_[i], number, batchLine.error);
+            notes.someLineFailed = true;
         }
-        computeShare(lines_, 0, bounds(1), number_ + 1, shares_[0]);
-        for (std::thread& thread : threads) {
-            thread.join();
+    }
+
+    void answer(std::size_t i, WorkerNotes& notes) {
+        const ParsedLine& line = parsed_[i];
+        ReadingOptions options;
+        options.dashaYear = line.dashaYear;
+        MakeReading(*line.birth, options, notes.reading);
+        if (!notes.reading.planets.Reading && notes.planetsError.empty()) {
+            notes.planetsError = notes.reading.planets.Error;
         }
-        for (const BatchShare& share : shares_) {
-            out_.write(share.output.data(), static_cast<std::streamsize>(share.output.size()));
-            someLineFailed_ = someLineFailed_ || share.someLineFailed;
-            if (planetsError_.empty()) {
-                planetsError_ = share.planetsError;
+        appendReadingJson(outputs_[i], notes.reading);
+    }
+
+    void compute() {
+        const std::size_t count = lines_.size();
+        parsed_.resize(count);
+        outputs_.resize(count);
+        shareOut(count, [this](std::size_t i, WorkerNotes& notes) { parse(i, notes); });
+        order_.clear();
+        for (std::size_t i = 0; i < count; ++i) {
+            if (parsed_[i].birth) {
+                order_.push_back(i);
             }
         }
-        number_ += static_cast<long long>(lines_.size());
+        std::stable_sort(order_.begin(), order_.end(), [this](std::size_t a, std::size_t b) {
+            return parsed_[a].day < parsed_[b].day;
+        });
+        shareOut(order_.size(),
+                 [this](std::size_t j, WorkerNotes& notes) { answer(order_[j], notes); });
+        for (std::size_t i = 0; i < count; ++i) {
+            outputs_[i] += '\n';
+            out_.write(outputs_[i].data(), static_cast<std::streamsize>(outputs_[i].size()));
+        }
+        number_ += static_cast<long long>(count);
         lines_.clear();
         blockBytes_ = 0;
     }
 
     std::ostream& out_;
-    std::size_t processors_;
+    WorkerPool pool_;
+    std::vector<WorkerNotes> notes_;
     std::vector<BatchInputLine> lines_;
     std::size_t blockBytes_ = 0;
-    std::vector<BatchShare> shares_;
+    std::vector<ParsedLine> parsed_;
+    std::vector<std::string> outputs_; // each line's answer, its room kept for the next block
+    std::vector<std::size_t> order_;   // the lines with births, by universal time
     long long number_ = 0;
-    bool someLineFailed_ = false;
-    std::string planetsError_;
 };
 
 // What reading the input came to.

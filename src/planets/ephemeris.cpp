@@ -112,6 +112,17 @@ std::optional<EclipticPosition> bodyPosition(Body body, double julianDayUT, bool
     return position;
 }
 
+double passingTheSun(Body body) {
+    switch (body) {
+    case Body::Sun:
+    case Body::Moon:
+    case Body::MeanNode:
+        return 0;
+    default:
+        return 0.002;
+    }
+}
+
 void releaseEphemerisOfThisThread() {
     swe_close();
     // The library forgets its folder too: hand it over again should this

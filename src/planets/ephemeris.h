@@ -30,6 +30,13 @@ void setEphemerisFolder(const std::string& folder);
 std::optional<EclipticPosition> bodyPosition(Body body, double julianDayUT, bool withSpeed,
                                              std::string& error);
 
+// How far a planet's apparent longitude may stray, degrees, over the hours
+// its light passes the Sun, from any smooth path through its positions
+// before and after: the Sun bends the light by at most 1.75 seconds of arc
+// at its edge, and this allows four times as much again. Nought for the
+// Sun, the Moon and the node.
+double passingTheSun(Body body);
+
 // The library keeps open files and buffers for each thread that asked it for
 // a position. A thread other than the main one calls this before it ends, or
 // they are lost with it.

@@ -33,5 +33,6 @@ std::optional<PositionTrack> PositionTrack::around(Body body, double julianDayUT
     track.speed_ = birth.Speed;
     track.a_ = (restAfter + restBefore) / (2 * h * h);
     track.b_ = (restAfter - restBefore) / (2 * h * h * h);
+    track.allowance_ = passingTheSun(body);
     return track;
 }

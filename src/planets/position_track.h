@@ -26,13 +26,15 @@ public:
     // not reduced to the circle.
     double at(double days) const { return longitude_ + days * (speed_ + days * (a_ + days * b_)); }
 
-    // Its distance from the body's own longitude lies well within what the
-    // search allows every track near a Sandhi.
-    static double uncertainty(double /*days*/) { return 0; }
+    // How far at(days) may be from the body's own longitude, degrees, beyond
+    // the search's own tolerance: the cubic cannot follow a planet's light
+    // bending as it passes the Sun.
+    double uncertainty(double /*days*/) const { return allowance_; }
 
 private:
     double longitude_ = 0; // at the birth, degrees
     double speed_ = 0;     // degrees a day
     double a_ = 0;         // degrees a day squared
     double b_ = 0;         // degrees a day cubed
+    double allowance_ = 0; // degrees
 };

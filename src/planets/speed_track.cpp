@@ -5,7 +5,8 @@ namespace {
 // The largest change of apparent speed of each body, degrees a day squared,
 // over the years 1899 to 2051: measured from the ephemeris every 0.37 days
 // against the position four hours either way, and doubled. The planets'
-// figures include the wiggle of their light passing the Sun.
+// figures include some of the wiggle of their light passing the Sun; the
+// sampling may pass over the hours of the rest, which passingTheSun allows.
 double accelerationBound(Body body) {
     switch (body) {
     case Body::Sun:
@@ -30,20 +31,6 @@ double accelerationBound(Body body) {
 
 // The last digits of the ephemeris's answers, degrees.
 constexpr double kRounding = 1e-8;
-
-// The Sun bends a planet's light by at most 1.75 seconds of arc at its edge;
-// the sampling above may pass over the hours of that passage, so the planets
-// are allowed four times as much again.
-double passingTheSun(Body body) {
-    switch (body) {
-    case Body::Sun:
-    case Body::Moon:
-    case Body::MeanNode:
-        return 0;
-    default:
-        return 0.002;
-    }
-}
 
 } // namespace
 

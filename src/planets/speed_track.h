@@ -4,7 +4,7 @@
 // reading asks of the ephemeris there, with its speed, and how far the truth
 // may lie from that line: half the body's largest acceleration times the
 // square of the time, and for the planets a little more for the bending of
-// their light as they pass behind the Sun.
+// their light as they pass the Sun (passingTheSun).
 
 #include "planets/ephemeris.h"
 

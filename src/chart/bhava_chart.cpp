@@ -1,5 +1,7 @@
 #include "chart/bhava_chart.h"
 
+#include "engine/translatable.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
@@ -18,8 +20,12 @@
 namespace {
 
 constexpr std::array<const char*, kChartHouses> kSignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    QT_TRANSLATE_NOOP("Signs", "Aries"),       QT_TRANSLATE_NOOP("Signs", "Taurus"),
+    QT_TRANSLATE_NOOP("Signs", "Gemini"),      QT_TRANSLATE_NOOP("Signs", "Cancer"),
+    QT_TRANSLATE_NOOP("Signs", "Leo"),         QT_TRANSLATE_NOOP("Signs", "Virgo"),
+    QT_TRANSLATE_NOOP("Signs", "Libra"),       QT_TRANSLATE_NOOP("Signs", "Scorpio"),
+    QT_TRANSLATE_NOOP("Signs", "Sagittarius"), QT_TRANSLATE_NOOP("Signs", "Capricorn"),
+    QT_TRANSLATE_NOOP("Signs", "Aquarius"),    QT_TRANSLATE_NOOP("Signs", "Pisces")};
 
 const QColor kPaper(Qt::white);
 const QColor kLines(0x33, 0x33, 0x33);

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "document/reading_document.h"
+#include "platform/shared_menus.h"
 #include "ui_frm_display.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
+#include <string>
 
 struct BhavaResult;
 struct PlanetsOutcome;
@@ -24,6 +26,10 @@ class QShowEvent;
 class QTabWidget;
 class QTableWidget;
 class QTreeWidgetItem;
+
+// A divisional chart's title ("D9 Navamsa") with its name in the language in
+// use.
+QString VargaTitleText(const std::string& title);
 
 // The reading window, laid out in frm_display.ui: the chart's figures on one tab, the house
 // interpretations on the other, stepped through by a click on lblName.
@@ -59,9 +65,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new language: the form's captions and the reading again in it.
+    void changeEvent(QEvent* event) override;
 
 private:
     void addSharedMenus();
+    void retranslate();
     void showLinks();
     // Room for the longest text each label will ever show, so that the window
     // is laid out right before the first reading fills it and never has to
@@ -98,6 +107,7 @@ private:
     void on_cmdExit_clicked();
 
     App& app;
+    SharedMenus sharedMenus;
     // The reading on screen, its dasha in the year chosen here.
     Reading reading;
     QString selectedDescription; // the last text selected in the description

@@ -1615,6 +1615,221 @@ Vimshottari dasha (a year of %1 days)
     </message>
 </context>
 <context>
+    <name>ReadingDocument</name>
+    <message>
+        <source>over %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bhava Madhya</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bhava Sandhi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planets in Bhavas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bhava</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes earlier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascendant changes sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(R) retrograde. Minutes earlier and later: how far the birth time may be wrong before the planet stands in another Bhava (or the ascendant in another sign); %1 minutes or fewer in bold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bhava Chart Reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Julian Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ayanamsa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interpretation of Houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sanskrit Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planet Ruler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign Ruler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mantra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bhava Madhya %1, Bhava Sandhi %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; planets: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In this chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, born %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rasi and Navamsa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nakshatras</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nakshatra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vimshottari dasha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance at birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dasha year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maha dasha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Antar dashas, each from its date to the next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReadingFiles</name>
     <message>
         <source>Export PDF</source>

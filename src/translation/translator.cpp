@@ -3,12 +3,23 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+namespace {
+
+Language installed = Language::English;
+
+} // namespace
+
 LanguageSwitch::LanguageSwitch() = default;
 
 LanguageSwitch::~LanguageSwitch() {
     if (translator) {
         QCoreApplication::removeTranslator(translator.get());
+        installed = Language::English;
     }
+}
+
+Language InstalledLanguage() {
+    return installed;
 }
 
 bool LanguageSwitch::use(Language next) {
@@ -17,6 +28,7 @@ bool LanguageSwitch::use(Language next) {
         translator.reset();
     }
     language = Language::English;
+    installed = Language::English;
     if (next == Language::English) {
         return true;
     }
@@ -27,6 +39,7 @@ bool LanguageSwitch::use(Language next) {
     QCoreApplication::installTranslator(loaded.get());
     translator = std::move(loaded);
     language = next;
+    installed = next;
     return true;
 }
 

@@ -31,6 +31,10 @@ private:
     Language language = Language::English;
 };
 
+// The language whose catalogue the application has installed: the one the
+// printed reading and the pictures are written in.
+Language InstalledLanguage();
+
 // The path of a language's compiled catalogue among the program's resources.
 QString CatalogueResource(Language language);
 

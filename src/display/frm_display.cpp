@@ -345,7 +345,7 @@ void FrmDisplay::showDasha() {
         const QSignalBlocker quiet(cboDashaYear);
         cboDashaYear->setCurrentIndex(static_cast<int>(reading.dasha->Year));
     }
-    lblDashaBalance->setText(table ? QString::fromStdString(table->balanceText)
+    lblDashaBalance->setText(table ? DashaBalanceText(*table)
                                    : QString::fromStdString(reading.planets.Error));
     lblDashaSensitivity->setText(table ? QString::fromStdString(table->sensitivityText)
                                        : QString());

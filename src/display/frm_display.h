@@ -2,6 +2,7 @@
 
 #include "document/reading_document.h"
 #include "platform/shared_menus.h"
+#include "reading/reading_rows.h"
 #include "ui_frm_display.h"
 
 #include <QMainWindow>
@@ -26,10 +27,6 @@ class QShowEvent;
 class QTabWidget;
 class QTableWidget;
 class QTreeWidgetItem;
-
-// A divisional chart's title ("D9 Navamsa") with its name in the language in
-// use.
-QString VargaTitleText(const std::string& title);
 
 // The reading window, laid out in frm_display.ui: the chart's figures on one tab, the house
 // interpretations on the other, stepped through by a click on lblName.

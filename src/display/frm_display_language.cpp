@@ -26,16 +26,6 @@ QString houseText(const QString& english) {
 
 } // namespace
 
-QString VargaTitleText(const std::string& title) {
-    // "D9 Navamsa": the label stays, the name is translated.
-    const QString english = QString::fromStdString(title);
-    const qsizetype blank = english.indexOf(QLatin1Char(' '));
-    if (blank < 0) {
-        return english;
-    }
-    return english.left(blank + 1) + VargaText(english.mid(blank + 1).toStdString());
-}
-
 void FrmDisplay::showHouse(int houseIndex) {
     const int index = std::clamp(houseIndex, 0, kHouseCount - 1);
     app.state().currentHouse = static_cast<std::int16_t>(index);

@@ -1,5 +1,6 @@
 #include "document/reading_html.h"
 #include "translation/table_texts.h"
+#include "translation/translator.h"
 
 #include <QLatin1StringView>
 
@@ -12,7 +13,29 @@ namespace {
 constexpr std::size_t kRasiIndex = 0;
 constexpr std::size_t kNavamsaIndex = 5;
 
+// "D1 holds from 11:24 to 12:48": the birth times between which the chart's
+// ascendant keeps its sign.
+QString windowText(const VargaRow& row) {
+    return ReadingText::tr("%1 holds from %2 to %3")
+        .arg(QString::fromStdString(row.label), QString::fromStdString(row.holdsFrom),
+             QString::fromStdString(row.holdsTo));
+}
+
 } // namespace
+
+QString DashaBalanceText(const DashaTable& table) {
+    const char* const english =
+        QT_TRANSLATE_NOOP("ReadingDocument", "%1: %2 years, %3 months, %4 days");
+    const QString pattern = QCoreApplication::translate("ReadingDocument", english);
+    // Without a catalogue the reading's own text, "1 year" and all.
+    if (pattern == QLatin1String(english)) {
+        return QString::fromStdString(table.balanceText);
+    }
+    return pattern.arg(PlanetText(table.lordAtBirth))
+        .arg(table.balance.Years)
+        .arg(table.balance.Months)
+        .arg(table.balance.Days);
+}
 
 // The Rasi and Navamsa charts side by side, and each body's nakshatra with
 // its pada, its lord and its signs in both charts.
@@ -29,8 +52,8 @@ QString VargaPageHtml(const Reading& reading) {
             "<td align=\"center\"><b>%1</b><br><a name=\"kelvaro-chart\">@@varga0@@</a><br>%3</td>"
             "<td align=\"center\"><b>%2</b><br><a name=\"kelvaro-chart\">@@varga5@@</a><br>%4</td>"
             "</tr></table>")
-            .arg(esc(rasi.title), esc(navamsa.title), esc(rasi.windowText),
-                 esc(navamsa.windowText));
+            .arg(esc(VargaTitleText(rasi.title)), esc(VargaTitleText(navamsa.title)),
+                 esc(windowText(rasi)), esc(windowText(navamsa)));
     const std::vector<PlanetRow> planets = PlanetRows(reading);
     if (planets.empty()) {
         return html;
@@ -67,8 +90,8 @@ QString DashaPageHtml(const DashaTable& dasha) {
     QString html = QStringLiteral("<p style=\"font-size: 15pt; margin-bottom: 6px\">"
                                   "<b>%1</b></p><table cellpadding=\"1\">")
                        .arg(ReadingText::tr("Vimshottari dasha"));
-    html += row(ReadingText::tr("Balance at birth"), QString::fromStdString(dasha.balanceText));
-    html += row(ReadingText::tr("Dasha year"), QString::fromStdString(dasha.yearText));
+    html += row(ReadingText::tr("Balance at birth"), DashaBalanceText(dasha));
+    html += row(ReadingText::tr("Dasha year"), TableText("DashaYears", dasha.yearText));
     html += QStringLiteral("</table><p style=\"margin-top: 4px\">%1.</p>")
                 .arg(esc(dasha.sensitivityText));
     html += QStringLiteral("<table border=\"1\" cellpadding=\"2\" style=\"%1\">"

@@ -51,3 +51,13 @@ QString NakshatraText(const std::string& english) {
 QString VargaText(const std::string& english) {
     return TableText("Vargas", english);
 }
+
+QString VargaTitleText(const std::string& title) {
+    // "D9 Navamsa": the label stays, the name is translated.
+    const QString english = QString::fromStdString(title);
+    const qsizetype blank = english.indexOf(QLatin1Char(' '));
+    if (blank < 0) {
+        return english;
+    }
+    return english.left(blank + 1) + VargaText(english.mid(blank + 1).toStdString());
+}

@@ -18,3 +18,7 @@ QString PlanetText(const std::string& english);
 QString SignText(const std::string& english);
 QString NakshatraText(const std::string& english);
 QString VargaText(const std::string& english);
+
+// A divisional chart's title ("D9 Navamsa") with its name in the language in
+// use.
+QString VargaTitleText(const std::string& title);

@@ -62,7 +62,7 @@ void reserveSpace(QLabel* label, const QStringList& texts) {
 QStringList catalogueColumn(QString HouseProfile::*field) {
     QStringList texts;
     for (const HouseProfile& profile : LoadHouseCatalogue().houses) {
-        texts << profile.*field;
+        texts << TableText("HouseCatalogue", profile.*field);
     }
     return texts;
 }
@@ -219,14 +219,18 @@ void FrmDisplay::showLinks() {
 
 void FrmDisplay::reserveTextSpace() {
     for (QLabel* label : {lblJulianDay, lblAyanamsa, lblAscendant, lblMidheaven}) {
-        reserveSpace(label, {kWidestAngle});
+        reserveSpace(label, {PositionText(kWidestAngle)});
     }
     for (std::size_t i = 0; i < lblBhavaMadhya.size(); ++i) {
-        reserveSpace(lblBhavaMadhya.at(i), {kWidestAngle});
-        reserveSpace(lblBhavaSandhi.at(i), {kWidestAngle});
+        reserveSpace(lblBhavaMadhya.at(i), {PositionText(kWidestAngle)});
+        reserveSpace(lblBhavaSandhi.at(i), {PositionText(kWidestAngle)});
     }
-    const auto& prompts = LoadHouseCatalogue().ShowHousePrompts;
-    reserveSpace(lblName, QStringList(prompts.begin(), prompts.end()));
+    QStringList prompts;
+    for (int k = 0; k < kHousePromptCount; ++k) {
+        prompts << TableText("HouseCatalogue", QString::fromUtf8(HousePromptPattern()))
+                       .arg(TableText("HouseCatalogue", QString::fromUtf8(HouseOrdinal(k))));
+    }
+    reserveSpace(lblName, prompts);
     const std::pair<QLabel*, QString HouseProfile::*> attributes[] = {
         {lblHouseName, &HouseProfile::HouseName},
         {lblSanskritName, &HouseProfile::SanskritName},
@@ -258,15 +262,16 @@ void FrmDisplay::sizePlanetsTable() {
     QHeaderView* header = tblPlanets->horizontalHeader();
     const QFontMetrics cells = tblPlanets->fontMetrics();
     const QFontMetrics heads = header->fontMetrics();
-    const std::array<QString, kPlanetsColumns> widest = {QStringLiteral("Jupiter (R)"),
-                                                         kWidestAngle,
-                                                         QStringLiteral("Sagittarius"),
+    const std::array<QString, kPlanetsColumns> widest = {PlanetText("Jupiter") +
+                                                             QStringLiteral(" (R)"),
+                                                         PositionText(kWidestAngle),
+                                                         SignText("Sagittarius"),
                                                          QStringLiteral("12"),
                                                          QStringLiteral("> 240"),
                                                          QStringLiteral("> 240"),
-                                                         QStringLiteral("Uttara Bhadrapada"),
+                                                         NakshatraText("Uttara Bhadrapada"),
                                                          QStringLiteral("4"),
-                                                         QStringLiteral("Mercury")};
+                                                         PlanetText("Mercury")};
     for (int column = 0; column < kPlanetsColumns; ++column) {
         const QString heading = tblPlanets->horizontalHeaderItem(column)->text();
         header->resizeSection(

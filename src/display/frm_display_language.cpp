@@ -75,6 +75,9 @@ void FrmDisplay::retranslate() {
         cboDashaYear->setCurrentIndex(year);
     }
     setWindowTitle(ProgramTitle());
+    // The room the labels and columns keep, for the texts of this language.
+    reserveTextSpace();
+    sizePlanetsTable();
     sharedMenus.retranslate();
     showReading(reading);
     showHouse(app.state().currentHouse);

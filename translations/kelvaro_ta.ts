@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>BhavaChart</name>
+    <message>
+        <source>Asc</source>
+        <translation>லக்</translation>
+    </message>
+    <message>
+        <source>%1 rising</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House %1, sign %2 %3: %4</source>
+        <translation>பாவம் %1, ராசி %2 %3: %4</translation>
+    </message>
+    <message>
+        <source>no planets</source>
+        <translation>கிரகங்கள் இல்லை</translation>
+    </message>
+    <message>
+        <source>%1 retrograde</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BirthRules</name>
     <message>
         <source>Please Enter Value Between 0 And 14 in the Zone Hour</source>
@@ -49,6 +72,45 @@
     <message>
         <source>Please Check The File.</source>
         <translation>தயவுசெய்து கோப்பைச் சரிபார்க்கவும்.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartBodies</name>
+    <message>
+        <source>Su</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ju</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ke</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -54,7 +54,7 @@ QString VargaText(const std::string& english) {
 
 QString VargaTitleText(const std::string& title) {
     // "D9 Navamsa": the label stays, the name is translated.
-    const QString english = QString::fromStdString(title);
+    QString english = QString::fromStdString(title);
     const qsizetype blank = english.indexOf(QLatin1Char(' '));
     if (blank < 0) {
         return english;

@@ -23,7 +23,7 @@ public:
     // Installs the language's catalogue in place of the one before (English
     // removes it); Qt then sends every widget a LanguageChange event. False,
     // and English, when the catalogue cannot be loaded.
-    bool use(Language language);
+    bool use(Language next);
     Language current() const { return language; }
 
 private:

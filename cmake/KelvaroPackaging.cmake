@@ -34,9 +34,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # (Swiss Ephemeris among them, libswe2.0), and the data files no binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The ephemeris files the planets are read from, the atlas of places (the
-# GeoNames list) and the time-zone data it is read with, beside the libraries
-# found from the binaries.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, libtimezonemap-data, tzdata")
+# GeoNames list) and the time-zone data it is read with, and the Devanagari
+# and Tamil fonts of the windows and the printed reading in Hindi and Tamil,
+# beside the libraries found from the binaries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "swe-basic-data, libtimezonemap-data, tzdata, fonts-noto-core")
 # Web links and the update reminder hand their pages to the desktop's browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 

@@ -12,7 +12,8 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   xvfb xauth xdotool imagemagick xdg-utils poppler-utils
   desktop-file-utils appstream librsvg2-bin
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-noto-core
+  qt6-tools-dev qt6-l10n-tools
 )
 
 missing=()

@@ -1,8 +1,10 @@
 // Starts Kelvaro as its main does, with the production services, and quits
 // after frmMain's first paint.
 //
-//   startup_kelvaro SETTINGS_FILE
+//   startup_kelvaro SETTINGS_FILE [LOCALE]
 //
+// LOCALE ("hi_IN", "ta_IN") stands for the system's locale, so the run loads
+// that language's catalogue as a start under that locale does.
 // The settings store is the given INI file instead of the user's own, so a run
 // never touches the user's settings; when the file is absent the run is a
 // first start, which stores the reminder date and asks nothing. The lock lives
@@ -15,6 +17,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringList>
 
 int main(int argc, char* argv[]) {
@@ -22,16 +25,17 @@ int main(int argc, char* argv[]) {
     Application::configureQtApplication();
 
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 2) {
+    if (arguments.size() != 2 && arguments.size() != 3) {
         return 2;
     }
+    const QLocale locale = arguments.size() == 3 ? QLocale(arguments.at(2)) : QLocale::system();
     const QString lockFolder = QFileInfo(LockFileInstanceGuard::defaultLockPath()).path();
     ProductionServices production(
         ServiceFiles{arguments.at(1), lockFolder + QStringLiteral("/kelvaro-startup-bench-") +
                                           QString::number(QCoreApplication::applicationPid()) +
                                           QStringLiteral(".lock")});
     Application app(production.services());
-    if (!app.start()) {
+    if (!app.start(locale)) {
         return 1;
     }
     const QuitAfterFirstPaint quit(app.frmMain());

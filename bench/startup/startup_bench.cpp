@@ -6,8 +6,10 @@
 //   startup_bench --benchmark_repetitions=11 --benchmark_report_aggregates_only=true
 //
 // kelvaro is the usual start (the update reminder ran less than fifteen days
-// ago, so the settings are only read); kelvaro_first_start begins each run
-// without settings, so the reminder stores its date. The programs are looked
+// ago, so the settings are only read); kelvaro_hindi and kelvaro_tamil are
+// the same start under a Hindi or Tamil locale, which loads that language's
+// catalogue; kelvaro_first_start begins each run without settings, so the
+// reminder stores its date. The programs are looked
 // up next to this one; without a display they use the offscreen platform.
 #include <benchmark/benchmark.h>
 
@@ -91,12 +93,16 @@ std::optional<Run> launch(const std::string& program, std::vector<std::string> a
 
 enum class Settings { None, Usual, FirstStart };
 
-void BM_Startup(benchmark::State& state, const std::string& program, Settings settings) {
+void BM_Startup(benchmark::State& state, const std::string& program, Settings settings,
+                const std::string& locale = {}) {
     std::vector<std::string> arguments;
     fs::path settingsFile;
     if (settings != Settings::None) {
         settingsFile = scratch().path / (settings == Settings::Usual ? "usual.ini" : "first.ini");
         arguments.push_back(settingsFile.string());
+    }
+    if (!locale.empty()) {
+        arguments.push_back(locale);
     }
     if (settings == Settings::Usual && !fs::exists(settingsFile) && !launch(program, arguments)) {
         // The first, untimed run stores the reminder date for the others.
@@ -123,6 +129,16 @@ void BM_Startup(benchmark::State& state, const std::string& program, Settings se
 } // namespace
 
 BENCHMARK_CAPTURE(BM_Startup, kelvaro, std::string("startup_kelvaro"), Settings::Usual)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Startup, kelvaro_hindi, std::string("startup_kelvaro"), Settings::Usual,
+                  std::string("hi_IN"))
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Startup, kelvaro_tamil, std::string("startup_kelvaro"), Settings::Usual,
+                  std::string("ta_IN"))
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);

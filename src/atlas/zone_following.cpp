@@ -4,6 +4,8 @@
 #include "engine/mod_bhava.h"
 #include "engine/offset_text.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -71,12 +73,14 @@ NearestZoneProposal ZoneFollowing::proposeNearest(const BirthRecord& birth, QStr
     const double latitude = (birth.LatD + birth.LatM / 60.0) * (birth.LatSouth ? -1 : 1);
     const auto nearby = atlas_->nearest(latitude, RecordLongitude(birth));
     if (!nearby) {
-        return {QStringLiteral("No place of the atlas lies within %1 km: type the zone.")
+        return {QCoreApplication::translate(
+                    "ZoneFollowing", "No place of the atlas lies within %1 km: type the zone.")
                     .arg(kNearbyReachKm),
                 false};
     }
     nearestZone = nearby->place->TimeZone;
-    return {QStringLiteral("Nearest place in the atlas: %1, %2 km away, zone %3.")
+    return {QCoreApplication::translate("ZoneFollowing",
+                                        "Nearest place in the atlas: %1, %2 km away, zone %3.")
                 .arg(PlaceLabel(*nearby->place))
                 .arg(std::lround(nearby->distanceKm))
                 .arg(QString::fromLatin1(nearestZone)),

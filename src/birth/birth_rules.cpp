@@ -99,17 +99,21 @@ struct BoxRule {
 // and minutes; every offset in use lies within 14 hours of universal time.
 const std::array<BoxRule, 6> kBoxRules = {{
     {BirthField::ZoneHour, &BirthEntry::ZoneHour, -14, 14,
-     "Please Enter Value Between 0 And 14 in the Zone Hour"},
+     QT_TRANSLATE_NOOP("BirthRules", "Please Enter Value Between 0 And 14 in the Zone Hour")},
     {BirthField::ZoneMinute, &BirthEntry::ZoneMinute, -59, 59,
-     "Please Enter Value Between 0 And 59 in the Zone Minute"},
+     QT_TRANSLATE_NOOP("BirthRules", "Please Enter Value Between 0 And 59 in the Zone Minute")},
     {BirthField::LonD, &BirthEntry::LonD, 0, 179,
-     "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
+     QT_TRANSLATE_NOOP("BirthRules",
+                       "Please Enter Value Between 0 And 179 in the Degree of Longitude")},
     {BirthField::LonM, &BirthEntry::LonM, 0, 59,
-     "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
+     QT_TRANSLATE_NOOP("BirthRules",
+                       "Please Enter Value Between 0 And 59 in the  Minute of Longitude")},
     {BirthField::LatD, &BirthEntry::LatD, 0, 89,
-     "Please Enter Value Between 0 And 89 in the Degree of Latitude"},
+     QT_TRANSLATE_NOOP("BirthRules",
+                       "Please Enter Value Between 0 And 89 in the Degree of Latitude")},
     {BirthField::LatM, &BirthEntry::LatM, 0, 59,
-     "Please Enter Value Between 0 And 59 in the  Minute of Latitude"},
+     QT_TRANSLATE_NOOP("BirthRules",
+                       "Please Enter Value Between 0 And 59 in the  Minute of Latitude")},
 }};
 
 // ---------------------------------------------------------------- the window's lists
@@ -145,7 +149,8 @@ template <typename Shown>
 std::optional<BirthProblem> checkNumbers(bool noName, NameRule rule, const Numbers& numbers,
                                          Shown shown) {
     if (rule == NameRule::Required && noName) {
-        return BirthProblem{BirthField::Name, QStringLiteral("Please Enter Name"),
+        return BirthProblem{BirthField::Name,
+                            QStringLiteral(QT_TRANSLATE_NOOP("BirthRules", "Please Enter Name")),
                             ProblemIcon::Critical, BirthField::Name};
     }
     // Each box must hold a whole number in its range, or the reading would
@@ -182,13 +187,17 @@ std::optional<BirthProblem> checkNumbers(bool noName, NameRule rule, const Numbe
     const long long day = *numbers[numberIndex(BirthField::Day)];
     const bool leapYear = *numbers[numberIndex(BirthField::Year)] % 4 == 0;
     if (month == 2 && day > (leapYear ? 29 : 28)) {
-        return BirthProblem{BirthField::Day, QStringLiteral("Please Enter Correct Date Or Month!"),
-                            ProblemIcon::Information, std::nullopt};
+        return BirthProblem{
+            BirthField::Day,
+            QStringLiteral(QT_TRANSLATE_NOOP("BirthRules", "Please Enter Correct Date Or Month!")),
+            ProblemIcon::Information, std::nullopt};
     }
     const bool thirtyDays = month == 4 || month == 6 || month == 9 || month == 11;
     if (thirtyDays && day == 31) {
-        return BirthProblem{BirthField::Day, QStringLiteral("Please Enter Correct Date Or Month !"),
-                            ProblemIcon::Information, std::nullopt};
+        return BirthProblem{
+            BirthField::Day,
+            QStringLiteral(QT_TRANSLATE_NOOP("BirthRules", "Please Enter Correct Date Or Month !")),
+            ProblemIcon::Information, std::nullopt};
     }
     return std::nullopt;
 }
@@ -444,7 +453,7 @@ ZoneTexts ZoneTextsOf(const BirthRecord& record) {
 }
 
 QString CheckFileMessage() {
-    return QStringLiteral("Please Check The File.");
+    return QStringLiteral(QT_TRANSLATE_NOOP("BirthRules", "Please Check The File."));
 }
 
 FileBirthEntry BirthEntryFromTexts(const BirthTexts& texts, const ZoneTexts& zone) {

@@ -1,6 +1,9 @@
 #include "chart/bhava_chart.h"
 
+#include "engine/translatable.h"
+
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -18,8 +21,32 @@
 namespace {
 
 constexpr std::array<const char*, kChartHouses> kSignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    QT_TRANSLATE_NOOP("Signs", "Aries"),       QT_TRANSLATE_NOOP("Signs", "Taurus"),
+    QT_TRANSLATE_NOOP("Signs", "Gemini"),      QT_TRANSLATE_NOOP("Signs", "Cancer"),
+    QT_TRANSLATE_NOOP("Signs", "Leo"),         QT_TRANSLATE_NOOP("Signs", "Virgo"),
+    QT_TRANSLATE_NOOP("Signs", "Libra"),       QT_TRANSLATE_NOOP("Signs", "Scorpio"),
+    QT_TRANSLATE_NOOP("Signs", "Sagittarius"), QT_TRANSLATE_NOOP("Signs", "Capricorn"),
+    QT_TRANSLATE_NOOP("Signs", "Aquarius"),    QT_TRANSLATE_NOOP("Signs", "Pisces")};
+
+// The chart's bodies as it abbreviates them, for the catalogues.
+[[maybe_unused]] constexpr std::array<const char*, 9> kBodyAbbreviations = {
+    QT_TRANSLATE_NOOP("ChartBodies", "Su"), QT_TRANSLATE_NOOP("ChartBodies", "Mo"),
+    QT_TRANSLATE_NOOP("ChartBodies", "Ma"), QT_TRANSLATE_NOOP("ChartBodies", "Me"),
+    QT_TRANSLATE_NOOP("ChartBodies", "Ju"), QT_TRANSLATE_NOOP("ChartBodies", "Ve"),
+    QT_TRANSLATE_NOOP("ChartBodies", "Sa"), QT_TRANSLATE_NOOP("ChartBodies", "Ra"),
+    QT_TRANSLATE_NOOP("ChartBodies", "Ke")};
+
+// A text of the chart in the language in use.
+QString chartText(const char* english) {
+    return QCoreApplication::translate("BhavaChart", english);
+}
+
+// A sign's three letters ("Ari") in the language in use.
+QString signAbbreviation(int sign) {
+    const QByteArray english =
+        QByteArray(kSignNames.at(static_cast<std::size_t>(sign - 1))).left(3);
+    return QCoreApplication::translate("Signs", english.constData());
+}
 
 const QColor kPaper(Qt::white);
 const QColor kLines(0x33, 0x33, 0x33);
@@ -304,7 +331,7 @@ void paintSouth(QPainter& painter, const QRectF& square, const ChartContent& con
         painter.setFont(faint);
         painter.setPen(kFaintInk);
         painter.drawText(box.adjusted(margin, margin, -margin, -margin),
-                         Qt::AlignRight | Qt::AlignBottom, SignName(sign).left(3));
+                         Qt::AlignRight | Qt::AlignBottom, signAbbreviation(sign));
         if (sign == ascendantSign) {
             // The ascendant's sign: a stroke across the upper left corner.
             QPen mark(kSignInk, side * 0.006);
@@ -312,7 +339,8 @@ void paintSouth(QPainter& painter, const QRectF& square, const ChartContent& con
             painter.drawLine(QPointF(box.left(), box.top() + cell * 0.28),
                              QPointF(box.left() + cell * 0.28, box.top()));
             drawCentredText(painter, QPointF(box.left() + cell * 0.42, box.top() + cell * 0.12),
-                            QStringLiteral("Asc"), side * 0.026, kSignInk);
+                            chartText(QT_TRANSLATE_NOOP("BhavaChart", "Asc")), side * 0.026,
+                            kSignInk);
         }
         const QRectF bodies(box.left() + margin, box.top() + cell * 0.22, cell - 2 * margin,
                             cell * 0.56);
@@ -342,7 +370,7 @@ ChartContent bhavaContent(const BhavaResult& houses, const PlanetsReading& plane
                 .push_back({tokenText(planet), QString::number(planet.Bhava)});
         }
     }
-    content.middleCaption = QStringLiteral("Ascendant");
+    content.middleCaption = QCoreApplication::translate("Planets", "Ascendant");
     content.middleValue = QString::fromStdString(houses.AscendantText);
     return content;
 }
@@ -374,7 +402,8 @@ ChartContent vargaContent(const VargaChartFigure& figure, const PlanetsReading& 
         }
     }
     content.middleCaption = figure.title;
-    content.middleValue = SignName(ascendant) + QStringLiteral(" rising");
+    content.middleValue =
+        chartText(QT_TRANSLATE_NOOP("BhavaChart", "%1 rising")).arg(SignName(ascendant));
     return content;
 }
 
@@ -384,18 +413,21 @@ std::array<QString, kChartHouses> houseTexts(const ChartContent& content,
     std::array<QString, kChartHouses> texts;
     for (std::size_t h = 0; h < texts.size(); ++h) {
         const int sign = content.houseSign.at(h);
-        texts.at(h) = QStringLiteral("House %1, sign %2 %3: %4")
-                          .arg(h + 1)
-                          .arg(sign)
-                          .arg(SignName(sign), bodies.at(h).isEmpty() ? QStringLiteral("no planets")
-                                                                      : bodies.at(h).join(u", "));
+        texts.at(h) =
+            chartText(QT_TRANSLATE_NOOP("BhavaChart", "House %1, sign %2 %3: %4"))
+                .arg(h + 1)
+                .arg(sign)
+                .arg(SignName(sign), bodies.at(h).isEmpty()
+                                         ? chartText(QT_TRANSLATE_NOOP("BhavaChart", "no planets"))
+                                         : bodies.at(h).join(u", "));
     }
     return texts;
 }
 
 QString spokenBody(const PlanetPlacement& planet) {
-    return QString::fromStdString(planet.Name) +
-           (planet.Retrograde ? QStringLiteral(" retrograde") : QString());
+    const QString name = QCoreApplication::translate("Planets", planet.Name.c_str());
+    return planet.Retrograde ? chartText(QT_TRANSLATE_NOOP("BhavaChart", "%1 retrograde")).arg(name)
+                             : name;
 }
 
 std::array<QRectF, kChartHouses> areasOf(const QRectF& square, const ChartContent& content,
@@ -443,11 +475,12 @@ QString SignName(int sign) {
     if (sign < 1 || sign > kChartHouses) {
         return {};
     }
-    return QString::fromLatin1(kSignNames.at(static_cast<std::size_t>(sign - 1)));
+    return QCoreApplication::translate("Signs", kSignNames.at(static_cast<std::size_t>(sign - 1)));
 }
 
 QString PlanetAbbreviation(const std::string& name) {
-    return QString::fromStdString(name).left(2);
+    return QCoreApplication::translate("ChartBodies",
+                                       QString::fromStdString(name).left(2).toUtf8());
 }
 
 std::array<QString, kChartHouses> BhavaChartHouseTexts(const BhavaResult& houses,

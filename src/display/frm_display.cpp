@@ -13,6 +13,8 @@
 #include "platform/shared_menus.h"
 #include "reading/mod_bhava_chart.h"
 #include "reading/reading_rows.h"
+#include "translation/table_texts.h"
+#include "translation/translator.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -60,7 +62,7 @@ void reserveSpace(QLabel* label, const QStringList& texts) {
 QStringList catalogueColumn(QString HouseProfile::*field) {
     QStringList texts;
     for (const HouseProfile& profile : LoadHouseCatalogue().houses) {
-        texts << profile.*field;
+        texts << TableText("HouseCatalogue", profile.*field);
     }
     return texts;
 }
@@ -95,17 +97,21 @@ enum PlanetsColumn {
     kPlanetsColumns
 };
 
-const QString kPlanetsNote = QStringLiteral(
-    "Minutes earlier and later: how far the birth time may be off before the planet stands in "
-    "another Bhava (for the ascendant: before it rises in another sign). Marked * and "
-    "highlighted: within 15 minutes, worth checking the recorded birth time. (R): retrograde. "
-    "Lord: the nakshatra's lord, "
-    "who rules its period of the Vimshottari dasha.");
+QString planetsNote() {
+    return FrmDisplay::tr(
+        "Minutes earlier and later: how far the birth time may be off before the planet stands in "
+        "another Bhava (for the ascendant: before it rises in another sign). Marked * and "
+        "highlighted: within 15 minutes, worth checking the recorded birth time. (R): retrograde. "
+        "Lord: the nakshatra's lord, "
+        "who rules its period of the Vimshottari dasha.");
+}
 
-const QString kVargasNote = QStringLiteral(
-    "Holds from and to: the birth times between which the chart's ascendant keeps its sign. "
-    "Marked * and highlighted in D1 and D9: within 15 minutes of the birth, worth checking the "
-    "recorded birth time; the finer charts' windows are short by nature.");
+QString vargasNote() {
+    return FrmDisplay::tr(
+        "Holds from and to: the birth times between which the chart's ascendant keeps its sign. "
+        "Marked * and highlighted in D1 and D9: within 15 minutes of the birth, worth checking the "
+        "recorded birth time; the finer charts' windows are short by nature.");
+}
 
 QTableWidgetItem* cell(const QString& text, const QString& spoken = {}) {
     auto* item = new QTableWidgetItem(text);
@@ -119,29 +125,30 @@ QTableWidgetItem* cell(const QString& text, const QString& spoken = {}) {
 // A sensitivity cell: the minutes, marked and highlighted when close, and
 // said in words for a screen reader.
 QTableWidgetItem* minutesCell(const SensitivityCell& minutes, const QString& body, bool earlier) {
-    const QString when = earlier ? QStringLiteral("earlier") : QStringLiteral("later");
-    const QString what = body == QStringLiteral("Ascendant")
-                             ? QStringLiteral("the ascendant would rise in another sign")
-                             : QStringLiteral("%1 would stand in another Bhava").arg(body);
+    const QString when = earlier ? FrmDisplay::tr("earlier") : FrmDisplay::tr("later");
+    const bool ascendant = body == QStringLiteral("Ascendant");
+    const QString shownBody = PlanetText(body.toStdString());
+    const QString what = ascendant
+                             ? FrmDisplay::tr("the ascendant would rise in another sign")
+                             : FrmDisplay::tr("%1 would stand in another Bhava").arg(shownBody);
     if (minutes.beyondLimit()) {
         QTableWidgetItem* item =
             cell(QStringLiteral("> %1").arg(kMaxSensitivityMinutes),
-                 QStringLiteral("more than %1 minutes %2").arg(kMaxSensitivityMinutes).arg(when));
-        item->setToolTip(QStringLiteral("Even born four hours %1, %2 would not change.")
-                             .arg(when, body == QStringLiteral("Ascendant")
-                                            ? QStringLiteral("the ascendant's sign")
-                                            : body + QStringLiteral("'s Bhava")));
+                 FrmDisplay::tr("more than %1 minutes %2").arg(kMaxSensitivityMinutes).arg(when));
+        item->setToolTip(FrmDisplay::tr("Even born four hours %1, %2 would not change.")
+                             .arg(when, ascendant ? FrmDisplay::tr("the ascendant's sign")
+                                                  : FrmDisplay::tr("%1's Bhava").arg(shownBody)));
         return item;
     }
     const int count = *minutes.minutes;
-    const QString spoken = minutes.close ? QStringLiteral("%1 minutes %2, within %3 minutes")
+    const QString spoken = minutes.close ? FrmDisplay::tr("%1 minutes %2, within %3 minutes")
                                                .arg(count)
                                                .arg(when)
                                                .arg(kCloseSensitivityMinutes)
-                                         : QStringLiteral("%1 minutes %2").arg(count).arg(when);
+                                         : FrmDisplay::tr("%1 minutes %2").arg(count).arg(when);
     QTableWidgetItem* item =
         cell(minutes.close ? QStringLiteral("%1 *").arg(count) : QString::number(count), spoken);
-    item->setToolTip(QStringLiteral("Born %1 minutes %2, %3.").arg(count).arg(when, what));
+    item->setToolTip(FrmDisplay::tr("Born %1 minutes %2, %3.").arg(count).arg(when, what));
     if (minutes.close) {
         MarkClose(*item);
     }
@@ -163,33 +170,34 @@ FrmDisplay::FrmDisplay(App& app, QWidget* parent) : QMainWindow(parent), app(app
     reserveTextSpace();
     setUpDescription();
     sizePlanetsTable();
-    lblPlanetsNote->setText(kPlanetsNote);
+    lblPlanetsNote->setText(planetsNote());
     // The style chosen last time.
     const bool south = app.services().settings.value(kChartSection, kStyleName) == kSouthValue;
     cboChartStyle->setCurrentIndex(south ? 1 : 0);
     picBhavaChart->setChartStyle(styleOfIndex(cboChartStyle->currentIndex()));
     for (const std::string& title : VargaTitles()) {
-        cboChartKind->addItem(QString::fromStdString(title));
+        cboChartKind->addItem(VargaTitleText(title), QString::fromStdString(title));
     }
     const QString kind = app.services().settings.value(kChartSection, kKindName);
     for (int i = 1; i < cboChartKind->count(); ++i) {
-        if (cboChartKind->itemText(i).section(u' ', 0, 0) == kind) {
+        if (cboChartKind->itemData(i).toString().section(u' ', 0, 0) == kind) {
             cboChartKind->setCurrentIndex(i);
         }
     }
     for (const std::string& title : DashaYearTitles()) {
-        cboDashaYear->addItem(QString::fromStdString(title));
+        cboDashaYear->addItem(TableText("DashaYears", title));
     }
     cboDashaYear->setCurrentIndex(static_cast<int>(RememberedDashaYear(app.services().settings)));
-    lblVargasNote->setText(kVargasNote);
+    lblVargasNote->setText(vargasNote());
     SizeVedicTabs(*tblVargas, *treDasha);
     connectEvents();
 }
 
 void FrmDisplay::addSharedMenus() {
     SharedMenuCaptions captions;
-    captions.update = QStringLiteral("&Check for Software Update");
-    AddSharedMenus(*menuBar(), *this, app, captions).keepIn(*this);
+    captions.update = QT_TRANSLATE_NOOP("SharedMenus", "&Check for Software Update");
+    sharedMenus = AddSharedMenus(*menuBar(), *this, app, captions);
+    sharedMenus.keepIn(*this);
     // The home-business entry is kept but not offered.
     menuBar()->addAction(mkmoney);
 }
@@ -211,14 +219,18 @@ void FrmDisplay::showLinks() {
 
 void FrmDisplay::reserveTextSpace() {
     for (QLabel* label : {lblJulianDay, lblAyanamsa, lblAscendant, lblMidheaven}) {
-        reserveSpace(label, {kWidestAngle});
+        reserveSpace(label, {PositionText(kWidestAngle)});
     }
     for (std::size_t i = 0; i < lblBhavaMadhya.size(); ++i) {
-        reserveSpace(lblBhavaMadhya.at(i), {kWidestAngle});
-        reserveSpace(lblBhavaSandhi.at(i), {kWidestAngle});
+        reserveSpace(lblBhavaMadhya.at(i), {PositionText(kWidestAngle)});
+        reserveSpace(lblBhavaSandhi.at(i), {PositionText(kWidestAngle)});
     }
-    const auto& prompts = LoadHouseCatalogue().ShowHousePrompts;
-    reserveSpace(lblName, QStringList(prompts.begin(), prompts.end()));
+    QStringList prompts;
+    for (int k = 0; k < kHousePromptCount; ++k) {
+        prompts << TableText("HouseCatalogue", QString::fromUtf8(HousePromptPattern()))
+                       .arg(TableText("HouseCatalogue", QString::fromUtf8(HouseOrdinal(k))));
+    }
+    reserveSpace(lblName, prompts);
     const std::pair<QLabel*, QString HouseProfile::*> attributes[] = {
         {lblHouseName, &HouseProfile::HouseName},
         {lblSanskritName, &HouseProfile::SanskritName},
@@ -250,15 +262,16 @@ void FrmDisplay::sizePlanetsTable() {
     QHeaderView* header = tblPlanets->horizontalHeader();
     const QFontMetrics cells = tblPlanets->fontMetrics();
     const QFontMetrics heads = header->fontMetrics();
-    const std::array<QString, kPlanetsColumns> widest = {QStringLiteral("Jupiter (R)"),
-                                                         kWidestAngle,
-                                                         QStringLiteral("Sagittarius"),
+    const std::array<QString, kPlanetsColumns> widest = {PlanetText("Jupiter") +
+                                                             QStringLiteral(" (R)"),
+                                                         PositionText(kWidestAngle),
+                                                         SignText("Sagittarius"),
                                                          QStringLiteral("12"),
                                                          QStringLiteral("> 240"),
                                                          QStringLiteral("> 240"),
-                                                         QStringLiteral("Uttara Bhadrapada"),
+                                                         NakshatraText("Uttara Bhadrapada"),
                                                          QStringLiteral("4"),
-                                                         QStringLiteral("Mercury")};
+                                                         PlanetText("Mercury")};
     for (int column = 0; column < kPlanetsColumns; ++column) {
         const QString heading = tblPlanets->horizontalHeaderItem(column)->text();
         header->resizeSection(
@@ -328,6 +341,7 @@ void FrmDisplay::showReading(const Reading& shown) {
 
 void FrmDisplay::showVargas() {
     ShowVargaTable(*tblVargas, reading);
+    lblVargasNote->setText(vargasNote());
 }
 
 void FrmDisplay::showDasha() {
@@ -336,30 +350,29 @@ void FrmDisplay::showDasha() {
         const QSignalBlocker quiet(cboDashaYear);
         cboDashaYear->setCurrentIndex(static_cast<int>(reading.dasha->Year));
     }
-    lblDashaBalance->setText(table ? QString::fromStdString(table->balanceText)
+    lblDashaBalance->setText(table ? DashaBalanceText(*table)
                                    : QString::fromStdString(reading.planets.Error));
     lblDashaSensitivity->setText(table ? QString::fromStdString(table->sensitivityText)
                                        : QString());
     const QString today = app.services().clock.today().toString(Qt::ISODate);
     lblDashaToday->setText(
-        table ? QStringLiteral("Marked and opened: the periods running today, %1.").arg(today)
-              : QString());
+        table ? tr("Marked and opened: the periods running today, %1.").arg(today) : QString());
     ShowDashaTree(*treDasha, reading, today);
 }
 
 void FrmDisplay::showFigures(const Reading& reading) {
     const BhavaResult& result = reading.houses;
     for (std::size_t i = 0; i < lblBhavaMadhya.size(); ++i) {
-        lblBhavaMadhya.at(i)->setText(QString::fromStdString(result.BhavaMadhyaText.at(i)));
+        lblBhavaMadhya.at(i)->setText(PositionText(result.BhavaMadhyaText.at(i)));
     }
     for (std::size_t i = 0; i < lblBhavaSandhi.size(); ++i) {
-        lblBhavaSandhi.at(i)->setText(QString::fromStdString(result.BhavaSandhiText.at(i)));
+        lblBhavaSandhi.at(i)->setText(PositionText(result.BhavaSandhiText.at(i)));
     }
     const ReadingFigures figures = FiguresOf(reading);
     lblJulianDay->setText(QString::fromStdString(figures.julianDay));
     lblAyanamsa->setText(QString::fromStdString(figures.ayanamsa));
-    lblAscendant->setText(QString::fromStdString(figures.ascendant));
-    lblMidheaven->setText(QString::fromStdString(figures.midheaven));
+    lblAscendant->setText(PositionText(figures.ascendant));
+    lblMidheaven->setText(PositionText(figures.midheaven));
     picBhavaChart->setReading(result, PlanetsOf(reading.planets));
     showChartKind();
     QStringList warnings;
@@ -383,53 +396,32 @@ void FrmDisplay::showPlanets(const Reading& reading) {
         const PlanetRow& p = rows[i];
         const int row = static_cast<int>(i);
         const QString name = QString::fromStdString(p.name);
+        const QString shownName = PlanetText(p.name);
         tblPlanets->setItem(row, kPlanetColumn,
-                            p.retrograde ? cell(name + QStringLiteral(" (R)"),
-                                                name + QStringLiteral(", retrograde"))
-                                         : cell(name));
-        tblPlanets->setItem(row, kPositionColumn, cell(QString::fromStdString(p.position)));
-        tblPlanets->setItem(row, kSignColumn, cell(QString::fromStdString(p.signName)));
+                            p.retrograde ? cell(shownName + QStringLiteral(" (R)"),
+                                                tr("%1, retrograde").arg(shownName))
+                                         : cell(shownName));
+        tblPlanets->setItem(row, kPositionColumn, cell(PositionText(p.position)));
+        tblPlanets->setItem(row, kSignColumn, cell(SignText(p.signName)));
         tblPlanets->setItem(row, kBhavaColumn, cell(QString::number(p.bhava)));
         tblPlanets->setItem(row, kEarlierColumn, minutesCell(p.earlier, name, true));
         tblPlanets->setItem(row, kLaterColumn, minutesCell(p.later, name, false));
-        const QString nakshatra = QString::fromStdString(p.nakshatra);
+        const QString nakshatra = NakshatraText(p.nakshatra);
         tblPlanets->setItem(
             row, kNakshatraColumn,
-            cell(nakshatra,
-                 p.nakshatraNumber > 0
-                     ? QStringLiteral("%1, nakshatra %2").arg(nakshatra).arg(p.nakshatraNumber)
-                     : QString()));
-        tblPlanets->setItem(
-            row, kPadaColumn,
-            p.pada > 0 ? cell(QString::number(p.pada), QStringLiteral("pada %1").arg(p.pada))
-                       : cell(QString()));
-        tblPlanets->setItem(
-            row, kLordColumn,
-            cell(QString::fromStdString(p.nakshatraLord),
-                 p.nakshatraLord.empty()
-                     ? QString()
-                     : QStringLiteral("lord %1").arg(QString::fromStdString(p.nakshatraLord))));
+            cell(nakshatra, p.nakshatraNumber > 0
+                                ? tr("%1, nakshatra %2").arg(nakshatra).arg(p.nakshatraNumber)
+                                : QString()));
+        tblPlanets->setItem(row, kPadaColumn,
+                            p.pada > 0 ? cell(QString::number(p.pada), tr("pada %1").arg(p.pada))
+                                       : cell(QString()));
+        tblPlanets->setItem(row, kLordColumn,
+                            cell(PlanetText(p.nakshatraLord),
+                                 p.nakshatraLord.empty()
+                                     ? QString()
+                                     : tr("lord %1").arg(PlanetText(p.nakshatraLord))));
     }
-    lblPlanetsNote->setText(kPlanetsNote);
-}
-
-void FrmDisplay::showHouse(int houseIndex) {
-    const int index = std::clamp(houseIndex, 0, kHouseCount - 1);
-    app.state().currentHouse = static_cast<std::int16_t>(index);
-    const HouseCatalogue& catalogue = LoadHouseCatalogue();
-    const HouseProfile& profile = catalogue.house(index);
-    // The prompt names the house the next click shows.
-    lblName->setText(catalogue.prompt(index + 1));
-    lblHouseName->setText(profile.HouseName);
-    lblSanskritName->setText(profile.SanskritName);
-    lblPlanetRuler->setText(profile.PlanetRuler);
-    lblSignRuler->setText(profile.SignRuler);
-    lblKeywords->setText(profile.Keywords);
-    lblMantra->setText(profile.Mantra);
-    lblType->setText(profile.HouseType);
-    lblQuality->setText(profile.Quality);
-    lblElement->setText(profile.Element);
-    txtHouseDesc->setPlainText(profile.Description);
+    lblPlanetsNote->setText(planetsNote());
 }
 
 void FrmDisplay::ShowNextHouse() {
@@ -457,7 +449,7 @@ void FrmDisplay::showChartKind() {
     const int index = cboChartKind->currentIndex();
     if (index <= 0) {
         picBhavaChart->setVarga(std::nullopt);
-        picBhavaChart->setAccessibleName(QStringLiteral("Bhava chart"));
+        picBhavaChart->setAccessibleName(tr("Bhava chart"));
         return;
     }
     const VargaChartFigure figure = VargaFigureOf(reading, static_cast<std::size_t>(index - 1));
@@ -469,7 +461,7 @@ void FrmDisplay::on_cboChartKind_currentIndexChanged(int index) {
     showChartKind();
     app.services().settings.setValue(
         kChartSection, kKindName,
-        index <= 0 ? kBhavaValue : cboChartKind->itemText(index).section(u' ', 0, 0));
+        index <= 0 ? kBhavaValue : cboChartKind->itemData(index).toString().section(u' ', 0, 0));
 }
 
 void FrmDisplay::on_cboDashaYear_currentIndexChanged(int index) {

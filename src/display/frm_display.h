@@ -1,12 +1,15 @@
 #pragma once
 
 #include "document/reading_document.h"
+#include "platform/shared_menus.h"
+#include "reading/reading_rows.h"
 #include "ui_frm_display.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
+#include <string>
 
 struct BhavaResult;
 struct PlanetsOutcome;
@@ -59,9 +62,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new language: the form's captions and the reading again in it.
+    void changeEvent(QEvent* event) override;
 
 private:
     void addSharedMenus();
+    void retranslate();
     void showLinks();
     // Room for the longest text each label will ever show, so that the window
     // is laid out right before the first reading fills it and never has to
@@ -98,6 +104,7 @@ private:
     void on_cmdExit_clicked();
 
     App& app;
+    SharedMenus sharedMenus;
     // The reading on screen, its dasha in the year chosen here.
     Reading reading;
     QString selectedDescription; // the last text selected in the description

@@ -4,6 +4,7 @@
 #include "document/reading_document.h"
 #include "platform/app.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -39,7 +40,7 @@ void PrintReading(App& app, QWidget* parent, ChartStyle style) {
 
 void ExportReadingPdf(App& app, QWidget* parent, ChartStyle style) {
     FileDialogSpec spec;
-    spec.title = QStringLiteral("Export PDF");
+    spec.title = QCoreApplication::translate("ReadingFiles", "Export PDF");
     spec.filter = QStringLiteral("PDF (*.pdf)");
     spec.defaultSuffix = QStringLiteral("pdf");
     spec.suggestedName = ReadingFileBaseName(app.state().reading.birth) + QStringLiteral(".pdf");
@@ -51,7 +52,9 @@ void ExportReadingPdf(App& app, QWidget* parent, ChartStyle style) {
         WriteReadingPdf(*path, documentOf(app, style), PaperForLocale(QLocale::system()));
     if (!result.saved) {
         app.services().dialogs.message(
-            parent, QStringLiteral("The reading could not be saved.\n") + result.error,
+            parent,
+            QCoreApplication::translate("ReadingFiles", "The reading could not be saved.\n") +
+                result.error,
             MessageIcon::Critical);
     }
 }
@@ -59,7 +62,7 @@ void ExportReadingPdf(App& app, QWidget* parent, ChartStyle style) {
 void SaveChartPicture(App& app, QWidget* parent, ChartStyle style,
                       std::optional<std::size_t> varga) {
     FileDialogSpec spec;
-    spec.title = QStringLiteral("Save Chart Picture");
+    spec.title = QCoreApplication::translate("ReadingFiles", "Save Chart Picture");
     spec.filter = QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)");
     spec.defaultSuffix = QStringLiteral("png");
     spec.suggestedName =
@@ -72,7 +75,9 @@ void SaveChartPicture(App& app, QWidget* parent, ChartStyle style,
         WriteChartPicture(*path, app.state().reading, style, PictureFormatOf(*path), varga);
     if (!result.saved) {
         app.services().dialogs.message(
-            parent, QStringLiteral("The chart picture could not be saved.\n") + result.error,
+            parent,
+            QCoreApplication::translate("ReadingFiles", "The chart picture could not be saved.\n") +
+                result.error,
             MessageIcon::Critical);
     }
 }

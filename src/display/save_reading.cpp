@@ -3,6 +3,8 @@
 #include "files/reading_file.h"
 #include "platform/app.h"
 
+#include <QCoreApplication>
+
 void SaveReading(App& app, QWidget* parent) {
     Dialogs& dialogs = app.services().dialogs;
     FileDialogSpec spec;
@@ -19,13 +21,17 @@ void SaveReading(App& app, QWidget* parent) {
     // frmMain holds now.
     const ReadingSaveResult result = WriteReadingFile(*path, app.state().reading.birth);
     if (!result.saved) {
-        dialogs.message(parent, QStringLiteral("The reading could not be saved.\n") + result.error,
-                        MessageIcon::Critical);
+        dialogs.message(
+            parent,
+            QCoreApplication::translate("ReadingFiles", "The reading could not be saved.\n") +
+                result.error,
+            MessageIcon::Critical);
         return;
     }
     if (!result.leftOut.empty()) {
-        QString text =
-            QStringLiteral("Some characters cannot be stored in a reading file and were left out:");
+        QString text = QCoreApplication::translate(
+            "ReadingFiles",
+            "Some characters cannot be stored in a reading file and were left out:");
         for (const LeftOutCharacters& left : result.leftOut) {
             text += QStringLiteral("\n%1: %2").arg(left.field, left.characters);
         }

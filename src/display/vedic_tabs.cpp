@@ -1,8 +1,12 @@
 #include "display/vedic_tabs.h"
 
+#include "display/frm_display.h"
 #include "reading/reading_rows.h"
+#include "translation/table_texts.h"
+#include "translation/translator.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -16,6 +20,11 @@
 #include <vector>
 
 namespace {
+
+// The tabs' texts: VedicText::tr("ascendant in %1").
+struct VedicText {
+    Q_DECLARE_TR_FUNCTIONS(VedicTabs)
+};
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
@@ -43,13 +52,13 @@ QTableWidgetItem* windowCell(const VargaRow& row, const SensitivityCell& side, b
     const QString edge = text(earlier ? row.holdsFrom : row.holdsTo);
     const bool marked = row.marksClose && side.close;
     const QString spoken =
-        QStringLiteral("%1 holds %2 %3%4")
-            .arg(text(row.label), earlier ? QStringLiteral("from") : QStringLiteral("to"), edge,
-                 marked ? QStringLiteral(", within %1 minutes of the birth")
-                              .arg(kCloseSensitivityMinutes)
-                        : QString());
+        (earlier ? VedicText::tr("%1 holds from %2") : VedicText::tr("%1 holds to %2"))
+            .arg(text(row.label), edge) +
+        (marked ? VedicText::tr(", within %1 minutes of the birth").arg(kCloseSensitivityMinutes)
+                : QString());
     QTableWidgetItem* item = tableCell(marked ? edge + QStringLiteral(" *") : edge, spoken);
-    item->setToolTip(text(row.windowText));
+    item->setToolTip(VedicText::tr("%1 holds from %2 to %3")
+                         .arg(text(row.label), text(row.holdsFrom), text(row.holdsTo)));
     if (marked) {
         MarkClose(*item);
     }
@@ -63,24 +72,25 @@ constexpr int kMahaRole = Qt::UserRole + 1;
 constexpr int kAntarRole = Qt::UserRole + 2;
 constexpr int kTodaysPartRole = Qt::UserRole + 3; // the Pratyantar period running today
 
-const std::array<QString, 3> kLevelNames = {QStringLiteral("Maha dasha"),
-                                            QStringLiteral("Antar dasha"),
-                                            QStringLiteral("Pratyantar dasha")};
+const std::array<const char*, 3> kLevelNames = {QT_TRANSLATE_NOOP("VedicTabs", "Maha dasha"),
+                                                QT_TRANSLATE_NOOP("VedicTabs", "Antar dasha"),
+                                                QT_TRANSLATE_NOOP("VedicTabs", "Pratyantar dasha")};
 
 // A period of the tree: its lord and dates, heard as "Sun Antar dasha of
 // Venus, from 1999-11-16 to 2000-11-15".
 QTreeWidgetItem* periodItem(const DashaRow& row, Level level, const QString& within, bool today) {
-    auto* item =
-        new QTreeWidgetItem(QStringList{text(row.lord), text(row.startDate), text(row.endDate)});
+    auto* item = new QTreeWidgetItem(
+        QStringList{PlanetText(row.lord), text(row.startDate), text(row.endDate)});
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setData(0, kLevelRole, level);
-    QString spoken = text(row.lord) + u' ' + kLevelNames.at(level);
-    if (!within.isEmpty()) {
-        spoken += QStringLiteral(" of ") + within;
-    }
-    spoken += QStringLiteral(", from %1 to %2").arg(text(row.startDate), text(row.endDate));
+    const QString levelName = VedicText::tr(kLevelNames.at(level));
+    QString spoken =
+        within.isEmpty()
+            ? VedicText::tr("%1 %2").arg(PlanetText(row.lord), levelName)
+            : VedicText::tr("%1 %2 of %3").arg(PlanetText(row.lord), levelName, within);
+    spoken += VedicText::tr(", from %1 to %2").arg(text(row.startDate), text(row.endDate));
     if (today) {
-        spoken += QStringLiteral(", running today");
+        spoken += VedicText::tr(", running today");
         QFont bold = item->font(0);
         bold.setBold(true);
         for (int column = 0; column < 3; ++column) {
@@ -90,7 +100,7 @@ QTreeWidgetItem* periodItem(const DashaRow& row, Level level, const QString& wit
         }
     }
     item->setData(0, Qt::AccessibleTextRole, spoken);
-    const QString times = QStringLiteral("%1 to %2").arg(text(row.start), text(row.end));
+    const QString times = VedicText::tr("%1 to %2").arg(text(row.start), text(row.end));
     for (int column = 0; column < 3; ++column) {
         item->setToolTip(column, times);
     }
@@ -114,17 +124,17 @@ void ShowVargaTable(QTableWidget& table, const Reading& reading) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const VargaRow& row = rows[i];
         const int r = static_cast<int>(i);
-        table.setItem(r, 0, tableCell(text(row.title)));
+        table.setItem(r, 0, tableCell(VargaTitleText(row.title)));
         table.setItem(r, kAscendantColumn,
-                      tableCell(text(row.ascendantAbbreviation),
-                                QStringLiteral("ascendant in %1").arg(text(row.ascendantSign))));
+                      tableCell(TableText("Signs", row.ascendantAbbreviation),
+                                VedicText::tr("ascendant in %1").arg(SignText(row.ascendantSign))));
         for (std::size_t b = 0; b < row.bodySigns.size(); ++b) {
             const int column = kFirstBodyColumn + static_cast<int>(b);
             table.setItem(r, column,
-                          tableCell(text(row.bodyAbbreviations[b]),
-                                    QStringLiteral("%1 in %2")
+                          tableCell(TableText("Signs", row.bodyAbbreviations[b]),
+                                    VedicText::tr("%1 in %2")
                                         .arg(table.horizontalHeaderItem(column)->text(),
-                                             text(row.bodySigns[b]))));
+                                             SignText(row.bodySigns[b]))));
         }
         table.setItem(r, kHoldsFromColumn, windowCell(row, row.earlier, true));
         table.setItem(r, kHoldsToColumn, windowCell(row, row.later, false));
@@ -177,7 +187,7 @@ void FillPratyantarPeriods(QTreeWidgetItem& item, const Reading& reading) {
     }
     const auto maha = static_cast<std::size_t>(item.data(0, kMahaRole).toInt());
     const auto antar = static_cast<std::size_t>(item.data(0, kAntarRole).toInt());
-    const QString within = item.parent()->text(0) + QStringLiteral(" and ") + item.text(0);
+    const QString within = VedicText::tr("%1 and %2").arg(item.parent()->text(0), item.text(0));
     const QVariant todaysPart = item.data(0, kTodaysPartRole);
     QList<QTreeWidgetItem*> parts;
     const std::vector<DashaRow> rows = PratyantarRows(reading, maha, antar);

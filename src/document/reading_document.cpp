@@ -2,11 +2,14 @@
 
 #include "document/chart_text_object.h"
 #include "document/program_title.h"
+#include "document/reading_html.h"
 #include "engine/mod_bhava.h"
 #include "engine/offset_text.h"
 #include "files/save_file.h"
 #include "reading/mod_bhava_chart.h"
 #include "reading/reading_rows.h"
+#include "translation/table_texts.h"
+#include "translation/translator.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -41,18 +44,16 @@ constexpr qreal kFootPoints = 8;
 constexpr qreal kMarginMillimetres = 15;
 constexpr qreal kChartMillimetres = 78;
 
-QString esc(const QString& text) {
-    return text.toHtmlEscaped();
-}
-
-QString esc(const std::string& text) {
-    return QString::fromStdString(text).toHtmlEscaped();
+// A house's interpretation text in the language in use.
+QString houseText(const QString& english) {
+    return TableText("HouseCatalogue", english);
 }
 
 // A sensitivity: "over 240" beyond the limit, in bold when close.
 QString minutesCell(const SensitivityCell& cell) {
     if (cell.beyondLimit()) {
-        return QStringLiteral("<td align=\"right\">over %1</td>").arg(kMaxSensitivityMinutes);
+        return QStringLiteral("<td align=\"right\">%1</td>")
+            .arg(ReadingText::tr("over %1").arg(kMaxSensitivityMinutes));
     }
     const QString number = QString::number(*cell.minutes);
     if (cell.close) {
@@ -61,27 +62,20 @@ QString minutesCell(const SensitivityCell& cell) {
     return QStringLiteral("<td align=\"right\">%1</td>").arg(number);
 }
 
-QString row(const QString& caption, const QString& value) {
-    return QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(esc(caption), esc(value));
-}
-
-const char* const kTableStyle = "border-collapse: collapse; border-color: #999999";
-// Angle texts stay on one line.
-const char* const kNoWrap = "style=\"white-space: nowrap\"";
-
 // The table of the houses' mid-points and junctions.
 QString houseTableHtml(const BhavaResult& houses) {
-    QString houseTable = QStringLiteral("<p style=\"font-size: 11pt\"><b>Houses</b></p>"
+    QString houseTable = QStringLiteral("<p style=\"font-size: 11pt\"><b>%3</b></p>"
                                         "<table border=\"1\" cellpadding=\"3\" style=\"%1\">"
-                                        "<tr><th %2>House</th><th>Bhava Madhya</th>"
-                                        "<th>Bhava Sandhi</th></tr>")
-                             .arg(QLatin1StringView(kTableStyle), QLatin1StringView(kNoWrap));
+                                        "<tr><th %2>%4</th><th>%5</th><th>%6</th></tr>")
+                             .arg(QLatin1StringView(kTableStyle), QLatin1StringView(kNoWrap),
+                                  ReadingText::tr("Houses"), ReadingText::tr("House"),
+                                  ReadingText::tr("Bhava Madhya"), ReadingText::tr("Bhava Sandhi"));
     for (std::size_t i = 0; i < houses.BhavaMadhyaText.size(); ++i) {
         houseTable +=
             QStringLiteral("<tr><td align=\"center\">%1</td><td %4>%2</td><td %4>%3</td></tr>")
                 .arg(i + 1)
-                .arg(esc(houses.BhavaMadhyaText.at(i)), esc(houses.BhavaSandhiText.at(i)),
-                     QLatin1StringView(kNoWrap));
+                .arg(esc(PositionText(houses.BhavaMadhyaText.at(i))),
+                     esc(PositionText(houses.BhavaSandhiText.at(i))), QLatin1StringView(kNoWrap));
     }
     houseTable += QStringLiteral("</table>");
 
@@ -94,14 +88,18 @@ QString planetTableHtml(const Reading& reading) {
     QString planetTable;
     const std::vector<PlanetRow> planets = PlanetRows(reading);
     if (!planets.empty()) {
-        planetTable = QStringLiteral("<p style=\"font-size: 11pt\"><b>Planets in Bhavas</b></p>"
+        planetTable = QStringLiteral("<p style=\"font-size: 11pt\"><b>%2</b></p>"
                                      "<table border=\"1\" cellpadding=\"3\" style=\"%1\">"
-                                     "<tr><th>Planet</th><th>Position</th><th>Bhava</th>"
-                                     "<th>Minutes earlier</th><th>Minutes later</th></tr>")
-                          .arg(QLatin1StringView(kTableStyle));
+                                     "<tr><th>%3</th><th>%4</th><th>%5</th>"
+                                     "<th>%6</th><th>%7</th></tr>")
+                          .arg(QLatin1StringView(kTableStyle), ReadingText::tr("Planets in Bhavas"),
+                               ReadingText::tr("Planet"), ReadingText::tr("Position"),
+                               ReadingText::tr("Bhava"), ReadingText::tr("Minutes earlier"),
+                               ReadingText::tr("Minutes later"));
         for (const PlanetRow& planet : planets) {
             if (planet.ascendant) {
-                planetTable += QStringLiteral("<tr><td colspan=\"3\">Ascendant changes sign</td>") +
+                planetTable += QStringLiteral("<tr><td colspan=\"3\">%1</td>")
+                                   .arg(ReadingText::tr("Ascendant changes sign")) +
                                minutesCell(planet.earlier) + minutesCell(planet.later) +
                                QStringLiteral("</tr>");
                 continue;
@@ -109,19 +107,20 @@ QString planetTableHtml(const Reading& reading) {
             const QString retrograde = planet.retrograde ? QStringLiteral(" (R)") : QString();
             planetTable += QStringLiteral("<tr><td %4>%1%2</td><td %4>%3</td>"
                                           "<td align=\"center\">%5</td>")
-                               .arg(esc(planet.name), retrograde, esc(planet.position),
-                                    QLatin1StringView(kNoWrap))
+                               .arg(esc(PlanetText(planet.name)), retrograde,
+                                    esc(PositionText(planet.position)), QLatin1StringView(kNoWrap))
                                .arg(planet.bhava);
             planetTable +=
                 minutesCell(planet.earlier) + minutesCell(planet.later) + QStringLiteral("</tr>");
         }
         planetTable += QStringLiteral("</table>");
         planetTable +=
-            QStringLiteral("<p style=\"font-size: 8pt\">(R) retrograde. Minutes earlier and "
-                           "later: how far the birth time may be wrong before the planet stands "
-                           "in another Bhava (or the ascendant in another sign); %1 minutes or "
-                           "fewer in bold.</p>")
-                .arg(kCloseSensitivityMinutes);
+            QStringLiteral("<p style=\"font-size: 8pt\">%1</p>")
+                .arg(ReadingText::tr("(R) retrograde. Minutes earlier and "
+                                     "later: how far the birth time may be wrong before the "
+                                     "planet stands in another Bhava (or the ascendant in "
+                                     "another sign); %1 minutes or fewer in bold.")
+                         .arg(kCloseSensitivityMinutes));
     }
     return planetTable;
 }
@@ -135,23 +134,24 @@ QString firstPageHtml(const Reading& reading) {
         html += QStringLiteral("<p style=\"font-size: 17pt; margin-bottom: 0\"><b>%1</b></p>")
                     .arg(esc(name));
     }
-    html += QStringLiteral(
-        "<p style=\"font-size: 12pt; margin-top: 0; margin-bottom: 8px\">Bhava Chart Reading</p>");
+    html += QStringLiteral("<p style=\"font-size: 12pt; margin-top: 0; margin-bottom: 8px\">%1</p>")
+                .arg(ReadingText::tr("Bhava Chart Reading"));
 
     // The birth and the figures on the left, the chart on the right.
     QString details = QStringLiteral("<table cellpadding=\"2\">");
-    details += row(QStringLiteral("Date of birth"), BirthDateText(birth));
-    details += row(QStringLiteral("Time of birth"), BirthTimeText(birth));
+    details += row(ReadingText::tr("Date of birth"), BirthDateText(birth));
+    details += row(ReadingText::tr("Time of birth"), BirthTimeText(birth));
     const QString place = PlaceText(birth);
-    details += row(QStringLiteral("Place"), place.isEmpty() ? QStringLiteral("not given") : place);
-    details += row(QStringLiteral("Latitude"), LatitudeText(birth));
-    details += row(QStringLiteral("Longitude"), LongitudeText(birth));
-    details += row(QStringLiteral("Offset used"), UtcOffsetText(birth));
+    details +=
+        row(ReadingText::tr("Place"), place.isEmpty() ? ReadingText::tr("not given") : place);
+    details += row(ReadingText::tr("Latitude"), LatitudeText(birth));
+    details += row(ReadingText::tr("Longitude"), LongitudeText(birth));
+    details += row(ReadingText::tr("Offset used"), UtcOffsetText(birth));
     details += QStringLiteral("<tr><td colspan=\"2\"></td></tr>");
-    details += row(QStringLiteral("Julian Day"), QString::fromStdString(figures.julianDay));
-    details += row(QStringLiteral("Ayanamsa"), QString::fromStdString(figures.ayanamsa));
-    details += row(QStringLiteral("Ascendant"), QString::fromStdString(figures.ascendant));
-    details += row(QStringLiteral("Midheaven"), QString::fromStdString(figures.midheaven));
+    details += row(ReadingText::tr("Julian Day"), QString::fromStdString(figures.julianDay));
+    details += row(ReadingText::tr("Ayanamsa"), QString::fromStdString(figures.ayanamsa));
+    details += row(ReadingText::tr("Ascendant"), PositionText(figures.ascendant));
+    details += row(ReadingText::tr("Midheaven"), PositionText(figures.midheaven));
     details += QStringLiteral("</table>");
     html += QStringLiteral(
                 "<table width=\"100%\"><tr><td valign=\"top\">%1</td>"
@@ -168,7 +168,8 @@ QString firstPageHtml(const Reading& reading) {
 
     const std::vector<std::string>& warnings = reading.warnings();
     if (!warnings.empty()) {
-        html += QStringLiteral("<p style=\"font-size: 11pt\"><b>Warnings</b></p><ul>");
+        html += QStringLiteral("<p style=\"font-size: 11pt\"><b>%1</b></p><ul>")
+                    .arg(ReadingText::tr("Warnings"));
         for (const std::string& warning : warnings) {
             html += QStringLiteral("<li>%1</li>").arg(esc(warning));
         }
@@ -185,117 +186,41 @@ QString houseHtml(const Reading& reading, int index) {
     QString html;
     if (index == 0) {
         html += QStringLiteral("<p style=\"font-size: 15pt; margin-bottom: 6px\">"
-                               "<b>Interpretation of Houses</b></p>");
+                               "<b>%1</b></p>")
+                    .arg(ReadingText::tr("Interpretation of Houses"));
     }
-    html += QStringLiteral("<p style=\"font-size: 12pt; margin-top: 10px\"><b>House %1: %2</b></p>")
-                .arg(index + 1)
-                .arg(esc(profile.HouseName.trimmed()));
+    html += QStringLiteral("<p style=\"font-size: 12pt; margin-top: 10px\"><b>%1</b></p>")
+                .arg(esc(ReadingText::tr("House %1: %2")
+                             .arg(index + 1)
+                             .arg(houseText(profile.HouseName).trimmed())));
     html += QStringLiteral("<table cellpadding=\"1\">");
-    html += row(QStringLiteral("Sanskrit Name"), profile.SanskritName);
-    html += row(QStringLiteral("Planet Ruler"), profile.PlanetRuler);
-    html += row(QStringLiteral("Sign Ruler"), profile.SignRuler);
-    html += row(QStringLiteral("Keywords"), profile.Keywords);
-    html += row(QStringLiteral("Mantra"), profile.Mantra);
-    html += row(QStringLiteral("Type"), profile.HouseType);
-    html += row(QStringLiteral("Quality"), profile.Quality);
-    html += row(QStringLiteral("Element"), profile.Element);
-    QString inChart = QStringLiteral("Bhava Madhya %1, Bhava Sandhi %2")
-                          .arg(QString::fromStdString(reading.houses.BhavaMadhyaText.at(slot)),
-                               QString::fromStdString(reading.houses.BhavaSandhiText.at(slot)));
+    html += row(ReadingText::tr("Sanskrit Name"), houseText(profile.SanskritName));
+    html += row(ReadingText::tr("Planet Ruler"), houseText(profile.PlanetRuler));
+    html += row(ReadingText::tr("Sign Ruler"), houseText(profile.SignRuler));
+    html += row(ReadingText::tr("Keywords"), houseText(profile.Keywords));
+    html += row(ReadingText::tr("Mantra"), houseText(profile.Mantra));
+    html += row(ReadingText::tr("Type"), houseText(profile.HouseType));
+    html += row(ReadingText::tr("Quality"), houseText(profile.Quality));
+    html += row(ReadingText::tr("Element"), houseText(profile.Element));
+    QString inChart = ReadingText::tr("Bhava Madhya %1, Bhava Sandhi %2")
+                          .arg(PositionText(reading.houses.BhavaMadhyaText.at(slot)),
+                               PositionText(reading.houses.BhavaSandhiText.at(slot)));
     const std::vector<PlanetRow> planets = PlanetRows(reading);
     if (!planets.empty()) {
         QStringList bodies;
         for (const PlanetRow& planet : planets) {
             if (!planet.ascendant && planet.bhava == index + 1) {
-                bodies << QString::fromStdString(planet.name) +
+                bodies << PlanetText(planet.name) +
                               (planet.retrograde ? QStringLiteral(" (R)") : QString());
             }
         }
-        inChart += QStringLiteral("; planets: %1")
-                       .arg(bodies.isEmpty() ? QStringLiteral("none") : bodies.join(u", "));
+        inChart += ReadingText::tr("; planets: %1")
+                       .arg(bodies.isEmpty() ? ReadingText::tr("none") : bodies.join(u", "));
     }
-    html += row(QStringLiteral("In this chart"), inChart);
+    html += row(ReadingText::tr("In this chart"), inChart);
     html += QStringLiteral("</table>");
-    html += QStringLiteral("<p style=\"margin-top: 4px\">%1</p>").arg(esc(profile.Description));
-    return html;
-}
-
-// The Rasi and Navamsa charts side by side, and each body's nakshatra with
-// its pada, its lord and its signs in both charts.
-QString vargaPageHtml(const Reading& reading) {
-    const std::vector<VargaRow> vargas = VargaRows(reading);
-    const VargaRow& rasi = vargas.at(kRasiIndex);
-    const VargaRow& navamsa = vargas.at(kNavamsaIndex);
-    QString html = QStringLiteral("<p style=\"font-size: 15pt; margin-bottom: 6px\">"
-                                  "<b>Rasi and Navamsa</b></p>");
-    html +=
-        QStringLiteral(
-            "<table width=\"100%\"><tr>"
-            "<td align=\"center\"><b>%1</b><br><a name=\"kelvaro-chart\">@@varga0@@</a><br>%3</td>"
-            "<td align=\"center\"><b>%2</b><br><a name=\"kelvaro-chart\">@@varga5@@</a><br>%4</td>"
-            "</tr></table>")
-            .arg(esc(rasi.title), esc(navamsa.title), esc(rasi.windowText),
-                 esc(navamsa.windowText));
-    const std::vector<PlanetRow> planets = PlanetRows(reading);
-    if (planets.empty()) {
-        return html;
-    }
-    html += QStringLiteral("<p style=\"font-size: 11pt\"><b>Nakshatras</b></p>"
-                           "<table border=\"1\" cellpadding=\"3\" style=\"%1\">"
-                           "<tr><th>Planet</th><th>Nakshatra</th><th>Pada</th><th>Lord</th>"
-                           "<th>Rasi</th><th>Navamsa</th></tr>")
-                .arg(QLatin1StringView(kTableStyle));
-    for (std::size_t i = 0; i < planets.size(); ++i) {
-        const PlanetRow& planet = planets[i];
-        std::string navamsaSign = navamsa.ascendantSign;
-        if (!planet.ascendant) {
-            navamsaSign = i < navamsa.bodySigns.size() ? navamsa.bodySigns[i] : std::string();
-        }
-        html += QStringLiteral("<tr><td>%1</td><td>%2 (%3)</td><td align=\"center\">%4</td>"
-                               "<td>%5</td><td>%6</td><td>%7</td></tr>")
-                    .arg(esc(planet.name), esc(planet.nakshatra))
-                    .arg(planet.nakshatraNumber)
-                    .arg(planet.pada)
-                    .arg(esc(planet.nakshatraLord), esc(planet.signName), esc(navamsaSign));
-    }
-    html += QStringLiteral("</table>");
-    return html;
-}
-
-// The Maha dashas, each with its nine Antar dashas three to a row, and how
-// the dates follow the birth time.
-QString dashaPageHtml(const DashaTable& dasha) {
-    QString html = QStringLiteral("<p style=\"font-size: 15pt; margin-bottom: 6px\">"
-                                  "<b>Vimshottari dasha</b></p><table cellpadding=\"1\">");
-    html += row(QStringLiteral("Balance at birth"), QString::fromStdString(dasha.balanceText));
-    html += row(QStringLiteral("Dasha year"), QString::fromStdString(dasha.yearText));
-    html += QStringLiteral("</table><p style=\"margin-top: 4px\">%1.</p>")
-                .arg(esc(dasha.sensitivityText));
-    html += QStringLiteral("<table border=\"1\" cellpadding=\"2\" style=\"%1\">"
-                           "<tr><th>Maha dasha</th><th colspan=\"3\">Antar dashas, each from "
-                           "its date to the next</th></tr>")
-                .arg(QLatin1StringView(kTableStyle));
-    constexpr std::size_t kAcross = 3;
-    for (const DashaTable::Maha& maha : dasha.maha) {
-        for (std::size_t a = 0; a < maha.antar.size(); ++a) {
-            if (a % kAcross == 0) {
-                html += QStringLiteral("<tr>");
-            }
-            if (a == 0) {
-                html += QStringLiteral("<td rowspan=\"%1\" %2><b>%3</b><br>%4<br>to %5</td>")
-                            .arg((maha.antar.size() + kAcross - 1) / kAcross)
-                            .arg(QLatin1StringView(kNoWrap), esc(maha.period.lord),
-                                 esc(maha.period.startDate), esc(maha.period.endDate));
-            }
-            html += QStringLiteral("<td %1>%2 %3</td>")
-                        .arg(QLatin1StringView(kNoWrap), esc(maha.antar[a].lord),
-                             esc(maha.antar[a].startDate));
-            if (a % kAcross == kAcross - 1) {
-                html += QStringLiteral("</tr>");
-            }
-        }
-    }
-    html += QStringLiteral("</table>");
+    html += QStringLiteral("<p style=\"margin-top: 4px\">%1</p>")
+                .arg(esc(houseText(profile.Description)));
     return html;
 }
 
@@ -309,8 +234,26 @@ struct Block {
     bool newPage = false; // begins on a page of its own
 };
 
-QFont bodyFont() {
+// The body's font: DejaVu Sans, and for Hindi and Tamil a Noto face of the
+// script (Debian's fonts-noto-core) after it, whose text comes back out of
+// the PDF.
+QFont documentFont() {
     QFont font(kFontFamily);
+    switch (InstalledLanguage()) {
+    case Language::Hindi:
+        font.setFamilies({kFontFamily, QStringLiteral("Noto Sans Devanagari")});
+        break;
+    case Language::Tamil:
+        font.setFamilies({kFontFamily, QStringLiteral("Noto Serif Tamil")});
+        break;
+    case Language::English:
+        break;
+    }
+    return font;
+}
+
+QFont bodyFont() {
+    QFont font = documentFont();
     font.setPointSizeF(kBodyPoints);
     font.setStyleHint(QFont::SansSerif);
     return font;
@@ -384,16 +327,16 @@ void drawFoot(QPainter& painter, const QRectF& page, qreal footHeight, int numbe
     painter.setPen(QColor(0x44, 0x44, 0x44));
     painter.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, ProgramTitle());
     painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom,
-                     QStringLiteral("page %1 of %2").arg(number).arg(count));
+                     ReadingText::tr("page %1 of %2").arg(number).arg(count));
     painter.restore();
 }
 
 QString documentTitle(const BirthRecord& birth) {
     const QString name = QString::fromStdString(birth.Name).trimmed();
-    const QString title = QStringLiteral("Bhava Chart Reading");
+    const QString title = ReadingText::tr("Bhava Chart Reading");
     return name.isEmpty()
                ? title
-               : QStringLiteral("%1: %2, born %3").arg(title, name, BirthDateText(birth));
+               : ReadingText::tr("%1: %2, born %3").arg(title, name, BirthDateText(birth));
 }
 
 // Where a block stands: the page it begins on and how far down.
@@ -423,7 +366,7 @@ QPageSize PageSizeOf(Paper paper) {
 
 QString BirthDateText(const BirthRecord& birth) {
     const QString month = birth.Month >= 1 && birth.Month <= 12
-                              ? QLocale(QLocale::English).monthName(birth.Month)
+                              ? LocaleOf(InstalledLanguage()).monthName(birth.Month)
                               : QString::number(birth.Month);
     return QStringLiteral("%1 %2 %3").arg(birth.Day).arg(month).arg(birth.Year);
 }
@@ -501,7 +444,7 @@ int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& readi
     const qreal dpi = device.logicalDpiY();
     const qreal millimetre = dpi / 25.4;
     const QRectF page(0, 0, device.width(), device.height());
-    QFont footFont(kFontFamily);
+    QFont footFont = documentFont();
     footFont.setPointSizeF(kFootPoints);
     const qreal footHeight = QFontMetricsF(footFont, &device).height() * 2;
     const QSizeF body(page.width(), page.height() - footHeight);
@@ -511,11 +454,11 @@ int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& readi
     blocks.push_back(makeBlock(device, firstPageHtml(reading.reading), body,
                                std::make_unique<ChartTextObject>(reading, chartSide)));
     // The divisional charts and the dasha, each on a page of its own.
-    blocks.push_back(makeBlock(device, vargaPageHtml(reading.reading), body,
+    blocks.push_back(makeBlock(device, VargaPageHtml(reading.reading), body,
                                std::make_unique<ChartTextObject>(reading, chartSide)));
     blocks.back().newPage = true;
     if (const std::optional<DashaTable> dasha = DashaTableOf(reading.reading)) {
-        blocks.push_back(makeBlock(device, dashaPageHtml(*dasha), body, nullptr));
+        blocks.push_back(makeBlock(device, DashaPageHtml(*dasha), body, nullptr));
         blocks.back().newPage = true;
     }
     const std::size_t interpretations = blocks.size();

@@ -3,6 +3,7 @@
 #include "chart/bhava_chart.h"
 #include "engine/birth_record.h"
 #include "reading/reading.h"
+#include "reading/reading_rows.h"
 
 #include <QLocale>
 #include <QPageSize>
@@ -30,6 +31,10 @@ enum class Paper { A4, Letter };
 // Mexico and a few more of the Americas, the Philippines), A4 everywhere else.
 Paper PaperForLocale(const QLocale& locale);
 QPageSize PageSizeOf(Paper paper);
+
+// The balance of the dasha at birth in the language in use: "Venus: 12
+// years, 3 months, 4 days".
+QString DashaBalanceText(const DashaTable& table);
 
 // "1 January 2000", "12:00", "28° 36' N", "77° 12' E", and the offset from
 // universal time that the reading used: "UTC+05:30", with daylight saving

@@ -10,6 +10,7 @@
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
 #include "platform/shared_menus.h"
+#include "translation/translator.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -48,11 +49,18 @@ void fitDigits(QLineEdit* box, int digits) {
 } // namespace
 
 const QStringList& MonthNames() {
-    static const QStringList names = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    static const QStringList names = {QStringLiteral(QT_TRANSLATE_NOOP("Months", "January")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "February")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "March")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "April")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "May")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "June")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "July")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "August")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "September")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "October")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "November")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "December"))};
     return names;
 }
 
@@ -74,8 +82,10 @@ FrmMain::FrmMain(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
 
 void FrmMain::addSharedMenus() {
     SharedMenuCaptions captions;
-    captions.update = QStringLiteral("Check for Software &Update");
-    AddSharedMenus(*menuBar(), *this, app, captions).keepIn(*this);
+    captions.update = QT_TRANSLATE_NOOP("SharedMenus", "Check for Software &Update");
+    sharedMenus = AddSharedMenus(*menuBar(), *this, app, captions);
+    sharedMenus.keepIn(*this);
+    languageMenu = AddLanguageMenu(*menuBar(), *this, app);
     // "Make Money &Online" stays out of the menu bar: a menu bar claims the
     // access key of every entry it holds, even a hidden one, and Alt+O belongs
     // to "&Open Previously Saved Reading". The banner below offers the same page.
@@ -105,6 +115,7 @@ void FrmMain::setUpControls() {
     // of its own.
     for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS, cboZoneDirection}) {
         auto* spoken = new QLabel(list->accessibleName(), list->parentWidget());
+        spokenLabels.insert(list, spoken);
         spoken->setBuddy(list);
         spoken->hide();
     }
@@ -112,7 +123,7 @@ void FrmMain::setUpControls() {
 
 void FrmMain::fillLists() {
     for (const QString& month : MonthNames()) {
-        cboMonth->addItem(month);
+        cboMonth->addItem(TableText("Months", month));
     }
     const auto fill = [](QComboBox* list, int first, int last) {
         for (int n = first; n <= last; ++n) {
@@ -156,8 +167,11 @@ void FrmMain::connectHandlers() {
 
 void FrmMain::installKeyFilters() {
     keyFilter = new KeyFilter(app.services().dialogs, this);
-    const QString notLetter = QStringLiteral("Please Enter only Letters");
-    const QString notNumber = QStringLiteral("Only Numbers Are Accepted");
+    // The filter shows these in the language in use.
+    const QString notLetter =
+        QStringLiteral(QT_TRANSLATE_NOOP("KeyFilter", "Please Enter only Letters"));
+    const QString notNumber =
+        QStringLiteral(QT_TRANSLATE_NOOP("KeyFilter", "Only Numbers Are Accepted"));
     keyFilter->filter(txtName, NewLetterKeys(keyFilter), notLetter, MessageIcon::Information);
     keyFilter->filter(txtZoneHour, NewSignedDigitKeys(keyFilter), notNumber, MessageIcon::Critical);
     const QValidator* digits = NewDigitKeys(keyFilter);
@@ -182,7 +196,7 @@ bool FrmMain::ValidateBirthData() {
     if (!problem) {
         return true;
     }
-    app.services().dialogs.message(this, problem->message,
+    app.services().dialogs.message(this, TableText("BirthRules", problem->message),
                                    problem->icon == ProblemIcon::Information
                                        ? MessageIcon::Information
                                        : MessageIcon::Critical);
@@ -296,9 +310,9 @@ void FrmMain::on_cmdOpen_clicked() {
 void FrmMain::on_cmdBrowser_clicked() {
     // The boxes are tested as typed: a box of spaces counts as filled.
     const std::pair<QLineEdit*, QString> places[] = {
-        {txtMCity, QStringLiteral("Please Enter City")},
-        {txtMState, QStringLiteral("Please Enter State")},
-        {txtMCountry, QStringLiteral("Please Enter Country")},
+        {txtMCity, tr("Please Enter City")},
+        {txtMState, tr("Please Enter State")},
+        {txtMCountry, tr("Please Enter Country")},
     };
     for (const auto& [box, message] : places) {
         if (box->text().isEmpty()) {
@@ -349,6 +363,35 @@ bool FrmMain::event(QEvent* event) {
         }
     }
     return QMainWindow::event(event);
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// The form's own captions come back from the catalogue; the texts this code
+// sets are set again in the language now in use.
+void FrmMain::retranslate() {
+    retranslateUi(this);
+    setWindowTitle(ProgramTitle());
+    sharedMenus.retranslate();
+    languageMenu.retranslate();
+    languageMenu.check(app.language());
+    for (int month = 0; month < cboMonth->count(); ++month) {
+        cboMonth->setItemText(month, TableText("Months", MonthNames().at(month)));
+    }
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS, cboZoneDirection}) {
+        if (QLabel* spoken = spokenLabels.value(list)) {
+            spoken->setText(list->accessibleName());
+        }
+    }
+    setAtlasPlaceholder();
+    updateOffsetUsed();
+    proposeNearestZone();
+    describePlaceList(-1);
 }
 
 void FrmMain::keyPressEvent(QKeyEvent* event) {

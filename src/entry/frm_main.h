@@ -2,9 +2,12 @@
 
 #include "atlas/zone_following.h"
 #include "birth/birth_rules.h"
+#include "platform/language_menu.h"
+#include "platform/shared_menus.h"
 #include "ui_frm_main.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QMainWindow>
 #include <QPoint>
 #include <QStringList>
@@ -112,9 +115,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Enter in the place box.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A new language: every caption again in it.
+    void changeEvent(QEvent* event) override;
 
 private:
     void addSharedMenus();
+    void retranslate();
+    // The place box's prompt: the atlas is being read or was read, or why not.
+    void setAtlasPlaceholder();
     void setUpControls();
     void setUpPlaceBox();
     void fillLists();
@@ -147,6 +155,11 @@ private:
     void proposeNearestZone();
 
     App& app;
+    SharedMenus sharedMenus;
+    LanguageMenu languageMenu;
+    QHash<QComboBox*, QLabel*> spokenLabels; // the unseen labels naming the lists
+    QString atlasError;                      // why the atlas could not be read
+    bool atlasFailed = false;
     KeyFilter* keyFilter = nullptr;
 
     bool painted = false;

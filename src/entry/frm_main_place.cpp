@@ -98,15 +98,12 @@ void FrmMain::loadAtlas(const QString& folder) {
 void FrmMain::setAtlas(std::shared_ptr<const Atlas> loaded, const QString& error) {
     zoneFollowing.setAtlas(std::move(loaded));
     listedPlaces.clear();
+    atlasError = error;
+    atlasFailed = zoneFollowing.atlas() == nullptr;
+    setAtlasPlaceholder();
     if (zoneFollowing.atlas() == nullptr) {
-        txtBirthPlace->setEnabled(false);
-        txtBirthPlace->setPlaceholderText(QStringLiteral("The atlas of places could not be read"));
-        txtBirthPlace->setToolTip(error);
         return;
     }
-    txtBirthPlace->setEnabled(true);
-    txtBirthPlace->setPlaceholderText(QStringLiteral("City of birth: type its name"));
-    txtBirthPlace->setToolTip(QString());
     // What was typed while the atlas was read is searched now.
     if (!txtBirthPlace->text().isEmpty() && txtBirthPlace->text() != chosenPlaceLabel) {
         on_txtBirthPlace_textEdited(txtBirthPlace->text());
@@ -114,6 +111,21 @@ void FrmMain::setAtlas(std::shared_ptr<const Atlas> loaded, const QString& error
             placeCompleter->complete();
         }
     }
+}
+
+void FrmMain::setAtlasPlaceholder() {
+    if (atlasFailed) {
+        txtBirthPlace->setEnabled(false);
+        txtBirthPlace->setPlaceholderText(tr("The atlas of places could not be read"));
+        txtBirthPlace->setToolTip(atlasError);
+        return;
+    }
+    if (zoneFollowing.atlas() == nullptr) {
+        return; // still being read: the form's prompt stays
+    }
+    txtBirthPlace->setEnabled(true);
+    txtBirthPlace->setPlaceholderText(tr("City of birth: type its name"));
+    txtBirthPlace->setToolTip(QString());
 }
 
 void FrmMain::on_txtBirthPlace_textEdited(const QString& text) {
@@ -133,18 +145,18 @@ void FrmMain::describePlaceList(int highlighted) {
     QString description;
     if (labels.isEmpty()) {
         if (!txtBirthPlace->text().trimmed().isEmpty() && zoneFollowing.atlas() != nullptr) {
-            description = QStringLiteral("No place matches");
+            description = tr("No place matches");
         }
     } else {
         const qsizetype count = labels.size();
-        const QString matches = count == 1 ? QStringLiteral("1 place matches")
-                                           : QStringLiteral("%1 places match").arg(count);
+        const QString matches =
+            count == 1 ? tr("1 place matches") : tr("%1 places match").arg(count);
         description = highlighted >= 0 && highlighted < count
-                          ? QStringLiteral("%1; Return chooses %2, %3 of %4")
+                          ? tr("%1; Return chooses %2, %3 of %4")
                                 .arg(matches, labels[highlighted])
                                 .arg(highlighted + 1)
                                 .arg(count)
-                          : QStringLiteral("%1; Return chooses %2, Down goes through the list")
+                          : tr("%1; Return chooses %2, Down goes through the list")
                                 .arg(matches, labels.front());
     }
     if (txtBirthPlace->accessibleDescription() != description) {
@@ -235,7 +247,7 @@ void FrmMain::updateOffsetUsed() {
     lblOffsetUsed->setText(offset);
     // A label's accessible name is all a screen reader says of it: the
     // caption and the value together.
-    const QString caption = QStringLiteral("Offset used");
+    const QString caption = tr("Offset used");
     lblOffsetUsed->setAccessibleName(offset.isEmpty() ? caption
                                                       : caption + QStringLiteral(": ") + offset);
 }

@@ -3,6 +3,7 @@
 #include "document/program_title.h"
 #include "entry/frm_main.h"
 #include "entry/time_zones.h"
+#include "translation/translator.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -57,17 +58,18 @@ FrmTimeZone::FrmTimeZone(FrmMain& frmMain, QWidget* parent) : QDialog(parent), f
 
     lstTimeZone = new ZoneList([this] { on_lstTimeZone_doubleClicked(); }, this);
     lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
-    lstTimeZone->setAccessibleName(QStringLiteral("Time zones"));
+    lstTimeZone->setAccessibleName(tr("Time zones"));
     lstTimeZone->setSortingEnabled(false);
     lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
     QFont listFont = lstTimeZone->font();
     listFont.setFamilies({QStringLiteral("Verdana")});
     lstTimeZone->setFont(listFont);
     for (const TimeZoneEntry& zone : kTimeZones) {
-        lstTimeZone->addItem(QString::fromUtf8(zone.text.data(), std::ssize(zone.text)));
+        lstTimeZone->addItem(
+            TableText("TimeZones", QString::fromUtf8(zone.text.data(), std::ssize(zone.text))));
     }
 
-    cmdQuit = new QPushButton(QStringLiteral("&Quit"), this);
+    cmdQuit = new QPushButton(tr("&Quit"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
     // Enter belongs to the list (it picks the zone), not to Quit.
     cmdQuit->setAutoDefault(false);

@@ -1,5 +1,7 @@
 #include "entry/key_filter.h"
 
+#include "translation/translator.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -109,7 +111,7 @@ bool KeyFilter::filterKey(const Rule& rule, QKeyEvent& event) {
         QString key(c);
         int position = 0;
         if (c != kBackspace && rule.keys->validate(key, position) != QValidator::Acceptable) {
-            dialogs.message(window, rule.message, rule.icon);
+            dialogs.message(window, TableText("KeyFilter", rule.message), rule.icon);
             return true;
         }
         kept += key;

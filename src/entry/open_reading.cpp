@@ -4,11 +4,14 @@
 #include "entry/reading_driver.h"
 #include "files/reading_file.h"
 #include "platform/app.h"
+#include "translation/translator.h"
+
+#include <QCoreApplication>
 
 void OpenReading(App& app, FrmMain& frmMain) {
     Dialogs& dialogs = app.services().dialogs;
     FileDialogSpec spec;
-    spec.title = QStringLiteral("Select the source file");
+    spec.title = QCoreApplication::translate("OpenReading", "Select the source file");
     spec.filter = QStringLiteral("Kelvaro (*.kvr)");
     spec.defaultSuffix = QStringLiteral("kvr");
     spec.fileMustExist = true;
@@ -19,14 +22,15 @@ void OpenReading(App& app, FrmMain& frmMain) {
     // Only the last three characters are compared, so "readingkvr" passes and
     // "reading.KVR" does not.
     if (!path->endsWith(QLatin1String("kvr"), Qt::CaseSensitive)) {
-        dialogs.message(&frmMain, CheckFileMessage(), MessageIcon::Critical);
+        dialogs.message(&frmMain, TableText("BirthRules", CheckFileMessage()),
+                        MessageIcon::Critical);
         return;
     }
     // A file that cannot be read whole, or holds a value the window would show
     // otherwise, changes nothing on frmMain.
     const ReadingFileEntry file = ReadReadingFileEntry(*path);
     if (!file.entry) {
-        dialogs.message(&frmMain, file.message, MessageIcon::Critical);
+        dialogs.message(&frmMain, TableText("BirthRules", file.message), MessageIcon::Critical);
         return;
     }
     frmMain.showBirthEntry(*file.entry);

@@ -6,6 +6,7 @@
 
 #include "engine/bhava_result.h"
 #include "engine/birth_record.h"
+#include "engine/translatable.h"
 #include "planets/planet_placement.h"
 
 #include <array>
@@ -16,12 +17,20 @@
 
 // The nine bodies in the order of a reading.
 inline constexpr std::array<const char*, 9> kPlanetNames = {
-    "Sun", "Moon", "Mars", "Mercury", "Jupiter", "Venus", "Saturn", "Rahu", "Ketu"};
+    QT_TRANSLATE_NOOP("Planets", "Sun"),     QT_TRANSLATE_NOOP("Planets", "Moon"),
+    QT_TRANSLATE_NOOP("Planets", "Mars"),    QT_TRANSLATE_NOOP("Planets", "Mercury"),
+    QT_TRANSLATE_NOOP("Planets", "Jupiter"), QT_TRANSLATE_NOOP("Planets", "Venus"),
+    QT_TRANSLATE_NOOP("Planets", "Saturn"),  QT_TRANSLATE_NOOP("Planets", "Rahu"),
+    QT_TRANSLATE_NOOP("Planets", "Ketu")};
 
 // The names of the twelve signs, Aries first (sign 1 at index 0).
 inline constexpr std::array<const char*, 12> kSignNames = {
-    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    QT_TRANSLATE_NOOP("Signs", "Aries"),       QT_TRANSLATE_NOOP("Signs", "Taurus"),
+    QT_TRANSLATE_NOOP("Signs", "Gemini"),      QT_TRANSLATE_NOOP("Signs", "Cancer"),
+    QT_TRANSLATE_NOOP("Signs", "Leo"),         QT_TRANSLATE_NOOP("Signs", "Virgo"),
+    QT_TRANSLATE_NOOP("Signs", "Libra"),       QT_TRANSLATE_NOOP("Signs", "Scorpio"),
+    QT_TRANSLATE_NOOP("Signs", "Sagittarius"), QT_TRANSLATE_NOOP("Signs", "Capricorn"),
+    QT_TRANSLATE_NOOP("Signs", "Aquarius"),    QT_TRANSLATE_NOOP("Signs", "Pisces")};
 
 // The farthest the birth time is moved, minutes, either way.
 inline constexpr int kMaxSensitivityMinutes = 240;

@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 #include "reading/reading.h"
+#include "translation/language.h"
 
 #include <QString>
 
@@ -43,4 +44,9 @@ public:
     virtual void hideReferralWindow() = 0;  // nothing happens when it is not shown
     virtual void showAboutWindow() = 0;     // modal, loaded afresh each time
     virtual void closeAllAndEnd() = 0;      // closes every window and ends the program
+
+    // The language of the windows and the printed reading. Choosing one
+    // switches the open windows at once and is remembered for the next start.
+    virtual Language language() const = 0;
+    virtual void setLanguage(Language language) = 0;
 };

@@ -3,6 +3,7 @@
 #include "files/field_codec.h"
 #include "platform/services.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QUrl>
 
@@ -134,8 +135,10 @@ void UpdateReminder(Services& services) {
     }
     const bool check = services.dialogs.askYesNo(
         nullptr,
-        QStringLiteral("There maybe an update to this software available") + QLatin1Char('\r') +
-            QStringLiteral("Do you want to check for an update?"),
+        QCoreApplication::translate("UpdateReminder",
+                                    "There maybe an update to this software available") +
+            QLatin1Char('\r') +
+            QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?"),
         MessageIcon::Information);
     storeToday();
     if (check) {

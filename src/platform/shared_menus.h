@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
 
 class App;
 class QAction;
@@ -9,14 +9,15 @@ class QMenuBar;
 class QWidget;
 
 // The captions of the Help menu and the Donate entry, each window's own: the
-// two windows spell the update entry differently on purpose.
+// two windows spell the update entry differently on purpose. They are the
+// English texts, shown in the language in use.
 struct SharedMenuCaptions {
-    QString help = QStringLiteral("&Help");
-    QString online = QStringLiteral("&Online Help");
-    QString visit = QStringLiteral("&Visit Us Online");
-    QString update;
-    QString about = QStringLiteral("&About Software");
-    QString donate = QStringLiteral("&Donate");
+    const char* help = QT_TRANSLATE_NOOP("SharedMenus", "&Help");
+    const char* online = QT_TRANSLATE_NOOP("SharedMenus", "&Online Help");
+    const char* visit = QT_TRANSLATE_NOOP("SharedMenus", "&Visit Us Online");
+    const char* update = "";
+    const char* about = QT_TRANSLATE_NOOP("SharedMenus", "&About Software");
+    const char* donate = QT_TRANSLATE_NOOP("SharedMenus", "&Donate");
 };
 
 // The entries the builder made, by the names the windows know them by.
@@ -27,6 +28,10 @@ struct SharedMenus {
     QAction* mnuUpdate = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuDonate = nullptr;
+    SharedMenuCaptions captions;
+
+    // Writes the captions in the language in use.
+    void retranslate() const;
 
     // Gives a window's members of the same names these entries.
     template <typename Window> void keepIn(Window& window) const {

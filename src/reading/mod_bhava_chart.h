@@ -38,5 +38,11 @@ struct HouseCatalogue {
     const QString& prompt(int promptIndex) const;
 };
 
+// A prompt's parts as English texts: the pattern "Click Here To Show
+// Characteristics Of %1 House" and the ordinal of the prompt's house ("1st"
+// for entries 0 and 12), for a front that shows them in another language.
+const char* HousePromptPattern();
+const char* HouseOrdinal(int promptIndex);
+
 // The catalogue, built on the first call and the same constant table after.
 const HouseCatalogue& LoadHouseCatalogue();

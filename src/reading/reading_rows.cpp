@@ -1,6 +1,7 @@
 #include "reading/reading_rows.h"
 
 #include "engine/circle.h"
+#include "engine/translatable.h"
 
 #include <array>
 #include <cmath>
@@ -203,7 +204,9 @@ std::vector<std::string> VargaTitles() {
 }
 
 std::vector<std::string> DashaYearTitles() {
-    return {"Sidereal (365.256363 days)", "Julian (365.25 days)", "Savana (360 days)"};
+    return {QT_TRANSLATE_NOOP("DashaYears", "Sidereal (365.256363 days)"),
+            QT_TRANSLATE_NOOP("DashaYears", "Julian (365.25 days)"),
+            QT_TRANSLATE_NOOP("DashaYears", "Savana (360 days)")};
 }
 
 std::optional<DashaTable> DashaTableOf(const Reading& reading) {

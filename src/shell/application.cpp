@@ -84,12 +84,31 @@ FrmReferral* Application::loadedReferralWindow() const {
     return referralWindow;
 }
 
-bool Application::start() {
+namespace {
+
+const QString kSettingsSection = QStringLiteral("Settings");
+const QString kLanguageValue = QStringLiteral("Language");
+
+} // namespace
+
+void Application::startLanguage(const QLocale& systemLocale) {
+    const std::optional<Language> remembered =
+        LanguageFromCode(svc.settings.value(kSettingsSection, kLanguageValue));
+    languageSwitch.use(remembered.value_or(LanguageForLocale(systemLocale)));
+}
+
+void Application::setLanguage(Language language) {
+    languageSwitch.use(language);
+    svc.settings.setValue(kSettingsSection, kLanguageValue, LanguageCode(language));
+}
+
+bool Application::start(const QLocale& systemLocale) {
+    runStep([&] { startLanguage(systemLocale); });
     bool anotherCopy = false;
     runStep([&] { anotherCopy = svc.instance.anotherCopyRunning(); });
     if (anotherCopy) {
         runStep([&] {
-            svc.dialogs.message(nullptr, QStringLiteral("Application is already running"),
+            svc.dialogs.message(nullptr, Application::tr("Application is already running"),
                                 MessageIcon::Information);
         });
         closeAllAndEnd();

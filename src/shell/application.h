@@ -1,7 +1,10 @@
 #pragma once
 
 #include "platform/app.h"
+#include "translation/translator.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QPointer>
 
 class FrmDisplay;
@@ -12,6 +15,8 @@ class QDialog;
 // The application object: owns the program-wide state and the single instance
 // of each window, and hands the windows the services.
 class Application : public App {
+    Q_DECLARE_TR_FUNCTIONS(Application)
+
 public:
     explicit Application(const Services& services);
     ~Application() override;
@@ -26,7 +31,11 @@ public:
 
     // The start-up sequence. False when the program ended during it (another
     // copy was running); the caller then returns without an event loop.
-    bool start();
+    // The language comes from the remembered choice, else from the system's
+    // locale.
+    bool start(const QLocale& systemLocale = QLocale::system());
+    // The language at start-up: the remembered choice, else the locale's.
+    void startLanguage(const QLocale& systemLocale);
     // Chooses which of frmMain's two banners is in front.
     void CoBrand_Randomize();
     // True once CloseAllAndEnd has run.
@@ -40,6 +49,8 @@ public:
     void hideReferralWindow() override;
     void showAboutWindow() override;
     void closeAllAndEnd() override;
+    Language language() const override { return languageSwitch.current(); }
+    void setLanguage(Language language) override;
 
     // The two main windows, loaded (not shown) if they were not.
     FrmMain& frmMain();
@@ -62,6 +73,7 @@ private:
     QPointer<FrmMain> mainWindow;
     QPointer<FrmDisplay> displayWindow;
     QPointer<FrmReferral> referralWindow;
+    LanguageSwitch languageSwitch;
     bool hasEnded = false;
     bool closingAll = false;
 };

@@ -51,40 +51,39 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
 
     Label1 = makeLabel<QLabel>(
         "Label1",
-        QStringLiteral("Kelvaro generates the Houses or Bhavas of your natal chart. Each house is "
-                       "related to to an area in life. This influences the interpretation of your "
-                       "birth chart depending on the position of the different planets in these "
-                       "houses."),
+        tr("Kelvaro generates the Houses or Bhavas of your natal chart. Each house is "
+           "related to to an area in life. This influences the interpretation of your "
+           "birth chart depending on the position of the different planets in these "
+           "houses."),
         this);
 
-    lblHomePage = makeLabel<ClickableLabel>(
-        "lblHomePage", QStringLiteral("Click here to visit ") + HomePageAddress(), this);
+    lblHomePage = makeLabel<ClickableLabel>("lblHomePage",
+                                            tr("Click here to visit ") + HomePageAddress(), this);
     lookLikeLink(lblHomePage);
 
     Label3 = makeLabel<QLabel>(
         "Label3",
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website."),
+        tr("Home Business Opportunity. Start your own Internet business and make money "
+           "online. Get this software fully branded for your website."),
         this);
 
-    lblCoBrand = makeLabel<ClickableLabel>("lblCoBrand",
-                                           QStringLiteral("Click here for more details"), this);
+    lblCoBrand = makeLabel<ClickableLabel>("lblCoBrand", tr("Click here for more details"), this);
     lblCoBrand->setWordWrap(false);
     lookLikeLink(lblCoBrand);
 
     lblCredits = makeLabel<QLabel>(
         "lblCredits",
-        QStringLiteral("Planet positions come from Swiss Ephemeris, © Astrodienst AG, under the "
-                       "GNU Affero General Public License 3.0. Kelvaro is free software: you may "
-                       "share and change it under the GNU Affero General Public License, version "
-                       "3 or later."),
+        tr("Planet positions come from Swiss Ephemeris, © Astrodienst AG, under the "
+           "GNU Affero General Public License 3.0. Kelvaro is free software: you may "
+           "share and change it under the GNU Affero General Public License, version "
+           "3 or later."),
         this);
 
     Line2 = new QFrame(this);
     lblAtlasCredit = makeLabel<QLabel>(
         "lblAtlasCredit",
-        QStringLiteral("The atlas of places is the GeoNames list of places (geonames.org), under "
-                       "the Creative Commons Attribution 4.0 License (CC BY 4.0)."),
+        tr("The atlas of places is the GeoNames list of places (geonames.org), under "
+           "the Creative Commons Attribution 4.0 License (CC BY 4.0)."),
         this);
     lblAtlasCredit->setWordWrap(true);
 
@@ -92,7 +91,7 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     Line2->setFrameShape(QFrame::HLine);
     Line2->setFrameShadow(QFrame::Sunken);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
 

@@ -6,6 +6,7 @@
 #include "platform/mod_help.h"
 #include "platform/program_icon.h"
 #include "shell/mod_tell_a_friend.h"
+#include "translation/translator.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -25,16 +26,24 @@
 
 const std::array<QString, 4>& SupportTexts() {
     static const std::array<QString, 4> texts{
-        QStringLiteral("Programs like Kelvaro can only be written and kept up to date with your "
-                       "support. The best way to support us is to visit the Orvenna Softwares "
-                       "community often and join in its discussions."),
-        QStringLiteral("Please visit the Orvenna Softwares community regularly and take part in "
-                       "its discussions. Without your visits we cannot keep programs like this "
-                       "one going."),
-        QStringLiteral("The Orvenna Softwares community is a free online discussion forum. Each "
-                       "visit you make there helps us develop and maintain Kelvaro."),
-        QStringLiteral("Our community needs your help. All we ask is that you visit it regularly "
-                       "and take part in its discussions."),
+        QStringLiteral(QT_TRANSLATE_NOOP(
+            "FrmReferral",
+            "Programs like Kelvaro can only be written and kept up to date with your "
+            "support. The best way to support us is to visit the Orvenna Softwares "
+            "community often and join in its discussions.")),
+        QStringLiteral(QT_TRANSLATE_NOOP(
+            "FrmReferral",
+            "Please visit the Orvenna Softwares community regularly and take part in "
+            "its discussions. Without your visits we cannot keep programs like this "
+            "one going.")),
+        QStringLiteral(QT_TRANSLATE_NOOP(
+            "FrmReferral",
+            "The Orvenna Softwares community is a free online discussion forum. Each "
+            "visit you make there helps us develop and maintain Kelvaro.")),
+        QStringLiteral(QT_TRANSLATE_NOOP(
+            "FrmReferral",
+            "Our community needs your help. All we ask is that you visit it regularly "
+            "and take part in its discussions.")),
     };
     return texts;
 }
@@ -89,19 +98,19 @@ FrmReferral::FrmReferral(App& app, QWidget* parent) : QWidget(parent), app(app) 
     titleFont.setBold(true);
     Label1->setFont(titleFont);
 
-    Label2 = new QLabel(SupportTexts()[1], this);
+    Label2 = new QLabel(TableText("FrmReferral", SupportTexts()[1]), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
 
-    Check1 = new QCheckBox(QStringLiteral("Yes, take me to the Orvenna Softwares community at ") +
-                               HomePageAddress() + QStringLiteral(" now."),
+    Check1 = new QCheckBox(tr("Yes, take me to the Orvenna Softwares community at ") +
+                               HomePageAddress() + tr(" now."),
                            this);
     Check1->setObjectName(QStringLiteral("Check1"));
 
-    cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose = new QPushButton(tr("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
-    fraReferAFriend = new QGroupBox(QStringLiteral("Refer A Friend"), this);
+    fraReferAFriend = new QGroupBox(tr("Refer A Friend"), this);
     fraReferAFriend->setObjectName(QStringLiteral("fraReferAFriend"));
     txtName = makeBox(QStringLiteral("txtName"), kPlaceholderName, fraReferAFriend);
     txtEmail = makeBox(QStringLiteral("txtEmail"), kPlaceholderEmail, fraReferAFriend);
@@ -116,7 +125,7 @@ FrmReferral::FrmReferral(App& app, QWidget* parent) : QWidget(parent), app(app) 
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setPlainText(QString(kPlaceholderMessage) + QStringLiteral("\r\n"));
     txtMessage->hide();
-    cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), fraReferAFriend);
+    cmdSubmit = new QPushButton(tr("Refer A Friend &Now"), fraReferAFriend);
     cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
 
     auto* form = new QGridLayout(fraReferAFriend);
@@ -126,16 +135,15 @@ FrmReferral::FrmReferral(App& app, QWidget* parent) : QWidget(parent), app(app) 
     form->addWidget(txtFriendEmail, 1, 1);
     form->addWidget(cmdSubmit, 2, 0, 1, 2, Qt::AlignHCenter);
 
-    fraDownload = new QGroupBox(QStringLiteral("Download Orvenna Softwares"), this);
+    fraDownload = new QGroupBox(tr("Download Orvenna Softwares"), this);
     fraDownload->setObjectName(QStringLiteral("fraDownload"));
-    Label3 = new QLabel(
-        QStringLiteral("Try the other programs from Orvenna Softwares: astrology, psychic, tarot, "
-                       "numerology and occult software, simple to use and full of information."),
-        fraDownload);
+    Label3 =
+        new QLabel(tr("Try the other programs from Orvenna Softwares: astrology, psychic, tarot, "
+                      "numerology and occult software, simple to use and full of information."),
+                   fraDownload);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setWordWrap(true);
-    lblGoToHome =
-        new ClickableLabel(QStringLiteral("Click Here To Visit Orvenna Softwares"), fraDownload);
+    lblGoToHome = new ClickableLabel(tr("Click Here To Visit Orvenna Softwares"), fraDownload);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setWordWrap(true);
     QFont linkFont = lblGoToHome->font();
@@ -192,7 +200,7 @@ void FrmReferral::Form_Load() {
     app.services().random.seedFromClock();
     const float r = app.services().random.next();
     const int n = std::clamp(static_cast<int>(r * 4.0F), 0, 3);
-    Label2->setText(SupportTexts()[static_cast<std::size_t>(n)]);
+    Label2->setText(TableText("FrmReferral", SupportTexts()[static_cast<std::size_t>(n)]));
     // Above every window that is not itself kept on top.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
@@ -244,8 +252,8 @@ bool FrmReferral::eventFilter(QObject* watched, QEvent* event) {
         if ((watched == txtEmail || watched == txtFriendEmail) &&
             static_cast<QKeyEvent*>(event)->text() == QStringLiteral(" ")) {
             auto* box = static_cast<QLineEdit*>(watched);
-            app.services().dialogs.message(
-                this, QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical);
+            app.services().dialogs.message(this, tr("Email Address Cannot Contain Space"),
+                                           MessageIcon::Critical);
             box->setFocus();
             return true;
         }

@@ -3,6 +3,7 @@
 #include "platform/app.h"
 #include "platform/mod_help.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <array>
@@ -31,17 +32,23 @@ void SendReferral(App& app, QWidget* parent) {
         const char* message;
     };
     const std::array<Check, 5> checks{{
-        {fields.senderName, kPlaceholderName, "Please Enter Your Name"},
-        {fields.senderEmail, kPlaceholderEmail, "Please Enter Your Email"},
-        {fields.message, kPlaceholderMessage, "Please Enter Your Message"},
-        {fields.friendName, kPlaceholderFriendName, "Please Enter Your Friend's Name"},
-        {fields.friendEmail, kPlaceholderFriendEmail, "Please Enter Your Friend's Email"},
+        {fields.senderName, kPlaceholderName,
+         QT_TRANSLATE_NOOP("FrmReferral", "Please Enter Your Name")},
+        {fields.senderEmail, kPlaceholderEmail,
+         QT_TRANSLATE_NOOP("FrmReferral", "Please Enter Your Email")},
+        {fields.message, kPlaceholderMessage,
+         QT_TRANSLATE_NOOP("FrmReferral", "Please Enter Your Message")},
+        {fields.friendName, kPlaceholderFriendName,
+         QT_TRANSLATE_NOOP("FrmReferral", "Please Enter Your Friend's Name")},
+        {fields.friendEmail, kPlaceholderFriendEmail,
+         QT_TRANSLATE_NOOP("FrmReferral", "Please Enter Your Friend's Email")},
     }};
     for (const Check& check : checks) {
         const QString value = TrimSpaces(check.value);
         if (value.isEmpty() || value == check.placeholder) {
-            app.services().dialogs.message(parent, QString::fromLatin1(check.message),
-                                           MessageIcon::Critical);
+            app.services().dialogs.message(
+                parent, QCoreApplication::translate("FrmReferral", check.message),
+                MessageIcon::Critical);
             return;
         }
     }

@@ -1,6 +1,7 @@
 #include "shell/qt_services.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
@@ -16,6 +17,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -39,21 +41,40 @@ std::optional<QString> runFileDialog(QFileDialog& dialog) {
     return dialog.selectedFiles().constFirst();
 }
 
+// Qt ships no catalogue of its own for every language Kelvaro speaks: the
+// buttons are named here, in the language in use (English as Qt names them).
+void nameButtons(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Ok, QT_TRANSLATE_NOOP("Dialogs", "OK")},
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("Dialogs", "&Yes")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("Dialogs", "&No")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Dialogs", "Cancel")},
+    };
+    for (const auto& [button, name] : names) {
+        if (QAbstractButton* shown = box.button(button)) {
+            shown->setText(QCoreApplication::translate("Dialogs", name));
+        }
+    }
+}
+
 } // namespace
 
 void QtDialogs::message(QWidget* parent, const QString& text, MessageIcon icon) {
     QMessageBox box(boxIcon(icon), kCaption, text, QMessageBox::Ok, parent);
+    nameButtons(box);
     box.exec();
 }
 
 bool QtDialogs::askYesNo(QWidget* parent, const QString& text, MessageIcon icon) {
     QMessageBox box(boxIcon(icon), kCaption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    nameButtons(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<int> QtDialogs::askChoice(QWidget* parent, const QString& text,
                                         const QStringList& choices) {
     QMessageBox box(QMessageBox::Question, kCaption, text, QMessageBox::Cancel, parent);
+    nameButtons(box);
     QList<QAbstractButton*> buttons;
     for (const QString& choice : choices) {
         buttons.append(box.addButton(choice, QMessageBox::AcceptRole));

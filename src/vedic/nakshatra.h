@@ -4,36 +4,39 @@
 // four padas of 3° 20', and the nine lords of the Vimshottari dasha who rule
 // them in turn.
 
+#include "engine/translatable.h"
+
 #include <array>
 
 // The nakshatras in order, Ashwini (number 1) first.
-inline constexpr std::array<const char*, 27> kNakshatraNames = {"Ashwini",
-                                                                "Bharani",
-                                                                "Krittika",
-                                                                "Rohini",
-                                                                "Mrigashira",
-                                                                "Ardra",
-                                                                "Punarvasu",
-                                                                "Pushya",
-                                                                "Ashlesha",
-                                                                "Magha",
-                                                                "Purva Phalguni",
-                                                                "Uttara Phalguni",
-                                                                "Hasta",
-                                                                "Chitra",
-                                                                "Swati",
-                                                                "Vishakha",
-                                                                "Anuradha",
-                                                                "Jyeshtha",
-                                                                "Mula",
-                                                                "Purva Ashadha",
-                                                                "Uttara Ashadha",
-                                                                "Shravana",
-                                                                "Dhanishta",
-                                                                "Shatabhisha",
-                                                                "Purva Bhadrapada",
-                                                                "Uttara Bhadrapada",
-                                                                "Revati"};
+inline constexpr std::array<const char*, 27> kNakshatraNames = {
+    QT_TRANSLATE_NOOP("Nakshatras", "Ashwini"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Bharani"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Krittika"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Rohini"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Mrigashira"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Ardra"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Punarvasu"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Pushya"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Ashlesha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Magha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Purva Phalguni"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Uttara Phalguni"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Hasta"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Chitra"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Swati"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Vishakha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Anuradha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Jyeshtha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Mula"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Purva Ashadha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Uttara Ashadha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Shravana"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Dhanishta"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Shatabhisha"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Purva Bhadrapada"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Uttara Bhadrapada"),
+    QT_TRANSLATE_NOOP("Nakshatras", "Revati")};
 
 // The width of a nakshatra, degrees (13° 20').
 inline constexpr double kNakshatraDegrees = 40.0 / 3;

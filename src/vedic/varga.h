@@ -3,6 +3,8 @@
 // The sixteen divisional charts (vargas) in common use, by the classical
 // rules: each sign is cut into parts, and each part is given a sign.
 
+#include "engine/translatable.h"
+
 #include <array>
 
 // A divisional chart: its division number (D9 is 9) and its name.
@@ -13,22 +15,22 @@ struct Varga {
 
 // The sixteen, in their usual order.
 inline constexpr std::array<Varga, 16> kVargas = {{
-    {1, "Rasi"},
-    {2, "Hora"},
-    {3, "Drekkana"},
-    {4, "Chaturthamsa"},
-    {7, "Saptamsa"},
-    {9, "Navamsa"},
-    {10, "Dasamsa"},
-    {12, "Dwadasamsa"},
-    {16, "Shodasamsa"},
-    {20, "Vimsamsa"},
-    {24, "Chaturvimsamsa"},
-    {27, "Nakshatramsa"},
-    {30, "Trimsamsa"},
-    {40, "Khavedamsa"},
-    {45, "Akshavedamsa"},
-    {60, "Shashtiamsa"},
+    {1, QT_TRANSLATE_NOOP("Vargas", "Rasi")},
+    {2, QT_TRANSLATE_NOOP("Vargas", "Hora")},
+    {3, QT_TRANSLATE_NOOP("Vargas", "Drekkana")},
+    {4, QT_TRANSLATE_NOOP("Vargas", "Chaturthamsa")},
+    {7, QT_TRANSLATE_NOOP("Vargas", "Saptamsa")},
+    {9, QT_TRANSLATE_NOOP("Vargas", "Navamsa")},
+    {10, QT_TRANSLATE_NOOP("Vargas", "Dasamsa")},
+    {12, QT_TRANSLATE_NOOP("Vargas", "Dwadasamsa")},
+    {16, QT_TRANSLATE_NOOP("Vargas", "Shodasamsa")},
+    {20, QT_TRANSLATE_NOOP("Vargas", "Vimsamsa")},
+    {24, QT_TRANSLATE_NOOP("Vargas", "Chaturvimsamsa")},
+    {27, QT_TRANSLATE_NOOP("Vargas", "Nakshatramsa")},
+    {30, QT_TRANSLATE_NOOP("Vargas", "Trimsamsa")},
+    {40, QT_TRANSLATE_NOOP("Vargas", "Khavedamsa")},
+    {45, QT_TRANSLATE_NOOP("Vargas", "Akshavedamsa")},
+    {60, QT_TRANSLATE_NOOP("Vargas", "Shashtiamsa")},
 }};
 
 // The sign (1..12, Aries 1) that the divisional chart D<division> gives a

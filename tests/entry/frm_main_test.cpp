@@ -373,7 +373,8 @@ TEST_F(FrmMainTest, MenuEntriesAndBannersOpenTheirPages) {
     for (QAction* entry : frm.menuBar()->actions()) {
         bar << entry->text();
     }
-    EXPECT_EQ(bar, (QStringList{"&File", "&Help", "&Donate"})); // "Make Money &Online" is hidden
+    // "Make Money &Online" is hidden; the Language menu comes last.
+    EXPECT_EQ(bar, (QStringList{"&File", "&Help", "&Donate", "&Language"}));
     EXPECT_TRUE(fakes.dialogs.messages.empty());
 }
 

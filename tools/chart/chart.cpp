@@ -8,6 +8,7 @@
 #include "tools/chart/places.h"
 #include "tools/chart/single.h"
 #include "tools/chart/usage.h"
+#include "translation/translator.h"
 
 namespace {
 
@@ -38,6 +39,9 @@ int runChart(const QStringList& arguments, std::FILE* in, std::ostream& out, std
         writeText(err, chartUsageText());
         return kChartWrongArguments;
     }
+    // English unless asked for: scripts keep their output under any locale.
+    LanguageSwitch language;
+    language.use(parsed.request->language);
     ChartStreams streams{in, out, err};
     return commandOf(parsed.request->mode)(*parsed.request, streams);
 }

@@ -91,6 +91,12 @@ struct ChartOptions {
                        "(365.256363 days; the default), julian (365.25) or savana (360).\n"
                        "Example: --dasha-year savana"),
         QStringLiteral("sidereal|julian|savana")};
+    QCommandLineOption language{
+        QStringLiteral("language"),
+        QStringLiteral("The language of the printed text, --pdf, --svg and --png: en (English; "
+                       "the default, whatever the system's locale), hi (Hindi) or ta (Tamil). "
+                       "JSON stays English.\nExample: --language hi"),
+        QStringLiteral("en|hi|ta")};
     QCommandLineOption json{
         QStringLiteral("json"),
         QStringLiteral("Print the reading as one JSON object instead of a table.\n"
@@ -107,8 +113,9 @@ struct ChartOptions {
         QStringLiteral("Show the version.\nExample: kelvaro-chart --version")};
 
     void addTo(QCommandLineParser& parser) const {
-        parser.addOptions({date, time, zone, longitude, latitude, dst, place, places, name, pdf,
-                           svg, png, chartStyle, paper, dashaYear, json, batch, help, version});
+        parser.addOptions({date,      time,     zone, longitude, latitude, dst,        place,
+                           places,    name,     pdf,  svg,       png,      chartStyle, paper,
+                           dashaYear, language, json, batch,     help,     version});
     }
 
     // The options of a single birth, and --places, which takes none of them:
@@ -230,10 +237,30 @@ Problem readDashaYear(const Given& given, ChartRequest& request) {
     return std::nullopt;
 }
 
+// --language: en, hi or ta, in any case.
+Problem readLanguage(const Given& given, ChartRequest& request) {
+    const OptionValue language = given.single(given.options.language);
+    if (language.problem) {
+        return language.problem;
+    }
+    if (language.value) {
+        const std::optional<Language> parsed =
+            LanguageFromCode(language.value->trimmed().toLower());
+        if (!parsed) {
+            return QStringLiteral("--language %1 is not en, hi or ta").arg(*language.value);
+        }
+        request.language = *parsed;
+    }
+    return std::nullopt;
+}
+
 // How the reading is given out: printed, as JSON, or written to files.
 Problem readOutput(const Given& given, ChartRequest& request) {
     const ChartOptions& o = given.options;
     request.json = given.isSet(o.json);
+    if (Problem problem = readLanguage(given, request)) {
+        return problem;
+    }
     if (Problem problem = readBatchOutput(given)) {
         return problem;
     }

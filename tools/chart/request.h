@@ -7,6 +7,7 @@
 #include "chart/bhava_chart.h"
 #include "document/reading_document.h"
 #include "engine/birth_record.h"
+#include "translation/language.h"
 #include "vedic/dasha.h"
 
 #include <QString>
@@ -47,4 +48,7 @@ struct ChartRequest {
     bool latitudeGiven = true;
     // The year the dasha is counted in (--dasha-year).
     DashaYear dashaYear = DashaYear::Sidereal;
+    // The language of the printed text and the files (--language); the JSON
+    // stays English.
+    Language language = Language::English;
 };

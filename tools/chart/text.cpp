@@ -3,7 +3,10 @@
 #include "engine/mod_bhava.h"
 #include "planets/mod_planets.h"
 #include "reading/reading_rows.h"
+#include "translation/table_texts.h"
+#include "translation/translator.h"
 
+#include <QCoreApplication>
 #include <QLatin1Char>
 #include <QStringList>
 
@@ -15,6 +18,11 @@
 
 namespace {
 
+// A caption of the text output in the language asked for.
+QString shown(const char* english) {
+    return QCoreApplication::translate("ChartText", english);
+}
+
 QString cell(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -23,21 +31,24 @@ QString cell(const std::string& text) {
 QString figuresText(const Reading& reading) {
     const ReadingFigures figures = FiguresOf(reading);
     const TextColumns columns{{20}};
-    return columns.line({QStringLiteral("Julian Day"), QStringLiteral("Ayanamsa")}) +
+    return columns.line({shown(QT_TRANSLATE_NOOP("ChartText", "Julian Day")),
+                         shown(QT_TRANSLATE_NOOP("ChartText", "Ayanamsa"))}) +
            columns.line({cell(figures.julianDay), cell(figures.ayanamsa)}) + QLatin1Char('\n') +
-           columns.line({QStringLiteral("Ascendant"), QStringLiteral("Midheaven")}) +
-           columns.line({cell(figures.ascendant), cell(figures.midheaven)});
+           columns.line({shown(QT_TRANSLATE_NOOP("ChartText", "Ascendant")),
+                         shown(QT_TRANSLATE_NOOP("ChartText", "Midheaven"))}) +
+           columns.line({PositionText(figures.ascendant), PositionText(figures.midheaven)});
 }
 
 // Each house's mid-point and its junction with the next.
 QString housesText(const Reading& reading) {
     const BhavaResult& houses = reading.houses;
     const TextColumns columns{{8, 20}};
-    QString text = columns.line(
-        {QStringLiteral("House"), QStringLiteral("Bhava Madhya"), QStringLiteral("Bhava Sandhi")});
+    QString text = columns.line({shown(QT_TRANSLATE_NOOP("ChartText", "House")),
+                                 shown(QT_TRANSLATE_NOOP("ChartText", "Bhava Madhya")),
+                                 shown(QT_TRANSLATE_NOOP("ChartText", "Bhava Sandhi"))});
     for (std::size_t i = 0; i < houses.BhavaMadhyaText.size(); ++i) {
-        text += columns.line({QString::number(i + 1), cell(houses.BhavaMadhyaText[i]),
-                              cell(houses.BhavaSandhiText[i])});
+        text += columns.line({QString::number(i + 1), PositionText(houses.BhavaMadhyaText[i]),
+                              PositionText(houses.BhavaSandhiText[i])});
     }
     return text;
 }
@@ -46,7 +57,8 @@ QString housesText(const Reading& reading) {
 QString notesText(const Reading& reading) {
     QString text;
     for (const std::string& warning : reading.warnings()) {
-        text += QStringLiteral("\nNote: ") + cell(warning) + QLatin1Char('\n');
+        text +=
+            shown(QT_TRANSLATE_NOOP("ChartText", "\nNote: ")) + cell(warning) + QLatin1Char('\n');
     }
     return text;
 }
@@ -69,21 +81,28 @@ QString planetsText(const Reading& reading) {
         return cell(reading.planets.Error) + QLatin1Char('\n');
     }
     const TextColumns columns{{12, 20, 13, 7, 10, 8, 19, 6}};
-    QString text =
-        columns.line({QStringLiteral("Planet"), QStringLiteral("Position"), QStringLiteral("Sign"),
-                      QStringLiteral("Bhava"), QStringLiteral("Earlier"), QStringLiteral("Later"),
-                      QStringLiteral("Nakshatra"), QStringLiteral("Pada"), QStringLiteral("Lord")});
+    QString text = columns.line({shown(QT_TRANSLATE_NOOP("ChartText", "Planet")),
+                                 shown(QT_TRANSLATE_NOOP("ChartText", "Position")),
+                                 shown(QT_TRANSLATE_NOOP("ChartText", "Sign")),
+                                 shown(QT_TRANSLATE_NOOP("ChartText", "Bhava")),
+                                 shown(QT_TRANSLATE_NOOP("ChartText", "Earlier")),
+                                 shown(QT_TRANSLATE_NOOP("ChartText", "Later")),
+                                 shown(QT_TRANSLATE_NOOP("ChartText", "Nakshatra")),
+                                 shown(QT_TRANSLATE_NOOP("ChartText", "Pada")),
+                                 shown(QT_TRANSLATE_NOOP("ChartText", "Lord"))});
     for (const PlanetRow& p : rows) {
-        text += columns.line({cell(p.name) + (p.retrograde ? QStringLiteral(" (R)") : QString()),
-                              cell(p.position), cell(p.signName), QString::number(p.bhava),
-                              minutesCell(p.earlier), minutesCell(p.later), cell(p.nakshatra),
-                              QString::number(p.pada), cell(p.nakshatraLord)});
+        text +=
+            columns.line({PlanetText(p.name) + (p.retrograde ? QStringLiteral(" (R)") : QString()),
+                          PositionText(p.position), SignText(p.signName), QString::number(p.bhava),
+                          minutesCell(p.earlier), minutesCell(p.later), NakshatraText(p.nakshatra),
+                          QString::number(p.pada), PlanetText(p.nakshatraLord)});
     }
-    return text + QStringLiteral("\n"
-                                 "Earlier, Later: the minutes of birth time that put the planet "
-                                 "in another Bhava,\n"
-                                 "the ascendant in another sign; * within 15 minutes. (R) "
-                                 "retrograde.\n");
+    return text + shown(QT_TRANSLATE_NOOP(
+                      "ChartText", "\n"
+                                   "Earlier, Later: the minutes of birth time that put the planet "
+                                   "in another Bhava,\n"
+                                   "the ascendant in another sign; * within 15 minutes. (R) "
+                                   "retrograde.\n"));
 }
 
 // "Leo" as the tables abbreviate it: "Leo", "Sco".
@@ -93,7 +112,8 @@ QString signCell(int sign) {
     }
     const std::string_view abbreviations = SignAbbreviations;
     const std::string_view name = abbreviations.substr(static_cast<std::size_t>(sign - 1) * 3, 3);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    return TableText("Signs",
+                     QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 // The sixteen divisional charts: the ascendant's sign and each body's, and
@@ -102,15 +122,16 @@ QString vargasText(const Reading& reading) {
     const std::vector<VargaRow> rows = VargaRows(reading);
     const std::vector<PlanetRow> planets = PlanetRows(reading);
     std::vector<int> widths{20, 5};
-    QStringList heading{QStringLiteral("Chart"), QStringLiteral("Asc")};
+    QStringList heading{shown(QT_TRANSLATE_NOOP("ChartText", "Chart")),
+                        shown(QT_TRANSLATE_NOOP("ChartText", "Asc"))};
     const bool withBodies = !planets.empty();
     if (withBodies) {
         for (std::size_t b = 0; b + 1 < planets.size(); ++b) {
             widths.push_back(5);
-            heading.push_back(cell(planets[b].name).left(4));
+            heading.push_back(PlanetText(planets[b].name).left(4));
         }
     }
-    heading.push_back(QStringLiteral("Window of the ascendant's sign"));
+    heading.push_back(shown(QT_TRANSLATE_NOOP("ChartText", "Window of the ascendant's sign")));
     const auto line = [&widths](const QStringList& cells) {
         QString text;
         for (qsizetype c = 0; c < cells.size(); ++c) {
@@ -122,7 +143,7 @@ QString vargasText(const Reading& reading) {
     };
     QString text = line(heading);
     for (const VargaRow& row : rows) {
-        QStringList cells{cell(row.label) + QLatin1Char(' ') + cell(row.name),
+        QStringList cells{cell(row.label) + QLatin1Char(' ') + VargaText(row.name),
                           signCell(row.ascendant)};
         if (withBodies) {
             for (std::size_t b = 0; b + 1 < planets.size(); ++b) {
@@ -142,19 +163,22 @@ QString dashaText(const Reading& reading) {
     if (!table) {
         return {};
     }
-    QString text = QStringLiteral("\nVimshottari dasha (a year of %1 days)\n")
-                       .arg(QString::number(table->yearDays, 'g', 10)) +
-                   QStringLiteral("Balance at birth: ") + cell(table->balanceText) +
-                   QLatin1Char('\n') + cell(table->sensitivityText) + QStringLiteral("\n\n");
+    QString text =
+        shown(QT_TRANSLATE_NOOP("ChartText", "\nVimshottari dasha (a year of %1 days)\n"))
+            .arg(QString::number(table->yearDays, 'g', 10)) +
+        shown(QT_TRANSLATE_NOOP("ChartText", "Balance at birth: ")) + cell(table->balanceText) +
+        QLatin1Char('\n') + cell(table->sensitivityText) + QStringLiteral("\n\n");
     const TextColumns columns{{10, 10, 13}};
-    text += columns.line({QStringLiteral("Maha"), QStringLiteral("Antar"), QStringLiteral("Start"),
-                          QStringLiteral("End")});
+    text += columns.line({shown(QT_TRANSLATE_NOOP("ChartText", "Maha")),
+                          shown(QT_TRANSLATE_NOOP("ChartText", "Antar")),
+                          shown(QT_TRANSLATE_NOOP("ChartText", "Start")),
+                          shown(QT_TRANSLATE_NOOP("ChartText", "End"))});
     for (const DashaTable::Maha& maha : table->maha) {
-        text += columns.line({cell(maha.period.lord), QString(), cell(maha.period.startDate),
+        text += columns.line({PlanetText(maha.period.lord), QString(), cell(maha.period.startDate),
                               cell(maha.period.endDate)});
         for (const DashaRow& antar : maha.antar) {
             text += columns.line(
-                {QString(), cell(antar.lord), cell(antar.startDate), cell(antar.endDate)});
+                {QString(), PlanetText(antar.lord), cell(antar.startDate), cell(antar.endDate)});
         }
     }
     return text;
@@ -176,7 +200,9 @@ QString TextColumns::line(std::initializer_list<QString> cells) const {
 QString readingText(const Reading& reading, const QString& placeLabel) {
     QString text;
     if (!placeLabel.isEmpty()) {
-        text += TextColumns{{20}}.line({QStringLiteral("Place"), placeLabel}) + QLatin1Char('\n');
+        text +=
+            TextColumns{{20}}.line({shown(QT_TRANSLATE_NOOP("ChartText", "Place")), placeLabel}) +
+            QLatin1Char('\n');
     }
     // The sections one after another, a blank line between them.
     text += figuresText(reading) + QLatin1Char('\n') + housesText(reading) + notesText(reading) +

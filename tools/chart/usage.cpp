@@ -20,6 +20,7 @@ QString usageLines() {
         "       kelvaro-chart [--json] FILE.kvr\n"
         "       kelvaro-chart BIRTH-OPTIONS|FILE.kvr [--pdf OUT.pdf] [--svg OUT.svg]\n"
         "                     [--png OUT.png] [--chart-style north|south] [--paper a4|letter]\n"
+        "                     [--language en|hi|ta]\n"
         "       kelvaro-chart --batch < births.jsonl > readings.jsonl\n");
 }
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// The table texts that the libraries below the windows put together, in the
+// language in use.
+
+// An angle text ending in a sign's three letters ("3° 27' 24\" Leo"), its
+// sign in the language in use; any other text unchanged.
+QString PositionText(const QString& angleText);
+QString PositionText(const std::string& angleText);
+
+// A planet or dasha lord ("Sun" ... "Ketu", "Ascendant"), a sign, a
+// nakshatra, a divisional chart.
+QString PlanetText(const std::string& english);
+QString SignText(const std::string& english);
+QString NakshatraText(const std::string& english);
+QString VargaText(const std::string& english);
+
+// A divisional chart's title ("D9 Navamsa") with its name in the language in
+// use.
+QString VargaTitleText(const std::string& title);

@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>%1 rising</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 लग्न</translation>
     </message>
     <message>
         <source>House %1, sign %2 %3: %4</source>
@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>%1 retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 वक्री</translation>
     </message>
 </context>
 <context>
@@ -78,39 +78,39 @@
     <name>ChartBodies</name>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>सू</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>चं</translation>
     </message>
     <message>
         <source>Ma</source>
-        <translation type="unfinished"></translation>
+        <translation>मं</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished"></translation>
+        <translation>बु</translation>
     </message>
     <message>
         <source>Ju</source>
-        <translation type="unfinished"></translation>
+        <translation>गु</translation>
     </message>
     <message>
         <source>Ve</source>
-        <translation type="unfinished"></translation>
+        <translation>शु</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>श</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>रा</translation>
     </message>
     <message>
         <source>Ke</source>
-        <translation type="unfinished"></translation>
+        <translation>के</translation>
     </message>
 </context>
 <context>
@@ -259,19 +259,19 @@ Vimshottari dasha (a year of %1 days)
     <name>Dialogs</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक है</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>हाँ(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>नहीं(&amp;N)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>रद्द करें</translation>
     </message>
 </context>
 <context>
@@ -625,7 +625,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>%1&apos;s Bhava</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 का भाव</translation>
     </message>
     <message>
         <source>%1 minutes %2, within %3 minutes</source>
@@ -645,7 +645,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>%1, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, वक्री</translation>
     </message>
     <message>
         <source>%1, nakshatra %2</source>
@@ -1401,7 +1401,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Click Here To Show Characteristics Of %1 House</source>
-        <translation type="unfinished"></translation>
+        <translation>विशेषताएँ देखने के लिए यहाँ क्लिक करें: %1 भाव</translation>
     </message>
 </context>
 <context>
@@ -1419,7 +1419,7 @@ Vimshottari dasha (a year of %1 days)
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>भाषा(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -1638,11 +1638,11 @@ Vimshottari dasha (a year of %1 days)
     <name>ReadingDocument</name>
     <message>
         <source>over %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 से अधिक</translation>
     </message>
     <message>
         <source>Houses</source>
-        <translation type="unfinished"></translation>
+        <translation>भाव</translation>
     </message>
     <message>
         <source>House</source>
@@ -1682,11 +1682,11 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Ascendant changes sign</source>
-        <translation type="unfinished"></translation>
+        <translation>लग्न की राशि बदलती है</translation>
     </message>
     <message>
         <source>(R) retrograde. Minutes earlier and later: how far the birth time may be wrong before the planet stands in another Bhava (or the ascendant in another sign); %1 minutes or fewer in bold.</source>
-        <translation type="unfinished"></translation>
+        <translation>(व) वक्री। मिनट पहले और बाद: जन्म समय कितना आगे-पीछे हो तो ग्रह दूसरे भाव में चला जाए (या लग्न दूसरी राशि में); %1 मिनट या उससे कम मोटे अक्षरों में।</translation>
     </message>
     <message>
         <source>Bhava Chart Reading</source>
@@ -1746,7 +1746,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>House %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>भाव %1: %2</translation>
     </message>
     <message>
         <source>Sanskrit Name</source>
@@ -1806,11 +1806,11 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Rasi and Navamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>राशि और नवांश</translation>
     </message>
     <message>
         <source>Nakshatras</source>
-        <translation type="unfinished"></translation>
+        <translation>नक्षत्र</translation>
     </message>
     <message>
         <source>Nakshatra</source>
@@ -1842,19 +1842,15 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Antar dashas, each from its date to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>अंतर्दशाएँ, हर एक अपनी तिथि से अगली तिथि तक</translation>
     </message>
     <message>
         <source>to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 holds from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 तक</translation>
     </message>
     <message>
         <source>%1: %2 years, %3 months, %4 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 वर्ष, %3 माह, %4 दिन</translation>
     </message>
 </context>
 <context>
@@ -1882,6 +1878,49 @@ Vimshottari dasha (a year of %1 days)
     <message>
         <source>Some characters cannot be stored in a reading file and were left out:</source>
         <translation>कुछ अक्षर फलादेश फ़ाइल में नहीं रखे जा सकते, इसलिए छोड़ दिए गए:</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingTexts</name>
+    <message>
+        <source>any number of hours</source>
+        <translation>कितने भी घंटे</translation>
+    </message>
+    <message>
+        <source>%1 hour</source>
+        <translation>%1 घंटा</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 घंटे</translation>
+    </message>
+    <message>
+        <source>%1 on %2 %3 %4</source>
+        <translation>%2 %3 %4 को %1</translation>
+    </message>
+    <message>
+        <source>before %1</source>
+        <translation>%1 से पहले</translation>
+    </message>
+    <message>
+        <source>after %1</source>
+        <translation>%1 के बाद</translation>
+    </message>
+    <message>
+        <source>%1 holds from %2 to %3</source>
+        <translation>%1: %2 से %3 तक</translation>
+    </message>
+    <message>
+        <source>Each minute later moves these dates %1 days %2 (while the Moon stays in %3: from %4 earlier to %5 later)</source>
+        <translation>जन्म एक मिनट बाद होने पर ये तिथियाँ %1 दिन %2 हो जाती हैं (जब तक चन्द्र %3 में रहे: %4 पहले से %5 बाद तक)</translation>
+    </message>
+    <message>
+        <source>earlier</source>
+        <translation>पहले</translation>
+    </message>
+    <message>
+        <source>later</source>
+        <translation>बाद</translation>
     </message>
 </context>
 <context>
@@ -1967,31 +2006,31 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Ari</source>
-        <translation type="unfinished"></translation>
+        <translation>मेष</translation>
     </message>
     <message>
         <source>Tau</source>
-        <translation type="unfinished"></translation>
+        <translation>वृष</translation>
     </message>
     <message>
         <source>Gem</source>
-        <translation type="unfinished"></translation>
+        <translation>मिथुन</translation>
     </message>
     <message>
         <source>Can</source>
-        <translation type="unfinished"></translation>
+        <translation>कर्क</translation>
     </message>
     <message>
         <source>Vir</source>
-        <translation type="unfinished"></translation>
+        <translation>कन्या</translation>
     </message>
     <message>
         <source>Lib</source>
-        <translation type="unfinished"></translation>
+        <translation>तुला</translation>
     </message>
     <message>
         <source>Sco</source>
-        <translation type="unfinished"></translation>
+        <translation>वृश्चिक</translation>
     </message>
     <message>
         <source>Sag</source>
@@ -1999,15 +2038,15 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Cap</source>
-        <translation type="unfinished"></translation>
+        <translation>मकर</translation>
     </message>
     <message>
         <source>Aqu</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंभ</translation>
     </message>
     <message>
         <source>Pis</source>
-        <translation type="unfinished"></translation>
+        <translation>मीन</translation>
     </message>
 </context>
 <context>
@@ -2379,11 +2418,11 @@ Vimshottari dasha (a year of %1 days)
     <name>VedicTabs</name>
     <message>
         <source>%1 holds from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 से</translation>
     </message>
     <message>
         <source>%1 holds to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 तक</translation>
     </message>
     <message>
         <source>, within %1 minutes of the birth</source>
@@ -2391,7 +2430,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>%1 holds from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 से %3 तक</translation>
     </message>
     <message>
         <source>Maha dasha</source>
@@ -2407,11 +2446,11 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%3 में %1 %2</translation>
     </message>
     <message>
         <source>, from %1 to %2</source>
@@ -2435,7 +2474,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 और %2</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>%1 rising</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 லக்னம்</translation>
     </message>
     <message>
         <source>House %1, sign %2 %3: %4</source>
@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>%1 retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 வக்கிரம்</translation>
     </message>
 </context>
 <context>
@@ -78,39 +78,39 @@
     <name>ChartBodies</name>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>சூ</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்</translation>
     </message>
     <message>
         <source>Ma</source>
-        <translation type="unfinished"></translation>
+        <translation>செவ்</translation>
     </message>
     <message>
         <source>Me</source>
-        <translation type="unfinished"></translation>
+        <translation>பு</translation>
     </message>
     <message>
         <source>Ju</source>
-        <translation type="unfinished"></translation>
+        <translation>கு</translation>
     </message>
     <message>
         <source>Ve</source>
-        <translation type="unfinished"></translation>
+        <translation>சுக்</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>சனி</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>ரா</translation>
     </message>
     <message>
         <source>Ke</source>
-        <translation type="unfinished"></translation>
+        <translation>கே</translation>
     </message>
 </context>
 <context>
@@ -259,19 +259,19 @@ Vimshottari dasha (a year of %1 days)
     <name>Dialogs</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>சரி</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆம்(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>இல்லை(&amp;N)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>ரத்து</translation>
     </message>
 </context>
 <context>
@@ -625,7 +625,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>%1&apos;s Bhava</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 உள்ள பாவம்</translation>
     </message>
     <message>
         <source>%1 minutes %2, within %3 minutes</source>
@@ -645,7 +645,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>%1, retrograde</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, வக்கிரம்</translation>
     </message>
     <message>
         <source>%1, nakshatra %2</source>
@@ -1401,7 +1401,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Click Here To Show Characteristics Of %1 House</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 பாவத்தின் இயல்புகளைக் காண இங்கே சொடுக்கவும்</translation>
     </message>
 </context>
 <context>
@@ -1419,7 +1419,7 @@ Vimshottari dasha (a year of %1 days)
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>மொழி(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -1638,11 +1638,11 @@ Vimshottari dasha (a year of %1 days)
     <name>ReadingDocument</name>
     <message>
         <source>over %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-க்கு மேல்</translation>
     </message>
     <message>
         <source>Houses</source>
-        <translation type="unfinished"></translation>
+        <translation>பாவங்கள்</translation>
     </message>
     <message>
         <source>House</source>
@@ -1682,11 +1682,11 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Ascendant changes sign</source>
-        <translation type="unfinished"></translation>
+        <translation>லக்னம் ராசி மாறும்</translation>
     </message>
     <message>
         <source>(R) retrograde. Minutes earlier and later: how far the birth time may be wrong before the planet stands in another Bhava (or the ascendant in another sign); %1 minutes or fewer in bold.</source>
-        <translation type="unfinished"></translation>
+        <translation>(வ) வக்கிரம். நிமிடம் முன்பு, பின்பு: கிரகம் வேறொரு பாவத்தில் (லக்னம் என்றால் வேறொரு ராசியில்) நிற்கும் முன் பிறப்பு நேரம் எவ்வளவு தவறலாம்; %1 நிமிடமோ அதற்குக் குறைவோ தடித்த எழுத்தில்.</translation>
     </message>
     <message>
         <source>Bhava Chart Reading</source>
@@ -1746,7 +1746,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>House %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>பாவம் %1: %2</translation>
     </message>
     <message>
         <source>Sanskrit Name</source>
@@ -1806,11 +1806,11 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Rasi and Navamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>ராசி, நவாம்சம்</translation>
     </message>
     <message>
         <source>Nakshatras</source>
-        <translation type="unfinished"></translation>
+        <translation>நட்சத்திரங்கள்</translation>
     </message>
     <message>
         <source>Nakshatra</source>
@@ -1842,19 +1842,15 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Antar dashas, each from its date to the next</source>
-        <translation type="unfinished"></translation>
+        <translation>புக்திகள், ஒவ்வொன்றும் தன் தேதியிலிருந்து அடுத்த தேதி வரை</translation>
     </message>
     <message>
         <source>to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 holds from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 வரை</translation>
     </message>
     <message>
         <source>%1: %2 years, %3 months, %4 days</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ஆண்டு, %3 மாதம், %4 நாள்</translation>
     </message>
 </context>
 <context>
@@ -1882,6 +1878,49 @@ Vimshottari dasha (a year of %1 days)
     <message>
         <source>Some characters cannot be stored in a reading file and were left out:</source>
         <translation>சில எழுத்துகளைப் பலன் கோப்பில் சேமிக்க இயலாது; அவை விடுபட்டன:</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingTexts</name>
+    <message>
+        <source>any number of hours</source>
+        <translation>எத்தனை மணி நேரமும்</translation>
+    </message>
+    <message>
+        <source>%1 hour</source>
+        <translation>%1 மணி நேரம்</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 மணி நேரம்</translation>
+    </message>
+    <message>
+        <source>%1 on %2 %3 %4</source>
+        <translation>%2 %3 %4 அன்று %1</translation>
+    </message>
+    <message>
+        <source>before %1</source>
+        <translation>%1-க்கு முன்</translation>
+    </message>
+    <message>
+        <source>after %1</source>
+        <translation>%1-க்குப் பின்</translation>
+    </message>
+    <message>
+        <source>%1 holds from %2 to %3</source>
+        <translation>%1: %2 முதல் %3 வரை</translation>
+    </message>
+    <message>
+        <source>Each minute later moves these dates %1 days %2 (while the Moon stays in %3: from %4 earlier to %5 later)</source>
+        <translation>ஒரு நிமிடம் பின்னதாகப் பிறந்தால் இந்தத் தேதிகள் %1 நாள் %2 நகரும் (சந்திரன் %3 நட்சத்திரத்தில் இருக்கும் வரை: %4 முன்பிலிருந்து %5 பின்பு வரை)</translation>
+    </message>
+    <message>
+        <source>earlier</source>
+        <translation>முன்னதாக</translation>
+    </message>
+    <message>
+        <source>later</source>
+        <translation>பின்னதாக</translation>
     </message>
 </context>
 <context>
@@ -1967,31 +2006,31 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Ari</source>
-        <translation type="unfinished"></translation>
+        <translation>மேஷ</translation>
     </message>
     <message>
         <source>Tau</source>
-        <translation type="unfinished"></translation>
+        <translation>ரிஷ</translation>
     </message>
     <message>
         <source>Gem</source>
-        <translation type="unfinished"></translation>
+        <translation>மிது</translation>
     </message>
     <message>
         <source>Can</source>
-        <translation type="unfinished"></translation>
+        <translation>கடக</translation>
     </message>
     <message>
         <source>Vir</source>
-        <translation type="unfinished"></translation>
+        <translation>கன்னி</translation>
     </message>
     <message>
         <source>Lib</source>
-        <translation type="unfinished"></translation>
+        <translation>துலா</translation>
     </message>
     <message>
         <source>Sco</source>
-        <translation type="unfinished"></translation>
+        <translation>விரு</translation>
     </message>
     <message>
         <source>Sag</source>
@@ -1999,15 +2038,15 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>Cap</source>
-        <translation type="unfinished"></translation>
+        <translation>மகர</translation>
     </message>
     <message>
         <source>Aqu</source>
-        <translation type="unfinished"></translation>
+        <translation>கும்ப</translation>
     </message>
     <message>
         <source>Pis</source>
-        <translation type="unfinished"></translation>
+        <translation>மீன</translation>
     </message>
 </context>
 <context>
@@ -2379,11 +2418,11 @@ Vimshottari dasha (a year of %1 days)
     <name>VedicTabs</name>
     <message>
         <source>%1 holds from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 முதல்</translation>
     </message>
     <message>
         <source>%1 holds to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 வரை</translation>
     </message>
     <message>
         <source>, within %1 minutes of the birth</source>
@@ -2391,7 +2430,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>%1 holds from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 முதல் %3 வரை</translation>
     </message>
     <message>
         <source>Maha dasha</source>
@@ -2407,11 +2446,11 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%3-இல் %1 %2</translation>
     </message>
     <message>
         <source>, from %1 to %2</source>
@@ -2435,7 +2474,7 @@ Vimshottari dasha (a year of %1 days)
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "platform/shared_menus.h"
 #include "reading/mod_bhava_chart.h"
 #include "reading/reading_rows.h"
+#include "translation/reading_texts.h"
 #include "translation/table_texts.h"
 #include "translation/translator.h"
 
@@ -352,8 +353,7 @@ void FrmDisplay::showDasha() {
     }
     lblDashaBalance->setText(table ? DashaBalanceText(*table)
                                    : QString::fromStdString(reading.planets.Error));
-    lblDashaSensitivity->setText(table ? QString::fromStdString(table->sensitivityText)
-                                       : QString());
+    lblDashaSensitivity->setText(table ? DashaSensitivityText(*table) : QString());
     const QString today = app.services().clock.today().toString(Qt::ISODate);
     lblDashaToday->setText(
         table ? tr("Marked and opened: the periods running today, %1.").arg(today) : QString());

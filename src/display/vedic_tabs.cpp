@@ -2,6 +2,7 @@
 
 #include "display/frm_display.h"
 #include "reading/reading_rows.h"
+#include "translation/reading_texts.h"
 #include "translation/table_texts.h"
 #include "translation/translator.h"
 
@@ -49,7 +50,7 @@ constexpr int kHoldsToColumn = 12;
 // One end of the ascendant's window, marked when it is close and the chart
 // is one whose closeness counts.
 QTableWidgetItem* windowCell(const VargaRow& row, const SensitivityCell& side, bool earlier) {
-    const QString edge = text(earlier ? row.holdsFrom : row.holdsTo);
+    const QString edge = ClockEdgeText(earlier ? row.fromEdge : row.toEdge);
     const bool marked = row.marksClose && side.close;
     const QString spoken =
         (earlier ? VedicText::tr("%1 holds from %2") : VedicText::tr("%1 holds to %2"))
@@ -57,8 +58,9 @@ QTableWidgetItem* windowCell(const VargaRow& row, const SensitivityCell& side, b
         (marked ? VedicText::tr(", within %1 minutes of the birth").arg(kCloseSensitivityMinutes)
                 : QString());
     QTableWidgetItem* item = tableCell(marked ? edge + QStringLiteral(" *") : edge, spoken);
-    item->setToolTip(VedicText::tr("%1 holds from %2 to %3")
-                         .arg(text(row.label), text(row.holdsFrom), text(row.holdsTo)));
+    item->setToolTip(
+        VedicText::tr("%1 holds from %2 to %3")
+            .arg(text(row.label), ClockEdgeText(row.fromEdge), ClockEdgeText(row.toEdge)));
     if (marked) {
         MarkClose(*item);
     }

@@ -1,4 +1,5 @@
 #include "document/reading_html.h"
+#include "translation/reading_texts.h"
 #include "translation/table_texts.h"
 #include "translation/translator.h"
 
@@ -12,14 +13,6 @@ namespace {
 // The Rasi and Navamsa charts among kVargas.
 constexpr std::size_t kRasiIndex = 0;
 constexpr std::size_t kNavamsaIndex = 5;
-
-// "D1 holds from 11:24 to 12:48": the birth times between which the chart's
-// ascendant keeps its sign.
-QString windowText(const VargaRow& row) {
-    return ReadingText::tr("%1 holds from %2 to %3")
-        .arg(QString::fromStdString(row.label), QString::fromStdString(row.holdsFrom),
-             QString::fromStdString(row.holdsTo));
-}
 
 } // namespace
 
@@ -53,7 +46,7 @@ QString VargaPageHtml(const Reading& reading) {
             "<td align=\"center\"><b>%2</b><br><a name=\"kelvaro-chart\">@@varga5@@</a><br>%4</td>"
             "</tr></table>")
             .arg(esc(VargaTitleText(rasi.title)), esc(VargaTitleText(navamsa.title)),
-                 esc(windowText(rasi)), esc(windowText(navamsa)));
+                 esc(WindowText(rasi)), esc(WindowText(navamsa)));
     const std::vector<PlanetRow> planets = PlanetRows(reading);
     if (planets.empty()) {
         return html;
@@ -93,7 +86,7 @@ QString DashaPageHtml(const DashaTable& dasha) {
     html += row(ReadingText::tr("Balance at birth"), DashaBalanceText(dasha));
     html += row(ReadingText::tr("Dasha year"), TableText("DashaYears", dasha.yearText));
     html += QStringLiteral("</table><p style=\"margin-top: 4px\">%1.</p>")
-                .arg(esc(dasha.sensitivityText));
+                .arg(esc(DashaSensitivityText(dasha)));
     html += QStringLiteral("<table border=\"1\" cellpadding=\"2\" style=\"%1\">"
                            "<tr><th>%2</th><th colspan=\"3\">%3</th></tr>")
                 .arg(QLatin1StringView(kTableStyle), ReadingText::tr("Maha dasha"),

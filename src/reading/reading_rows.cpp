@@ -99,35 +99,50 @@ constexpr std::array<const char*, 12> kMonthNames = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};
 
-// The birth's clock moved by some minutes: "18:28", or "23:52 on 31 December
-// 1999" when the day is not the birth's.
-std::string clockText(const BirthRecord& birth, int minutes) {
+// The birth's clock moved by some minutes, with the date where the day is
+// not the birth's.
+ClockEdge clockEdge(const BirthRecord& birth, int minutes) {
     const double localDay =
         static_cast<double>(julianDayNumber(birth.Year, birth.Month, birth.Day)) - 0.5 +
         (birth.Hour * 60 + birth.Minute + minutes) / 1440.0;
+    ClockEdge edge;
     const std::optional<CivilDateTime> t = civilDateTime(localDay, 0);
     if (!t) {
-        return {};
+        return edge;
     }
-    char text[64];
-    std::snprintf(text, sizeof text, "%02d:%02d", t->Hour, t->Minute);
-    std::string result = text;
+    edge.hour = t->Hour;
+    edge.minute = t->Minute;
     if (t->Day != birth.Day || t->Month != birth.Month || t->Year != birth.Year) {
-        std::snprintf(text, sizeof text, " on %d %s %d", t->Day,
-                      kMonthNames.at(static_cast<std::size_t>(t->Month - 1)), t->Year);
-        result += text;
+        edge.date = t;
     }
-    return result;
+    return edge;
 }
 
 // Where the chart's ascendant keeps its sign on one side of the birth: the
 // last minute before it changes, or beyond the limit.
-std::string windowEdge(const BirthRecord& birth, const std::optional<int>& minutes, int direction) {
-    if (!minutes) {
-        return (direction < 0 ? "before " : "after ") +
-               clockText(birth, direction * kMaxSensitivityMinutes);
+ClockEdge windowEdge(const BirthRecord& birth, const std::optional<int>& minutes, int direction) {
+    ClockEdge edge =
+        clockEdge(birth, direction * (minutes ? *minutes - 1 : kMaxSensitivityMinutes));
+    edge.beyond = !minutes;
+    edge.direction = direction;
+    return edge;
+}
+
+// "18:28", "23:52 on 31 December 1999", "before 14:28".
+std::string edgeText(const ClockEdge& edge) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d:%02d", edge.hour, edge.minute);
+    std::string result = text;
+    if (edge.date) {
+        std::snprintf(text, sizeof text, " on %d %s %d", edge.date->Day,
+                      kMonthNames.at(static_cast<std::size_t>(edge.date->Month - 1)),
+                      edge.date->Year);
+        result += text;
     }
-    return clockText(birth, direction * (*minutes - 1));
+    if (edge.beyond) {
+        result = (edge.direction < 0 ? "before " : "after ") + result;
+    }
+    return result;
 }
 
 DashaRow dashaRow(const DashaPeriod& period, const VimshottariDasha& dasha) {
@@ -177,8 +192,10 @@ std::vector<VargaRow> VargaRows(const Reading& reading) {
         row.signs = chart.Signs;
         row.earlier = SensitivityCellOf(chart.AscendantSignMinutesEarlier);
         row.later = SensitivityCellOf(chart.AscendantSignMinutesLater);
-        row.holdsFrom = windowEdge(reading.birth, chart.AscendantSignMinutesEarlier, -1);
-        row.holdsTo = windowEdge(reading.birth, chart.AscendantSignMinutesLater, 1);
+        row.fromEdge = windowEdge(reading.birth, chart.AscendantSignMinutesEarlier, -1);
+        row.toEdge = windowEdge(reading.birth, chart.AscendantSignMinutesLater, 1);
+        row.holdsFrom = edgeText(row.fromEdge);
+        row.holdsTo = edgeText(row.toEdge);
         row.windowText = row.label + " holds from " + row.holdsFrom + " to " + row.holdsTo;
         row.title = row.label + " " + row.name;
         row.ascendantAbbreviation = row.ascendantSign.substr(0, 3);
@@ -224,6 +241,13 @@ std::optional<DashaTable> DashaTableOf(const Reading& reading) {
     table.yearText = DashaYearTitles().at(static_cast<std::size_t>(dasha.Year));
     table.daysPerBirthMinute = dasha.DaysPerBirthMinute;
     table.sensitivityText = sensitivitySentence(dasha);
+    char days[32];
+    std::snprintf(days, sizeof days, "%.1f", std::fabs(dasha.DaysPerBirthMinute));
+    table.daysPerMinuteText = days;
+    table.datesMoveEarlier = dasha.DaysPerBirthMinute < 0;
+    table.moonNakshatra = dasha.Moon.Name;
+    table.hoursEarlier = dasha.HoursEarlier;
+    table.hoursLater = dasha.HoursLater;
     for (const MahaDasha& maha : dasha.Maha) {
         DashaTable::Maha row{dashaRow(maha.Period, dasha), {}};
         for (const DashaPeriod& antar : maha.Antar) {

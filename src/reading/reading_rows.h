@@ -53,6 +53,18 @@ std::vector<PlanetRow> PlanetRows(const Reading& reading);
 
 // One divisional chart: its signs and the clock times between which its
 // ascendant keeps its sign.
+//
+// One end of the window on the birth's clock, the parts its text is made of:
+// the clock time, the date where it is not the birth's, and whether the
+// window runs on beyond the limit (before the start, after the end).
+struct ClockEdge {
+    int hour = 0;
+    int minute = 0;
+    std::optional<CivilDateTime> date;
+    bool beyond = false;
+    int direction = -1; // -1 the start, +1 the end
+};
+
 struct VargaRow {
     int division = 1;
     std::string label; // "D9"
@@ -67,6 +79,8 @@ struct VargaRow {
     // 31 December 1999", where it is not the birth's.
     std::string holdsFrom;
     std::string holdsTo;
+    ClockEdge fromEdge;
+    ClockEdge toEdge;
     std::string windowText;                     // "D10 holds from 18:28 to 18:41"
     std::string title;                          // "D9 Navamsa"
     std::string ascendantAbbreviation;          // "Pis"
@@ -103,6 +117,14 @@ struct DashaTable {
     // "Each minute later moves these dates 4.9 days earlier (while the Moon
     // stays in Swati: from 9 hours earlier to 14 hours later)"
     std::string sensitivityText;
+    // Its parts: the days to one decimal ("4.9"), whether earlier, the Moon's
+    // nakshatra and the hours it stays there either way (not finite: any
+    // number of hours).
+    std::string daysPerMinuteText;
+    bool datesMoveEarlier = false;
+    std::string moonNakshatra;
+    double hoursEarlier = 0;
+    double hoursLater = 0;
     struct Maha {
         DashaRow period;
         std::vector<DashaRow> antar; // nine

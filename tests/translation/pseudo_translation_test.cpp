@@ -86,25 +86,16 @@ TEST_F(PseudoTranslation, TheTimeZonePickerShowsOnlyCatalogueTexts) {
     EXPECT_TRUE(left.isEmpty()) << left.join(u'\n').toStdString();
 }
 
-// Composed by the reading library in English and not yet translated: the
-// sentence on how the dasha's dates follow the birth time.
-bool isComposedInEnglish(const QString& text) {
-    return text.startsWith(QStringLiteral("lblDashaSensitivity:"));
-}
-
 TEST_F(PseudoTranslation, TheReadingWindowShowsOnlyCatalogueTexts) {
     Application app(fakes.services());
     app.showReading(MakeReading(delhi()));
-    QStringList left = untranslated(VisibleTexts(app.frmDisplay()));
-    left.removeIf(isComposedInEnglish);
+    const QStringList left = untranslated(VisibleTexts(app.frmDisplay()));
     EXPECT_TRUE(left.isEmpty()) << left.join(u'\n').toStdString();
 }
 
 // The printed reading: once every text the catalogue gave is taken out, no
 // words are left but the person's name and place, the program's name, and
-// what the reading library composes in English and is not yet translated (the
-// "before"/"after" ends of the charts' birth-time windows and the dasha's
-// sentence on the birth time).
+// the month of the birth date, which the language's locale names.
 TEST_F(PseudoTranslation, ThePrintedReadingShowsOnlyCatalogueTexts) {
     const QTemporaryDir dir;
     ReadingDocument document;
@@ -121,9 +112,7 @@ TEST_F(PseudoTranslation, ThePrintedReadingShowsOnlyCatalogueTexts) {
         text.replace(marked, QStringLiteral(" "));
     }
     static const QRegularExpression known(
-        QStringLiteral("(?s)Kelvaro v[0-9.]+|Ram|New Delhi|UTC\\+05:30|"
-                       "Each minute later moves these "
-                       "dates.*?later\\)\\.|\\b(before|after|on|January|December)\\b"));
+        QStringLiteral("Kelvaro v[0-9.]+|Ram|New Delhi|UTC\\+05:30|\\bJanuary\\b"));
     text.replace(known, QStringLiteral(" "));
     QStringList left;
     for (const QString& line : text.split(u'\n')) {

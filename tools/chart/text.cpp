@@ -3,6 +3,7 @@
 #include "engine/mod_bhava.h"
 #include "planets/mod_planets.h"
 #include "reading/reading_rows.h"
+#include "translation/reading_texts.h"
 #include "translation/table_texts.h"
 #include "translation/translator.h"
 
@@ -150,7 +151,7 @@ QString vargasText(const Reading& reading) {
                 cells.push_back(signCell(row.signs ? row.signs->at(b) : 0));
             }
         }
-        cells.push_back(cell(row.windowText));
+        cells.push_back(WindowText(row));
         text += line(cells);
     }
     return text;
@@ -167,7 +168,7 @@ QString dashaText(const Reading& reading) {
         shown(QT_TRANSLATE_NOOP("ChartText", "\nVimshottari dasha (a year of %1 days)\n"))
             .arg(QString::number(table->yearDays, 'g', 10)) +
         shown(QT_TRANSLATE_NOOP("ChartText", "Balance at birth: ")) + cell(table->balanceText) +
-        QLatin1Char('\n') + cell(table->sensitivityText) + QStringLiteral("\n\n");
+        QLatin1Char('\n') + DashaSensitivityText(*table) + QStringLiteral("\n\n");
     const TextColumns columns{{10, 10, 13}};
     text += columns.line({shown(QT_TRANSLATE_NOOP("ChartText", "Maha")),
                           shown(QT_TRANSLATE_NOOP("ChartText", "Antar")),

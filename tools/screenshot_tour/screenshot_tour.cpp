@@ -8,6 +8,7 @@
 #include "shell/frm_referral.h"
 #include "shell/qt_services.h"
 #include "support/fake_services.h"
+#include "translation/language.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -99,12 +101,33 @@ bool pictureReadingWindow(FrmDisplay* display, const PicturedPreview& preview,
     return ok;
 }
 
+// The birth-data window and the reading in another language, the form
+// filled in before the language was chosen.
+bool pictureInLanguage(Application& app, FrmMain& form, Language language, const QString& folder) {
+    app.setLanguage(language);
+    const QString code = LanguageCode(language);
+    bool ok = save(&form, folder + QStringLiteral("/screenshot-main-%1.png").arg(code));
+    QTest::mouseClick(form.cmdRashi, Qt::LeftButton);
+    FrmDisplay* display = app.loadedFrmDisplay();
+    if (display == nullptr) {
+        return false;
+    }
+    (void)QTest::qWaitForWindowExposed(display);
+    ok = save(display, folder + QStringLiteral("/screenshot-houses-%1.png").arg(code)) && ok;
+    display->close();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    // With a language (hi, ta) only the birth-data window and the reading are
+    // pictured in it, as screenshot-main-hi.png and screenshot-houses-hi.png.
+    const std::optional<Language> language =
+        argc > 2 ? LanguageFromCode(QString::fromLocal8Bit(argv[2])) : std::nullopt;
     QDir().mkpath(folder);
 
     // Fakes: no dialog blocks, no browser opens, the user's settings stay untouched.
@@ -153,6 +176,9 @@ int main(int argc, char* argv[]) {
     QTest::keyClicks(form.txtMState, QStringLiteral("Delhi"));
     QTest::keyClicks(form.txtMCountry, QStringLiteral("India"));
 
+    if (language) {
+        return pictureInLanguage(app, form, *language, folder) && ok ? 0 : 1;
+    }
     ok = save(&form, folder + QStringLiteral("/screenshot-main.png")) && ok;
 
     QTest::mouseClick(form.cmdRashi, Qt::LeftButton);

@@ -10,6 +10,7 @@
 #include "platform/clickable_label.h"
 #include "platform/mod_help.h"
 #include "platform/shared_menus.h"
+#include "translation/table_texts.h"
 #include "translation/translator.h"
 
 #include <QCheckBox>
@@ -47,22 +48,6 @@ void fitDigits(QLineEdit* box, int digits) {
 }
 
 } // namespace
-
-const QStringList& MonthNames() {
-    static const QStringList names = {QStringLiteral(QT_TRANSLATE_NOOP("Months", "January")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "February")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "March")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "April")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "May")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "June")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "July")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "August")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "September")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "October")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "November")),
-                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "December"))};
-    return names;
-}
 
 FrmMain::FrmMain(App& app, QWidget* parent) : QMainWindow(parent), app(app) {
     setupUi(this);

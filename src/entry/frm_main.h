@@ -39,9 +39,6 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
-// The entries of cboMonth, January first.
-const QStringList& MonthNames();
-
 // The birth-data window, laid out in frm_main.ui. Its controls carry the names
 // the rest of the program knows them by (their objectName is the same text);
 // the time-zone picker, the reading driver and the reading-file opener read

@@ -4,9 +4,7 @@
 
 #include <QCoreApplication>
 
-#include <array>
 #include <cmath>
-#include <cstddef>
 
 namespace {
 
@@ -14,14 +12,6 @@ namespace {
 QString translated(const char* text) {
     return QCoreApplication::translate("ReadingTexts", text);
 }
-
-constexpr std::array<const char*, 12> kMonths = {
-    QT_TRANSLATE_NOOP("Months", "January"),   QT_TRANSLATE_NOOP("Months", "February"),
-    QT_TRANSLATE_NOOP("Months", "March"),     QT_TRANSLATE_NOOP("Months", "April"),
-    QT_TRANSLATE_NOOP("Months", "May"),       QT_TRANSLATE_NOOP("Months", "June"),
-    QT_TRANSLATE_NOOP("Months", "July"),      QT_TRANSLATE_NOOP("Months", "August"),
-    QT_TRANSLATE_NOOP("Months", "September"), QT_TRANSLATE_NOOP("Months", "October"),
-    QT_TRANSLATE_NOOP("Months", "November"),  QT_TRANSLATE_NOOP("Months", "December")};
 
 // "9 hours", "1 hour", or any number when the Moon never leaves its
 // nakshatra within the search.
@@ -42,10 +32,8 @@ QString ClockEdgeText(const ClockEdge& edge) {
                         .arg(edge.hour, 2, 10, QLatin1Char('0'))
                         .arg(edge.minute, 2, 10, QLatin1Char('0'));
     if (edge.date) {
-        const auto month = static_cast<std::size_t>(edge.date->Month - 1);
         clock = translated(QT_TRANSLATE_NOOP("ReadingTexts", "%1 on %2 %3 %4"))
-                    .arg(clock, QString::number(edge.date->Day),
-                         QCoreApplication::translate("Months", kMonths.at(month)),
+                    .arg(clock, QString::number(edge.date->Day), MonthText(edge.date->Month),
                          QString::number(edge.date->Year));
     }
     if (edge.beyond) {

@@ -2,6 +2,7 @@
 
 #include "translation/translator.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <array>
@@ -60,4 +61,24 @@ QString VargaTitleText(const std::string& title) {
         return english;
     }
     return english.left(blank + 1) + VargaText(english.mid(blank + 1).toStdString());
+}
+
+const QStringList& MonthNames() {
+    static const QStringList names = {QStringLiteral(QT_TRANSLATE_NOOP("Months", "January")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "February")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "March")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "April")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "May")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "June")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "July")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "August")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "September")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "October")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "November")),
+                                      QStringLiteral(QT_TRANSLATE_NOOP("Months", "December"))};
+    return names;
+}
+
+QString MonthText(int month) {
+    return QCoreApplication::translate("Months", MonthNames().at(month - 1).toUtf8().constData());
 }

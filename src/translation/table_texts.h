@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -22,3 +23,8 @@ QString VargaText(const std::string& english);
 // A divisional chart's title ("D9 Navamsa") with its name in the language in
 // use.
 QString VargaTitleText(const std::string& title);
+
+// The twelve months in English, January first, as the "Months" context of
+// the catalogues holds them; and one month (1..12) in the language in use.
+const QStringList& MonthNames();
+QString MonthText(int month);

@@ -30,6 +30,10 @@
         <source>%1 retrograde</source>
         <translation>%1 वक्री</translation>
     </message>
+    <message>
+        <source>(R)</source>
+        <translation>(व)</translation>
+    </message>
 </context>
 <context>
     <name>BirthRules</name>
@@ -1632,6 +1636,10 @@ Vimshottari dasha (a year of %1 days)
     <message>
         <source>Ascendant</source>
         <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>(R)</source>
+        <translation>(व)</translation>
     </message>
 </context>
 <context>

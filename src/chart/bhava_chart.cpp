@@ -94,7 +94,7 @@ int madhyaSign(const BhavaResult& houses, int house) {
 QString tokenText(const PlanetPlacement& planet) {
     QString text = PlanetAbbreviation(planet.Name);
     if (planet.Retrograde) {
-        text += QStringLiteral("(R)");
+        text += chartText(QT_TRANSLATE_NOOP("BhavaChart", "(R)"));
     }
     return text;
 }

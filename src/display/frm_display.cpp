@@ -263,8 +263,7 @@ void FrmDisplay::sizePlanetsTable() {
     QHeaderView* header = tblPlanets->horizontalHeader();
     const QFontMetrics cells = tblPlanets->fontMetrics();
     const QFontMetrics heads = header->fontMetrics();
-    const std::array<QString, kPlanetsColumns> widest = {PlanetText("Jupiter") +
-                                                             QStringLiteral(" (R)"),
+    const std::array<QString, kPlanetsColumns> widest = {PlanetText("Jupiter") + RetrogradeMark(),
                                                          PositionText(kWidestAngle),
                                                          SignText("Sagittarius"),
                                                          QStringLiteral("12"),
@@ -397,10 +396,10 @@ void FrmDisplay::showPlanets(const Reading& reading) {
         const int row = static_cast<int>(i);
         const QString name = QString::fromStdString(p.name);
         const QString shownName = PlanetText(p.name);
-        tblPlanets->setItem(row, kPlanetColumn,
-                            p.retrograde ? cell(shownName + QStringLiteral(" (R)"),
-                                                tr("%1, retrograde").arg(shownName))
-                                         : cell(shownName));
+        tblPlanets->setItem(
+            row, kPlanetColumn,
+            p.retrograde ? cell(shownName + RetrogradeMark(), tr("%1, retrograde").arg(shownName))
+                         : cell(shownName));
         tblPlanets->setItem(row, kPositionColumn, cell(PositionText(p.position)));
         tblPlanets->setItem(row, kSignColumn, cell(SignText(p.signName)));
         tblPlanets->setItem(row, kBhavaColumn, cell(QString::number(p.bhava)));

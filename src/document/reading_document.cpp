@@ -104,7 +104,7 @@ QString planetTableHtml(const Reading& reading) {
                                QStringLiteral("</tr>");
                 continue;
             }
-            const QString retrograde = planet.retrograde ? QStringLiteral(" (R)") : QString();
+            const QString retrograde = planet.retrograde ? RetrogradeMark() : QString();
             planetTable += QStringLiteral("<tr><td %4>%1%2</td><td %4>%3</td>"
                                           "<td align=\"center\">%5</td>")
                                .arg(esc(PlanetText(planet.name)), retrograde,
@@ -211,7 +211,7 @@ QString houseHtml(const Reading& reading, int index) {
         for (const PlanetRow& planet : planets) {
             if (!planet.ascendant && planet.bhava == index + 1) {
                 bodies << PlanetText(planet.name) +
-                              (planet.retrograde ? QStringLiteral(" (R)") : QString());
+                              (planet.retrograde ? RetrogradeMark() : QString());
             }
         }
         inChart += ReadingText::tr("; planets: %1")

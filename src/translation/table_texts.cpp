@@ -82,3 +82,7 @@ const QStringList& MonthNames() {
 QString MonthText(int month) {
     return QCoreApplication::translate("Months", MonthNames().at(month - 1).toUtf8().constData());
 }
+
+QString RetrogradeMark() {
+    return QLatin1Char(' ') + QCoreApplication::translate("Planets", "(R)");
+}

@@ -24,6 +24,10 @@ QString VargaText(const std::string& english);
 // use.
 QString VargaTitleText(const std::string& title);
 
+// " (R)", the mark of a retrograde body after its name, in the language in
+// use.
+QString RetrogradeMark();
+
 // The twelve months in English, January first, as the "Months" context of
 // the catalogues holds them; and one month (1..12) in the language in use.
 const QStringList& MonthNames();

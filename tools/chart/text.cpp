@@ -93,7 +93,7 @@ QString planetsText(const Reading& reading) {
                                  shown(QT_TRANSLATE_NOOP("ChartText", "Lord"))});
     for (const PlanetRow& p : rows) {
         text +=
-            columns.line({PlanetText(p.name) + (p.retrograde ? QStringLiteral(" (R)") : QString()),
+            columns.line({PlanetText(p.name) + (p.retrograde ? RetrogradeMark() : QString()),
                           PositionText(p.position), SignText(p.signName), QString::number(p.bhava),
                           minutesCell(p.earlier), minutesCell(p.later), NakshatraText(p.nakshatra),
                           QString::number(p.pada), PlanetText(p.nakshatraLord)});

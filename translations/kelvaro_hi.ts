@@ -2486,6 +2486,13 @@ Vimshottari dasha (a year of %1 days)
     </message>
 </context>
 <context>
+    <name>Warnings</name>
+    <message>
+        <source>The quadrants of this chart overlap: at this latitude and time the arc from the midheaven to the ascendant is more than 180°, so some houses repeat. The figures are those the method gives, kept as they are.</source>
+        <translation>इस कुंडली के चतुर्थांश एक-दूसरे पर चढ़ते हैं: इस अक्षांश और समय पर दशम लग्न से लग्न तक का चाप 180° से अधिक है, इसलिए कुछ भाव दोहराए जाते हैं। आँकड़े वही हैं जो यह पद्धति देती है, जैसे के तैसे रखे गए हैं।</translation>
+    </message>
+</context>
+<context>
     <name>ZoneFollowing</name>
     <message>
         <source>No place of the atlas lies within %1 km: type the zone.</source>

@@ -2486,6 +2486,13 @@ Vimshottari dasha (a year of %1 days)
     </message>
 </context>
 <context>
+    <name>Warnings</name>
+    <message>
+        <source>The quadrants of this chart overlap: at this latitude and time the arc from the midheaven to the ascendant is more than 180°, so some houses repeat. The figures are those the method gives, kept as they are.</source>
+        <translation>இந்த ஜாதகத்தின் கால்பகுதிகள் ஒன்றின் மேல் ஒன்று படிகின்றன: இந்த அட்சரேகையிலும் நேரத்திலும் தசம லக்னத்திலிருந்து லக்னம் வரையிலான வில் 180°-க்கு மேல் உள்ளது, எனவே சில பாவங்கள் மீண்டும் வருகின்றன. இந்த முறை தரும் எண்களே மாற்றமின்றி வைக்கப்பட்டுள்ளன.</translation>
+    </message>
+</context>
+<context>
     <name>ZoneFollowing</name>
     <message>
         <source>No place of the atlas lies within %1 km: type the zone.</source>

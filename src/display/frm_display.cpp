@@ -376,7 +376,7 @@ void FrmDisplay::showFigures(const Reading& reading) {
     showChartKind();
     QStringList warnings;
     for (const std::string& warning : reading.warnings()) {
-        warnings << QString::fromStdString(warning);
+        warnings << WarningText(warning);
     }
     lblWarnings->setText(warnings.join(QLatin1Char('\n')));
     lblWarnings->setVisible(!warnings.isEmpty());

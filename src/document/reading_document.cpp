@@ -171,7 +171,7 @@ QString firstPageHtml(const Reading& reading) {
         html += QStringLiteral("<p style=\"font-size: 11pt\"><b>%1</b></p><ul>")
                     .arg(ReadingText::tr("Warnings"));
         for (const std::string& warning : warnings) {
-            html += QStringLiteral("<li>%1</li>").arg(esc(warning));
+            html += QStringLiteral("<li>%1</li>").arg(esc(WarningText(warning)));
         }
         html += QStringLiteral("</ul>");
     }

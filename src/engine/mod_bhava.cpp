@@ -1,5 +1,7 @@
 #include "engine/mod_bhava.h"
 
+#include "engine/translatable.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -174,10 +176,11 @@ void setText(std::string& target, double value, std::size_t (*format)(double&, c
 
 } // namespace
 
-const char* const kQuadrantsOverlapWarning =
+const char* const kQuadrantsOverlapWarning = QT_TRANSLATE_NOOP(
+    "Warnings",
     "The quadrants of this chart overlap: at this latitude and time the arc from the midheaven "
     "to the ascendant is more than 180°, so some houses repeat. The figures are those the "
-    "method gives, kept as they are.";
+    "method gives, kept as they are.");
 
 double JulianDay(std::int16_t month, std::int16_t day, std::int16_t year) {
     const double mm = 12 * (static_cast<double>(year) + 4800) + static_cast<double>(month) - 3;

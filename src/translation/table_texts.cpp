@@ -86,3 +86,7 @@ QString MonthText(int month) {
 QString RetrogradeMark() {
     return QLatin1Char(' ') + QCoreApplication::translate("Planets", "(R)");
 }
+
+QString WarningText(const std::string& english) {
+    return TableText("Warnings", english);
+}

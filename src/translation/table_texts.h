@@ -24,6 +24,10 @@ QString VargaText(const std::string& english);
 // use.
 QString VargaTitleText(const std::string& title);
 
+// A warning of a reading in the language in use, where the catalogue has it
+// (the engine's); one put together elsewhere (the zone's) as it is.
+QString WarningText(const std::string& english);
+
 // " (R)", the mark of a retrograde body after its name, in the language in
 // use.
 QString RetrogradeMark();

@@ -11,6 +11,7 @@
 #include <QLatin1Char>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,6 +23,16 @@ namespace {
 // A caption of the text output in the language asked for.
 QString shown(const char* english) {
     return QCoreApplication::translate("ChartText", english);
+}
+
+// A cell padded to its column's width. One as wide or wider runs on into the
+// next, as the English tables always have; in Devanagari or Tamil, whose
+// words may need more room than the English ones, it keeps a blank after it.
+QString paddedCell(const QString& text, int width) {
+    const bool otherScript =
+        std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; });
+    return otherScript && text.size() >= width ? text + QLatin1Char(' ')
+                                               : text.leftJustified(width);
 }
 
 QString cell(const std::string& text) {
@@ -58,8 +69,8 @@ QString housesText(const Reading& reading) {
 QString notesText(const Reading& reading) {
     QString text;
     for (const std::string& warning : reading.warnings()) {
-        text +=
-            shown(QT_TRANSLATE_NOOP("ChartText", "\nNote: ")) + cell(warning) + QLatin1Char('\n');
+        text += shown(QT_TRANSLATE_NOOP("ChartText", "\nNote: ")) + WarningText(warning) +
+                QLatin1Char('\n');
     }
     return text;
 }
@@ -138,7 +149,7 @@ QString vargasText(const Reading& reading) {
         for (qsizetype c = 0; c < cells.size(); ++c) {
             text += c + 1 == cells.size()
                         ? cells[c]
-                        : cells[c].leftJustified(widths.at(static_cast<std::size_t>(c)));
+                        : paddedCell(cells[c], widths.at(static_cast<std::size_t>(c)));
         }
         return text + QLatin1Char('\n');
     };
@@ -192,7 +203,7 @@ QString TextColumns::line(std::initializer_list<QString> cells) const {
     std::size_t column = 0;
     for (const QString& c : cells) {
         const bool last = column + 1 == cells.size();
-        text += last ? c : c.leftJustified(widths.at(column));
+        text += last ? c : paddedCell(c, widths.at(column));
         ++column;
     }
     return text + QLatin1Char('\n');

@@ -19,6 +19,9 @@ TEST(TextColumns, PadEveryCellButTheLastAndPushALongCellAlong) {
               QStringLiteral("Sun   10  40\n"));
     EXPECT_EQ(columns.line({QStringLiteral("Saturn (R)"), QStringLiteral("2"), QString()}),
               QStringLiteral("Saturn (R)2   \n"));
+    // A word of another script as wide as its column keeps a blank after it.
+    EXPECT_EQ(columns.line({QStringLiteral("वृश्चिक"), QStringLiteral("2"), QString()}),
+              QStringLiteral("वृश्चिक 2   \n"));
 }
 
 TEST(RunChart, PrintsTheReadingAsTheReadingWindowShowsIt) {

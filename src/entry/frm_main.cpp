@@ -19,6 +19,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -377,6 +378,11 @@ void FrmMain::retranslate() {
     updateOffsetUsed();
     proposeNearestZone();
     describePlaceList(-1);
+    // Longer or taller captions may need more room than the window has.
+    if (QLayout* form = layout()) {
+        form->activate();
+    }
+    resize(size().expandedTo(sizeHint()));
 }
 
 void FrmMain::keyPressEvent(QKeyEvent* event) {

@@ -167,4 +167,26 @@ TEST(LanguageLayout, TheBirthDataWindowsButtonsFitTheirCaptions) {
     }
 }
 
+// A window sized for English grows when a language with taller or longer
+// captions is chosen: no text box is squeezed below its own height.
+TEST(LanguageLayout, TheBirthDataWindowGrowsForTheLanguageChosen) {
+    FakeServices fakes;
+    Application app(fakes.services());
+    ASSERT_TRUE(app.start(QLocale(QStringLiteral("en_US"))));
+    FrmMain& frm = app.frmMain();
+    frm.show();
+    QCoreApplication::processEvents();
+    for (const char* entry : {"mnuLanguageTamil", "mnuLanguageHindi"}) {
+        frm.findChild<QAction*>(QLatin1String(entry))->trigger();
+        QCoreApplication::processEvents();
+        for (const QLineEdit* box : frm.findChildren<QLineEdit*>()) {
+            if (box->isVisible()) {
+                EXPECT_GE(box->height(), box->sizeHint().height())
+                    << entry << " " << box->objectName().toStdString();
+            }
+        }
+    }
+    frm.hide();
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "chart/bhava_chart.h"
 
 #include "engine/translatable.h"
+#include "planets/mod_planets.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -19,14 +20,6 @@
 #include <vector>
 
 namespace {
-
-constexpr std::array<const char*, kChartHouses> kSignNames = {
-    QT_TRANSLATE_NOOP("Signs", "Aries"),       QT_TRANSLATE_NOOP("Signs", "Taurus"),
-    QT_TRANSLATE_NOOP("Signs", "Gemini"),      QT_TRANSLATE_NOOP("Signs", "Cancer"),
-    QT_TRANSLATE_NOOP("Signs", "Leo"),         QT_TRANSLATE_NOOP("Signs", "Virgo"),
-    QT_TRANSLATE_NOOP("Signs", "Libra"),       QT_TRANSLATE_NOOP("Signs", "Scorpio"),
-    QT_TRANSLATE_NOOP("Signs", "Sagittarius"), QT_TRANSLATE_NOOP("Signs", "Capricorn"),
-    QT_TRANSLATE_NOOP("Signs", "Aquarius"),    QT_TRANSLATE_NOOP("Signs", "Pisces")};
 
 // The chart's bodies as it abbreviates them, for the catalogues.
 [[maybe_unused]] constexpr std::array<const char*, 9> kBodyAbbreviations = {

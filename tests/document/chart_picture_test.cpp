@@ -1,7 +1,7 @@
 #include "document/chart_picture.h"
 #include "engine/mod_bhava.h"
-#include "support/sample_planets.h"
 #include "support/device_and_pipe_files.h"
+#include "support/sample_planets.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 #include "engine/mod_bhava.h"
 #include "reading/mod_bhava_chart.h"
 #include "reading/reading_rows.h"
+#include "support/device_and_pipe_files.h"
 #include "support/pdf_tools.h"
 #include "support/sample_planets.h"
-#include "support/device_and_pipe_files.h"
 #include "support/worked_examples.h"
 
 #include <QDir>

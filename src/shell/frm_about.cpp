@@ -37,7 +37,14 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(ProgramTitle());
     setModal(true);
+    createWidgets();
+    layOut();
+    connect(lblHomePage, &ClickableLabel::clicked, this, &FrmAbout::on_lblHomePage_clicked);
+    connect(lblCoBrand, &ClickableLabel::clicked, this, &FrmAbout::on_lblCoBrand_clicked);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
+}
 
+void FrmAbout::createWidgets() {
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setPixmap(ProgramPixmap(48));
@@ -94,7 +101,9 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
+}
 
+void FrmAbout::layOut() {
     auto* heading = new QHBoxLayout;
     heading->addWidget(picIcon);
     heading->addWidget(Label2, 1);
@@ -116,10 +125,6 @@ FrmAbout::FrmAbout(App& app, QWidget* parent) : QDialog(parent), app(app) {
     layout->addWidget(Line2);
     layout->addLayout(buttons);
     setFixedWidth(420);
-
-    connect(lblHomePage, &ClickableLabel::clicked, this, &FrmAbout::on_lblHomePage_clicked);
-    connect(lblCoBrand, &ClickableLabel::clicked, this, &FrmAbout::on_lblCoBrand_clicked);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 }
 
 void FrmAbout::on_lblHomePage_clicked() {

@@ -27,6 +27,8 @@ public:
     QPushButton* cmdOK = nullptr;
 
 private:
+    void createWidgets();
+    void layOut();
     void on_lblHomePage_clicked();
     void on_lblCoBrand_clicked();
 

@@ -85,7 +85,27 @@ void setBoxText(QObject* box, const QString& text) {
 FrmReferral::FrmReferral(App& app, QWidget* parent) : QWidget(parent), app(app) {
     setObjectName(QStringLiteral("frmReferral"));
     setWindowTitle(ProgramTitle());
+    createHeading();
+    createReferralForm();
+    createDownload();
+    layOut();
 
+    for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
+                         static_cast<QWidget*>(txtMessage), static_cast<QWidget*>(txtFriendName),
+                         static_cast<QWidget*>(txtFriendEmail)}) {
+        box->installEventFilter(this);
+    }
+
+    connect(Check1, &QCheckBox::clicked, this, &FrmReferral::on_Check1_clicked);
+    connect(cmdClose, &QPushButton::clicked, this, &FrmReferral::on_cmdClose_clicked);
+    connect(cmdSubmit, &QPushButton::clicked, this, &FrmReferral::on_cmdSubmit_clicked);
+    connect(lblGoToHome, &ClickableLabel::clicked, this, &FrmReferral::on_lblGoToHome_clicked);
+
+    Form_Load();
+}
+
+// The icon, the title, the support text, the community check box and Exit.
+void FrmReferral::createHeading() {
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(ProgramPixmap(48));
@@ -109,7 +129,10 @@ FrmReferral::FrmReferral(App& app, QWidget* parent) : QWidget(parent), app(app) 
 
     cmdClose = new QPushButton(tr("E&xit"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
+}
 
+// The four boxes of a referral, the hidden message and the button that sends it.
+void FrmReferral::createReferralForm() {
     fraReferAFriend = new QGroupBox(tr("Refer A Friend"), this);
     fraReferAFriend->setObjectName(QStringLiteral("fraReferAFriend"));
     txtName = makeBox(QStringLiteral("txtName"), kPlaceholderName, fraReferAFriend);
@@ -134,7 +157,10 @@ FrmReferral::FrmReferral(App& app, QWidget* parent) : QWidget(parent), app(app) 
     form->addWidget(txtFriendName, 1, 0);
     form->addWidget(txtFriendEmail, 1, 1);
     form->addWidget(cmdSubmit, 2, 0, 1, 2, Qt::AlignHCenter);
+}
 
+// The other programs of the maker, with a link to them.
+void FrmReferral::createDownload() {
     fraDownload = new QGroupBox(tr("Download Orvenna Softwares"), this);
     fraDownload->setObjectName(QStringLiteral("fraDownload"));
     Label3 =
@@ -154,7 +180,9 @@ FrmReferral::FrmReferral(App& app, QWidget* parent) : QWidget(parent), app(app) 
     download->addWidget(Label3);
     download->addWidget(lblGoToHome);
     download->addStretch(1);
+}
 
+void FrmReferral::layOut() {
     auto* heading = new QHBoxLayout;
     heading->addWidget(Picture1);
     heading->addWidget(Label1, 1);
@@ -181,19 +209,6 @@ FrmReferral::FrmReferral(App& app, QWidget* parent) : QWidget(parent), app(app) 
     setTabOrder(txtEmail, txtFriendName);
     setTabOrder(txtFriendName, txtFriendEmail);
     setTabOrder(txtFriendEmail, cmdSubmit);
-
-    for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
-                         static_cast<QWidget*>(txtMessage), static_cast<QWidget*>(txtFriendName),
-                         static_cast<QWidget*>(txtFriendEmail)}) {
-        box->installEventFilter(this);
-    }
-
-    connect(Check1, &QCheckBox::clicked, this, &FrmReferral::on_Check1_clicked);
-    connect(cmdClose, &QPushButton::clicked, this, &FrmReferral::on_cmdClose_clicked);
-    connect(cmdSubmit, &QPushButton::clicked, this, &FrmReferral::on_cmdSubmit_clicked);
-    connect(lblGoToHome, &ClickableLabel::clicked, this, &FrmReferral::on_lblGoToHome_clicked);
-
-    Form_Load();
 }
 
 void FrmReferral::Form_Load() {

@@ -51,6 +51,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createHeading();
+    void createReferralForm();
+    void createDownload();
+    void layOut();
     void Form_Load();
     void on_Check1_clicked(bool checked);
     void on_cmdClose_clicked();

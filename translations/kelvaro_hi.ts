@@ -2437,10 +2437,6 @@ Vimshottari dasha (a year of %1 days)
         <translation>, जन्म से %1 मिनट के भीतर</translation>
     </message>
     <message>
-        <source>%1 holds from %2 to %3</source>
-        <translation>%1: %2 से %3 तक</translation>
-    </message>
-    <message>
         <source>Maha dasha</source>
         <translation>महादशा</translation>
     </message>

@@ -2437,10 +2437,6 @@ Vimshottari dasha (a year of %1 days)
         <translation>, பிறப்புக்கு %1 நிமிடங்களுக்குள்</translation>
     </message>
     <message>
-        <source>%1 holds from %2 to %3</source>
-        <translation>%1: %2 முதல் %3 வரை</translation>
-    </message>
-    <message>
         <source>Maha dasha</source>
         <translation>மகா தசை</translation>
     </message>

@@ -58,9 +58,7 @@ QTableWidgetItem* windowCell(const VargaRow& row, const SensitivityCell& side, b
         (marked ? VedicText::tr(", within %1 minutes of the birth").arg(kCloseSensitivityMinutes)
                 : QString());
     QTableWidgetItem* item = tableCell(marked ? edge + QStringLiteral(" *") : edge, spoken);
-    item->setToolTip(
-        VedicText::tr("%1 holds from %2 to %3")
-            .arg(text(row.label), ClockEdgeText(row.fromEdge), ClockEdgeText(row.toEdge)));
+    item->setToolTip(WindowText(row));
     if (marked) {
         MarkClose(*item);
     }

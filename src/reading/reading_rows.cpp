@@ -95,10 +95,6 @@ std::optional<std::size_t> runningOn(const Rows& rows, RowOf rowOf, const std::s
     return std::nullopt;
 }
 
-constexpr std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 // The birth's clock moved by some minutes, with the date where the day is
 // not the birth's.
 ClockEdge clockEdge(const BirthRecord& birth, int minutes) {
@@ -128,23 +124,6 @@ ClockEdge windowEdge(const BirthRecord& birth, const std::optional<int>& minutes
     return edge;
 }
 
-// "18:28", "23:52 on 31 December 1999", "before 14:28".
-std::string edgeText(const ClockEdge& edge) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%02d:%02d", edge.hour, edge.minute);
-    std::string result = text;
-    if (edge.date) {
-        std::snprintf(text, sizeof text, " on %d %s %d", edge.date->Day,
-                      kMonthNames.at(static_cast<std::size_t>(edge.date->Month - 1)),
-                      edge.date->Year);
-        result += text;
-    }
-    if (edge.beyond) {
-        result = (edge.direction < 0 ? "before " : "after ") + result;
-    }
-    return result;
-}
-
 DashaRow dashaRow(const DashaPeriod& period, const VimshottariDasha& dasha) {
     DashaRow row;
     row.lord = kDashaLords.at(static_cast<std::size_t>(period.Lord)).Name;
@@ -159,22 +138,6 @@ DashaRow dashaRow(const DashaPeriod& period, const VimshottariDasha& dasha) {
 
 std::string plural(int count, const char* unit) {
     return std::to_string(count) + " " + unit + (count == 1 ? "" : "s");
-}
-
-std::string hoursText(double hours) {
-    if (!std::isfinite(hours)) {
-        return "any number of hours";
-    }
-    return plural(static_cast<int>(std::lround(hours)), "hour");
-}
-
-std::string sensitivitySentence(const VimshottariDasha& dasha) {
-    char days[32];
-    std::snprintf(days, sizeof days, "%.1f", std::fabs(dasha.DaysPerBirthMinute));
-    return std::string("Each minute later moves these dates ") + days + " days " +
-           (dasha.DaysPerBirthMinute < 0 ? "earlier" : "later") + " (while the Moon stays in " +
-           dasha.Moon.Name + ": from " + hoursText(dasha.HoursEarlier) + " earlier to " +
-           hoursText(dasha.HoursLater) + " later)";
 }
 
 } // namespace
@@ -194,9 +157,6 @@ std::vector<VargaRow> VargaRows(const Reading& reading) {
         row.later = SensitivityCellOf(chart.AscendantSignMinutesLater);
         row.fromEdge = windowEdge(reading.birth, chart.AscendantSignMinutesEarlier, -1);
         row.toEdge = windowEdge(reading.birth, chart.AscendantSignMinutesLater, 1);
-        row.holdsFrom = edgeText(row.fromEdge);
-        row.holdsTo = edgeText(row.toEdge);
-        row.windowText = row.label + " holds from " + row.holdsFrom + " to " + row.holdsTo;
         row.title = row.label + " " + row.name;
         row.ascendantAbbreviation = row.ascendantSign.substr(0, 3);
         if (chart.Signs) {
@@ -240,7 +200,6 @@ std::optional<DashaTable> DashaTableOf(const Reading& reading) {
                         plural(dasha.Balance.Days, "day");
     table.yearText = DashaYearTitles().at(static_cast<std::size_t>(dasha.Year));
     table.daysPerBirthMinute = dasha.DaysPerBirthMinute;
-    table.sensitivityText = sensitivitySentence(dasha);
     char days[32];
     std::snprintf(days, sizeof days, "%.1f", std::fabs(dasha.DaysPerBirthMinute));
     table.daysPerMinuteText = days;

@@ -74,14 +74,11 @@ struct VargaRow {
     std::optional<std::array<int, 9>> signs; // the bodies' signs; none without planets
     SensitivityCell earlier;
     SensitivityCell later;
-    // Where the window begins and ends, on the birth's clock: "18:28";
-    // "before 14:28" for a side beyond four hours; with the date, "23:52 on
-    // 31 December 1999", where it is not the birth's.
-    std::string holdsFrom;
-    std::string holdsTo;
+    // Where the window begins and ends on the birth's clock; their texts
+    // ("18:28", "before 14:28", "23:52 on 31 December 1999") are made in the
+    // language in use (translation/reading_texts.h).
     ClockEdge fromEdge;
     ClockEdge toEdge;
-    std::string windowText;                     // "D10 holds from 18:28 to 18:41"
     std::string title;                          // "D9 Navamsa"
     std::string ascendantAbbreviation;          // "Pis"
     std::vector<std::string> bodySigns;         // "Aries" for each body; empty without planets
@@ -114,12 +111,11 @@ struct DashaTable {
     std::string balanceText; // "Venus: 12 years, 3 months, 4 days"
     std::string yearText;    // "Sidereal (365.256363 days)": the year it is counted in
     double daysPerBirthMinute = 0;
-    // "Each minute later moves these dates 4.9 days earlier (while the Moon
-    // stays in Swati: from 9 hours earlier to 14 hours later)"
-    std::string sensitivityText;
-    // Its parts: the days to one decimal ("4.9"), whether earlier, the Moon's
-    // nakshatra and the hours it stays there either way (not finite: any
-    // number of hours).
+    // How the dates follow the birth time ("Each minute later moves these
+    // dates 4.9 days earlier (while the Moon stays in Swati: from 9 hours
+    // earlier to 14 hours later)", made in the language in use): the days to
+    // one decimal, whether earlier, the Moon's nakshatra and the hours it
+    // stays there either way (not finite: any number of hours).
     std::string daysPerMinuteText;
     bool datesMoveEarlier = false;
     std::string moonNakshatra;

@@ -4,6 +4,7 @@
 #include "shell/application.h"
 #include "support/fake_services.h"
 #include "support/sample_planets.h"
+#include "translation/reading_texts.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -90,10 +91,13 @@ TEST_F(VedicTabsTest, TheDivisionalChartsShowTheirWindowsAndMarkOnlyRasiAndNavam
         std::string shown;
         bool bold;
     };
+    const auto edge = [](const ClockEdge& e) { return ClockEdgeText(e).toStdString(); };
     for (const Case& c :
-         {Case{0, 12, rows[0].holdsTo + " *", true}, Case{0, 11, rows[0].holdsFrom, false},
-          Case{5, 11, rows[5].holdsFrom + " *", true}, Case{15, 12, rows[15].holdsTo, false},
-          Case{5, 0, "D9 Navamsa", false}, Case{5, 1, rows[5].ascendantAbbreviation, false},
+         {Case{0, 12, edge(rows[0].toEdge) + " *", true},
+          Case{0, 11, edge(rows[0].fromEdge), false},
+          Case{5, 11, edge(rows[5].fromEdge) + " *", true},
+          Case{15, 12, edge(rows[15].toEdge), false}, Case{5, 0, "D9 Navamsa", false},
+          Case{5, 1, rows[5].ascendantAbbreviation, false},
           Case{5, 3, rows[5].bodyAbbreviations[1], false}}) {
         const QTableWidgetItem* item = table->item(c.row, c.column);
         ASSERT_NE(item, nullptr);
@@ -101,10 +105,10 @@ TEST_F(VedicTabsTest, TheDivisionalChartsShowTheirWindowsAndMarkOnlyRasiAndNavam
         EXPECT_EQ(item->font().bold(), c.bold) << c.row << " " << c.column;
     }
     EXPECT_EQ(table->item(0, 12)->data(Qt::AccessibleTextRole).toString().toStdString(),
-              "D1 holds to " + rows[0].holdsTo + ", within 15 minutes of the birth");
+              "D1 holds to " + edge(rows[0].toEdge) + ", within 15 minutes of the birth");
     EXPECT_EQ(table->item(5, 3)->data(Qt::AccessibleTextRole).toString().toStdString(),
               "Moon in " + rows[5].bodySigns[1]);
-    EXPECT_EQ(table->item(15, 12)->toolTip().toStdString(), rows[15].windowText);
+    EXPECT_EQ(table->item(15, 12)->toolTip(), WindowText(rows[15]));
 }
 
 TEST_F(VedicTabsTest, TodaysPeriodsAreMarkedAndOpenedDownToThePratyantar) {

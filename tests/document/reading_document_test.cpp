@@ -6,6 +6,7 @@
 #include "support/pdf_tools.h"
 #include "support/sample_planets.h"
 #include "support/worked_examples.h"
+#include "translation/reading_texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,7 +112,7 @@ TEST_F(ReadingPdf, TheDivisionalChartsAndTheDashaHavePagesOfTheirOwn) {
     const DashaTable dasha = *DashaTableOf(document.reading);
     QStringList charts = {QStringLiteral("Rasi and Navamsa"), QStringLiteral("D1 Rasi"),
                           QStringLiteral("D9 Navamsa"), QStringLiteral("Nakshatras"),
-                          QString::fromStdString(vargas[5].windowText)};
+                          WindowText(vargas[5])};
     for (const PlanetRow& planet : PlanetRows(document.reading)) {
         charts << QString::fromStdString(planet.nakshatra);
     }
